@@ -1,0 +1,130 @@
+#include "app/CZelkApp.h"
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <sys/select.h>
+
+#include <chrono>
+#include <cmath>
+
+CZelkApp theApp;
+
+namespace {
+
+constexpr int kStartWidth = 1024;  // the windowed size, before full screen
+constexpr int kStartHeight = 768;
+
+double Now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+CPoint At(int x, int y) { return CPoint(x, y); }
+
+void OnReshape(int w, int h) {
+    if (theApp.GetView()) theApp.GetView()->OnSize(w, h);
+}
+
+void OnMouse(int button, int state, int x, int y) {
+    if (button != GLUT_LEFT_BUTTON || theApp.GetView() == nullptr) return;
+    if (state == GLUT_DOWN) {
+        theApp.GetView()->OnLButtonDown(At(x, y));
+    } else {
+        theApp.GetView()->OnLButtonUp(At(x, y));
+    }
+}
+
+void OnMotion(int x, int y) {
+    if (theApp.GetView()) theApp.GetView()->OnMouseMove(At(x, y));
+}
+
+void OnSpecialKey(int key, int, int) {
+    // F11 lets a learner leave full screen, and go back.
+    if (key == GLUT_KEY_F11 && theApp.GetMainWnd()) theApp.GetMainWnd()->ToggleView();
+}
+
+}  // namespace
+
+bool CZelkApp::InitInstance(int* argc, char** argv) {
+    glutInit(argc, argv);
+    // Closing the window must come back to us, so the shutdown runs in full.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    document = new CZelkDoc();
+    document->OnNewDocument();
+    frame = new CMainFrame();
+    view = new CZelkView();
+    glutInitWindowPosition(0, 0);
+    if (!frame->Create(kStartWidth, kStartHeight)) return false;
+    view->Init();
+    glutReshapeFunc(OnReshape);
+    glutMouseFunc(OnMouse);
+    glutMotionFunc(OnMotion);
+    glutPassiveMotionFunc(OnMotion);
+    glutSpecialFunc(OnSpecialKey);
+    glutCloseFunc(&CZelkApp::OnWindowClosed);
+    pacer.Start(Now());
+    return true;
+}
+
+void CZelkApp::PostClose() { theApp.closeRequested = true; }
+
+void CZelkApp::OnWindowClosed() {
+    // freeglut destroys the window right after this: free the GL objects first.
+    theApp.Shutdown();
+    theApp.closed = true;
+    if (theApp.frame) theApp.frame->ForgetWindow();
+}
+
+void CZelkApp::Shutdown() {
+    if (view) view->OnDestroy();
+}
+
+void CZelkApp::SwapBuffers() { glutSwapBuffers(); }
+
+void CZelkApp::WaitForEventOrTick() {
+    const double wait = pacer.SecondsUntilDue(Now());
+    if (wait <= 0.0) return;
+    Display* display = glXGetCurrentDisplay();
+    if (display == nullptr) return;
+    if (XPending(display) > 0) return;
+    const int fd = ConnectionNumber(display);
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(fd, &readable);
+    timeval timeout;
+    timeout.tv_sec = static_cast<long>(wait);
+    timeout.tv_usec = static_cast<long>((wait - std::floor(wait)) * 1e6);
+    select(fd + 1, &readable, nullptr, nullptr, &timeout);
+}
+
+void CZelkApp::RunUntil(const std::function<bool()>& done) {
+    while (!closed && !(done && done())) {
+        glutMainLoopEvent();
+        if (closed) break;
+        if (closeRequested) {
+            Shutdown();
+            closed = true;
+            frame->Destroy();
+            break;
+        }
+        if (pacer.IsDue(Now())) {
+            view->OnTimer();
+            pacer.TickTaken(Now());
+        }
+        WaitForEventOrTick();
+    }
+}
+
+int CZelkApp::Run() {
+    RunUntil(nullptr);
+    Shutdown();
+    delete view;
+    view = nullptr;
+    delete frame;
+    frame = nullptr;
+    delete document;
+    document = nullptr;
+    return 0;
+}
+
+void CZelkApp::OnAppAbout() {}

@@ -1,0 +1,45 @@
+#pragma once
+#include <functional>
+
+#include "app/CFramePacer.h"
+#include "app/CMainFrame.h"
+#include "app/CZelkDoc.h"
+#include "app/CZelkView.h"
+
+// The program: it opens the window with its view and empty document, and
+// runs the frame loop, 64 ticks a second, sleeping between ticks and
+// handling the window's events as they come.
+class CZelkApp {
+public:
+    // Opens the window; false when there is no display or no GL window.
+    bool InitInstance(int* argc, char** argv);
+    // The main loop; returns when the window has closed, after the model
+    // and the controller have been deleted.
+    int Run();
+    // The same loop, for a modal dialog: returns once done() holds, or at
+    // once if the window is closing.
+    void RunUntil(const std::function<bool()>& done);
+
+    // Asks the window to close; it closes between events, never inside one.
+    static void PostClose();
+    bool IsClosing() const { return closeRequested || closed; }
+
+    void OnAppAbout();
+    CMainFrame* GetMainWnd() const { return frame; }
+    CZelkView* GetView() const { return view; }
+    void SwapBuffers();
+
+private:
+    static void OnWindowClosed();
+    void Shutdown();
+    void WaitForEventOrTick();
+
+    CZelkDoc* document = nullptr;
+    CMainFrame* frame = nullptr;
+    CZelkView* view = nullptr;
+    CFramePacer pacer;
+    bool closeRequested = false;
+    bool closed = false;
+};
+
+extern CZelkApp theApp;

@@ -1,0 +1,78 @@
+#include "app/CZelkView.h"
+
+#include <GL/gl.h>
+
+#include "app/CZelkApp.h"
+#include "core/CController.h"
+#include "core/CModel.h"
+
+void CZelkView::Init() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, 0, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+}
+
+void CZelkView::OnSize(int cx, int cy) {
+    if (cy <= 0) return;  // minimised
+    glViewport(0, 0, cx, cy);
+    oldRect.right = cx;
+    oldRect.bottom = cy;
+    // One unit per pixel, origin top-left, y downwards: as the mouse arrives.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, cx, cy, 0.0, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void CZelkView::OnTimer() {
+    if (firstTime) {
+        if (CMainFrame* frame = theApp.GetMainWnd()) frame->ToggleView();
+        firstTime = false;
+    }
+    Draw();
+}
+
+void CZelkView::Draw() {
+    if (busy) return;
+    busy = true;
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (model != nullptr) {
+        model->Draw(viewport[2], viewport[3]);
+    } else {
+        model = new CModel();
+        controller = new CController(model);
+    }
+    glFinish();
+    theApp.SwapBuffers();
+    busy = false;
+}
+
+void CZelkView::OnMouseMove(CPoint point) {
+    if (Ready()) controller->OnMouseMove(point);
+}
+
+void CZelkView::OnLButtonDown(CPoint point) {
+    if (Ready()) controller->OnLButtonDown(point);
+}
+
+void CZelkView::OnLButtonUp(CPoint point) {
+    if (Ready()) controller->OnLButtonUp(point);
+}
+
+void CZelkView::OnDestroy() {
+    // The model's pictures free their textures: the context must still be current.
+    delete model;
+    model = nullptr;
+    delete controller;
+    controller = nullptr;
+}

@@ -1,0 +1,192 @@
+#include "core/CModel.h"
+
+#include <GL/freeglut.h>
+
+#include "app/DataFolder.h"
+#include "core/CCategory.h"
+#include "core/MinigameDispatch.h"
+#include "scenes/CCredits.h"
+#include "scenes/CMainMenu.h"
+#include "scenes/CSplash.h"
+#include "scenes/CSubMenu.h"
+#include "scenes/CTitle.h"
+
+// 74 points buy the whole house.
+const std::array<int32_t, CModel::kTrophies> CModel::kTrophyCost = {
+    2, 1, 3, 1, 1, 1, 2, 1, 2, 2, 3, 3, 3, 2, 3, 2, 2, 1, 1,
+    3, 2, 1, 1, 2, 2, 2, 1, 3, 2, 1, 1, 1, 3, 3, 2, 3, 2, 3};
+
+CModel::CModel() {
+    splash = new CSplash(this);
+    title = new CTitle(this);
+    mainMenu = new CMainMenu(this);
+    subMenu = new CSubMenu(this);
+    credits = new CCredits(this);
+
+    ingot = new CClickableImage("bullion_large.png");
+    ingot->SetScale(2.0f);
+
+    for (int type = CATEGORY_DENTIST; type <= CATEGORY_REWARDS; ++type) {
+        categories.push_back(new CCategory(this, static_cast<CategoryType>(type)));
+    }
+    for (int type = MINIGAME_1_1; type <= MINIGAME_REWARDS; ++type) {
+        CAbstractMinigame* game = CreateMinigame(this, static_cast<MinigameType>(type));
+        if (game) categories.at(MinigameCategory(type))->GetMinigames()->push_back(game);
+    }
+}
+
+CModel::~CModel() {
+    delete splash;
+    delete title;
+    delete credits;
+    delete mainMenu;
+    delete subMenu;
+    delete ingot;
+    for (CCategory* category : categories) delete category;
+    categories.clear();
+}
+
+void CModel::SetGameState(GameState state) {
+    if (state == GAMESTATE_SUBMENU) subMenu->Reset();
+    gameState = state;
+}
+
+CCategory* CModel::GetCurrentCategory() const {
+    if (currentCategory < 0 || static_cast<size_t>(currentCategory) >= categories.size()) return nullptr;
+    return categories[currentCategory];
+}
+
+std::vector<CAbstractMinigame*>* CModel::GetCurrentCategoryMinigames() const {
+    CCategory* category = GetCurrentCategory();
+    return category ? category->GetMinigames() : nullptr;
+}
+
+void CModel::SetCursor(CursorState state) {
+    cursorState = state;
+    if (glutGet(GLUT_INIT_STATE) && glutGetWindow() != 0) {
+        glutSetCursor(state == CURSOR_HAND ? GLUT_CURSOR_INFO : GLUT_CURSOR_LEFT_ARROW);
+    }
+}
+
+void CModel::SetCompte(int row, int column, int value) {
+    progress.compte.at(row).at(column) = value;
+}
+
+int CModel::GetCompte(int row, int column) const { return progress.compte.at(row).at(column); }
+
+void CModel::AwardTrophy(int trophy) {
+    progress.trophyAwarded.at(trophy) = true;
+    progress.pointsSpent += GetTrophyCost(trophy);
+}
+
+void CModel::RewardUser() {
+    rewardFrame = 0;
+    rewardAlpha = 1.0f;
+    PlaySoundFile("beep.mp3", false);
+}
+
+void CModel::RestartGame() {
+    progress.Clear();
+    Save();
+}
+
+CAbstractMinigame* CModel::CurrentMinigame() const {
+    std::vector<CAbstractMinigame*>* games = GetCurrentCategoryMinigames();
+    const int position = MinigamePosition(minigameType);
+    if (games == nullptr || position < 0) return nullptr;
+    return games->at(position);
+}
+
+void CModel::InGameRestart() {
+    CAbstractMinigame* game = CurrentMinigame();
+    if (game == nullptr || minigameType == MINIGAME_REWARDS) return;
+    // The first three reload at once; the others load on their next frame.
+    const bool reloadNow = minigameType <= MINIGAME_1_3;
+    WithMinigame(game, [reloadNow](auto* concrete) {
+        concrete->Unload();
+        if (reloadNow) concrete->Load();
+    });
+}
+
+bool CModel::Save() {
+    if (login.IsEmpty()) return false;
+    return progress.SaveTo(CurrentDirectory() + "/Profiles", login);
+}
+
+CProfile::ReadResult CModel::Load() {
+    if (login.IsEmpty()) return CProfile::READ_MISSING;
+    const CProfile::ReadResult result = progress.LoadFrom(CurrentDirectory() + "/Profiles", login);
+    if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
+    return result;
+}
+
+void CModel::PlaySoundFile(const CString& name, bool stopPrevious) {
+    if (stopPrevious) sound.Stop(soundHandle);
+    soundHandle = sound.Play(name.str());
+}
+
+void CModel::PlayMusic(const CString& name, bool stopPrevious) {
+    if (stopPrevious) sound.Stop(musicHandle);
+    if (name.IsEmpty()) return;
+    musicHandle = sound.Play(name.str());
+}
+
+void CModel::StopSoundFile() { sound.Stop(soundHandle); }
+
+void CModel::ToggleMute() {
+    muted = !muted;
+    if (muted) {
+        sound.Stop(soundHandle);
+        sound.Stop(musicHandle);
+    }
+}
+
+void CModel::Draw(int width, int height) {
+    switch (gameState) {
+        case GAMESTATE_SPLASH: splash->Draw(width, height); break;
+        case GAMESTATE_TITLE: title->Draw(width, height); break;
+        case GAMESTATE_CREDITS: credits->Draw(width, height); break;
+        case GAMESTATE_MAINMENU: mainMenu->Draw(width, height); break;
+        case GAMESTATE_SUBMENU: subMenu->Draw(width, height); break;
+        case GAMESTATE_INGAME: DrawInGameGraphics(width, height); break;
+        default: break;
+    }
+}
+
+void CModel::DrawInGameGraphics(int width, int height) {
+    CAbstractMinigame* game = CurrentMinigame();
+    if (game != nullptr) {
+        WithMinigame(game, [width, height](auto* concrete) { concrete->Draw(width, height); });
+    }
+    DrawAnimationReward(width, height);
+}
+
+void CModel::DrawAnimationReward(int width, int height) {
+    rewardFrame += 1;
+    rewardAlpha = static_cast<float>(rewardAlpha - 0.01);
+    if (rewardAlpha < 0.0f) rewardAlpha = 0.0f;
+    if (rewardFrame > 100) rewardFrame = 0;
+    ingot->SetPosition(width / 2, height / 2 - rewardFrame);
+    ingot->SetAlpha(rewardAlpha);
+    ingot->Draw();
+}
+
+void CModel::DrawText(float x, float y, void* font, const char* text) {
+    glRasterPos2f(x, y);
+    for (const char* c = text; *c != '\0'; ++c) {
+        glutBitmapCharacter(font, static_cast<unsigned char>(*c));
+    }
+}
+
+void CModel::FillDarkQuad(int width, int height) {
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.25f);
+    glBegin(GL_QUADS);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(static_cast<float>(width), 0.0f);
+    glVertex2f(static_cast<float>(width), static_cast<float>(height));
+    glVertex2f(0.0f, static_cast<float>(height));
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}

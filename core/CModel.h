@@ -1,0 +1,138 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/CString.h"
+#include "core/CProfile.h"
+#include "core/CSoundPlayer.h"
+#include "core/GameTypes.h"
+#include "ui/CClickableImage.h"
+
+class CAbstractMinigame;
+class CCategory;
+class CCredits;
+class CMainMenu;
+class CSplash;
+class CSubMenu;
+class CTitle;
+
+// The one game model: the game state and what the learner has chosen, the
+// scenes, the categories with their minigames, the learner's progress,
+// sound and music, and the drawing helpers that every scene uses.
+class CModel {
+public:
+    static constexpr int kTrophies = CProfile::kTrophies;
+
+    // Needs a current GL context: the scenes and icons load pictures at once.
+    CModel();
+    ~CModel();
+    CModel(const CModel&) = delete;
+    CModel& operator=(const CModel&) = delete;
+
+    GameState GetGameState() const { return gameState; }
+    // Entering the sub-menu resets it first.
+    void SetGameState(GameState state);
+
+    void SetCurrentCategory(CategoryType category) { currentCategory = category; }
+    CategoryType GetCurrentCategoryType() const { return currentCategory; }
+    // Null for CATEGORY_NONE.
+    CCategory* GetCurrentCategory() const;
+    // Null when no category is current.
+    std::vector<CAbstractMinigame*>* GetCurrentCategoryMinigames() const;
+    std::vector<CCategory*> GetCategories() const { return categories; }
+
+    MinigameType GetMinigameType() const { return minigameType; }
+    void SetMinigameType(MinigameType type) { minigameType = type; }
+
+    CSplash* GetSplash() const { return splash; }
+    CTitle* GetTitle() const { return title; }
+    CCredits* GetCredits() const { return credits; }
+    CMainMenu* GetMainMenu() const { return mainMenu; }
+    CSubMenu* GetSubMenu() const { return subMenu; }
+
+    CString GetLogin() const { return login; }
+    void SetLogin(const CString& name) { login = name; }
+
+    // The arrow, or the pointing hand over something clickable.
+    void SetCursor(CursorState state);
+    CursorState GetCursor() const { return cursorState; }
+
+    // Score table: rows are categories, columns minigame positions.
+    void SetCompte(int row, int column, int value);
+    int GetCompte(int row, int column) const;
+    void IncrementTotalScore(int points) { progress.totalScore += points; }
+    int GetTotalScore() const { return progress.totalScore; }
+    int GetPointsSpent() const { return progress.pointsSpent; }
+    // The points the learner can spend: earned minus spent.
+    int GetCompteTotal() const { return progress.totalScore - progress.pointsSpent; }
+
+    int GetTrophyCost(int trophy) const { return kTrophyCost.at(trophy); }
+    bool CanIAffordTrophy(int trophy) const { return GetCompteTotal() >= GetTrophyCost(trophy); }
+    bool IsTrophyAwarded(int trophy) const { return progress.trophyAwarded.at(trophy); }
+    // The caller checks the price and an earlier purchase.
+    void AwardTrophy(int trophy);
+
+    // The rising gold ingot and its beep.
+    void RewardUser();
+    int GetRewardFrame() const { return rewardFrame; }
+    float GetRewardAlpha() const { return rewardAlpha; }
+    CClickableImage* GetIngot() const { return ingot; }
+
+    // Clears every score, trophy and total, then saves.
+    void RestartGame();
+    // Starts the current minigame over (from its score panel).
+    void InGameRestart();
+
+    // The learner's profile in "Profiles". Both do nothing without a login.
+    bool Save();
+    CProfile::ReadResult Load();
+
+    // Sounds are ".mp3" files in "Sounds". A stopped previous sound ends at
+    // once; one not stopped plays on under the new one.
+    void PlaySoundFile(const CString& name, bool stopPrevious);
+    // An empty name only stops (when asked to).
+    void PlayMusic(const CString& name, bool stopPrevious);
+    void StopSoundFile();
+    // Muting stops what plays now; later sounds play as usual.
+    void ToggleMute();
+    bool IsMuted() const { return muted; }
+    bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
+    bool IsMusicPlaying() const { return sound.IsPlaying(musicHandle); }
+    CSoundPlayer& GetSoundPlayer() { return sound; }
+
+    // The scene of the current state; called once per frame.
+    void Draw(int width, int height);
+    void DrawInGameGraphics(int width, int height);
+    void DrawAnimationReward(int width, int height);
+
+    // Latin-1 text in a GLUT bitmap font, baseline at y, current colour.
+    static void DrawText(float x, float y, void* font, const char* text);
+    // Dims the whole view: black at a quarter opacity.
+    static void FillDarkQuad(int width, int height);
+
+private:
+    static const std::array<int32_t, kTrophies> kTrophyCost;
+
+    CAbstractMinigame* CurrentMinigame() const;
+
+    GameState gameState = GAMESTATE_SPLASH;
+    CategoryType currentCategory = CATEGORY_NONE;
+    MinigameType minigameType = MINIGAME_1_1;
+    CursorState cursorState = CURSOR_ARROW;
+    bool muted = false;
+    CProfile progress;
+    CClickableImage* ingot = nullptr;
+    std::vector<CCategory*> categories;
+    CString login;
+    CSplash* splash = nullptr;
+    CTitle* title = nullptr;
+    CCredits* credits = nullptr;
+    CMainMenu* mainMenu = nullptr;
+    CSubMenu* subMenu = nullptr;
+    int32_t rewardFrame = 0;
+    float rewardAlpha = 0.0f;
+    CSoundPlayer sound;
+    CSoundPlayer::Handle soundHandle;
+    CSoundPlayer::Handle musicHandle;
+};

@@ -1,0 +1,59 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/CString.h"
+
+// What a learner keeps between sessions: the score of every minigame, the
+// trophies bought and the points earned and spent. Stored in "Profiles" as
+// 161 decimal integers, one per line, CR LF between lines and none after
+// the last: the score table row by row, the 38 trophy flags, the points
+// spent, the points earned.
+class CProfile {
+public:
+    static constexpr int kRows = 11;
+    static constexpr int kColumns = 11;
+    static constexpr int kTrophies = 38;
+    static constexpr int kValues = kRows * kColumns + kTrophies + 2;  // 161
+
+    enum ReadResult {
+        READ_MISSING,  // no file: nothing changed
+        READ_OK,
+        READ_DAMAGED,  // read what could be trusted; the file was kept aside
+    };
+
+    std::array<std::array<int32_t, kColumns>, kRows> compte{};
+    std::array<bool, kTrophies> trophyAwarded{};
+    int32_t pointsSpent = 0;
+    int32_t totalScore = 0;
+
+    void Clear() { *this = CProfile(); }
+
+    // The profile's text, byte for byte as it is stored.
+    std::string Serialize() const;
+    // Reads the stored text over the current values. Values are read in
+    // order up to the first token that is not a decimal 32-bit integer; any
+    // missing value keeps its current one; extra values are ignored; a
+    // negative count or total reads as 0; a trophy is bought only for "1".
+    // Anything short of exactly 161 clean values is READ_DAMAGED.
+    ReadResult Parse(const std::string& text);
+
+    // Names that may become a profile: 1 to kMaxLoginLength characters,
+    // none of them a control character.
+    static constexpr int kMaxLoginLength = 40;
+    static bool IsAcceptableLogin(const CString& login);
+    // The file name (without folder) for a Latin-1 login: letters (accents
+    // included, in UTF-8), digits, spaces, '-' and '_' stand as they are,
+    // every other byte as "%XX". So no name leaves "Profiles", two names
+    // never share a file, and a name always finds its file again.
+    static std::string FileNameFor(const CString& login);
+
+    // Writes a temporary file in the folder, flushes it to disk and renames
+    // it over the profile, so a failed save leaves the previous one intact.
+    // Creates the folder if needed. False when nothing could be saved.
+    bool SaveTo(const std::string& folder, const CString& login) const;
+    // A damaged file is first copied to "<name>.damaged" so that a save
+    // that follows cannot lose what it held.
+    ReadResult LoadFrom(const std::string& folder, const CString& login);
+};

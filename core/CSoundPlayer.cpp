@@ -1,0 +1,63 @@
+#include "core/CSoundPlayer.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include "app/DataFolder.h"
+
+namespace {
+// Voices, effects and music overlap freely; 8 channels (the default) run
+// out when several bars drop while a voice and music play.
+constexpr int kChannels = 32;
+}  // namespace
+
+CSoundPlayer::CSoundPlayer() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_Init(MIX_INIT_MP3);
+    Mix_AllocateChannels(kChannels);
+    channelGeneration.assign(kChannels, 0);
+    audioOpen = true;
+}
+
+CSoundPlayer::~CSoundPlayer() {
+    if (!audioOpen) return;
+    Mix_HaltChannel(-1);
+    for (auto& entry : cache) {
+        if (entry.second) Mix_FreeChunk(entry.second);
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+Mix_Chunk* CSoundPlayer::Decoded(const std::string& name) {
+    auto found = cache.find(name);
+    if (found != cache.end()) return found->second;
+    Mix_Chunk* chunk = Mix_LoadWAV(DataFile("Sounds", name).c_str());
+    cache.emplace(name, chunk);
+    return chunk;
+}
+
+CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
+    if (!audioOpen || name.empty()) return Handle();
+    Mix_Chunk* chunk = Decoded(name);
+    if (chunk == nullptr) return Handle();
+    const int channel = Mix_PlayChannel(-1, chunk, 0);
+    if (channel < 0 || channel >= static_cast<int>(channelGeneration.size())) return Handle();
+    channelGeneration[channel] = nextGeneration++;
+    return Handle{channel, channelGeneration[channel]};
+}
+
+bool CSoundPlayer::IsPlaying(const Handle& handle) const {
+    if (!audioOpen || handle.channel < 0) return false;
+    if (channelGeneration.at(handle.channel) != handle.generation) return false;
+    return Mix_Playing(handle.channel) != 0;
+}
+
+void CSoundPlayer::Stop(const Handle& handle) {
+    if (IsPlaying(handle)) Mix_HaltChannel(handle.channel);
+}

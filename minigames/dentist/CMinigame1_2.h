@@ -1,0 +1,19 @@
+#pragma once
+#include "app/CPoint.h"
+#include "core/CMinigameController.h"
+#include "minigames/CAbstractMinigame.h"
+
+// Taking a telephone message on a message form (French messages).
+class CMinigame1_2 : public CAbstractMinigame {
+public:
+    CMinigame1_2(CModel* model, MinigameType type);
+    ~CMinigame1_2() { Unload(); }
+
+    void Load();
+    void Unload();
+    void Draw(int width, int height);
+    void OnMouseMove(CPoint point);
+    void OnLButtonUp(CPoint point);
+};
+
+using CMinigame1_2Controller = CMinigameController<CMinigame1_2, 1, false>;

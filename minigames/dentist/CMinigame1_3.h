@@ -1,0 +1,19 @@
+#pragma once
+#include "app/CPoint.h"
+#include "core/CMinigameController.h"
+#include "minigames/CAbstractMinigame.h"
+
+// Taking a telephone message on a message form (English messages).
+class CMinigame1_3 : public CAbstractMinigame {
+public:
+    CMinigame1_3(CModel* model, MinigameType type);
+    ~CMinigame1_3() { Unload(); }
+
+    void Load();
+    void Unload();
+    void Draw(int width, int height);
+    void OnMouseMove(CPoint point);
+    void OnLButtonUp(CPoint point);
+};
+
+using CMinigame1_3Controller = CMinigameController<CMinigame1_3, 2, false>;

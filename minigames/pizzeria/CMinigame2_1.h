@@ -1,0 +1,19 @@
+#pragma once
+#include "app/CPoint.h"
+#include "core/CMinigameController.h"
+#include "minigames/CAbstractMinigame.h"
+
+// The pizza order form that prices itself (orders recorded in French).
+class CMinigame2_1 : public CAbstractMinigame {
+public:
+    CMinigame2_1(CModel* model, MinigameType type);
+    ~CMinigame2_1() { Unload(); }
+
+    void Load();
+    void Unload();
+    void Draw(int width, int height);
+    void OnMouseMove(CPoint point);
+    void OnLButtonUp(CPoint point);
+};
+
+using CMinigame2_1Controller = CMinigameController<CMinigame2_1, 0, false>;

@@ -1,0 +1,20 @@
+#pragma once
+#include "app/CPoint.h"
+#include "core/CMinigameController.h"
+#include "minigames/CAbstractMinigame.h"
+
+// Information signs: clicking the sign that a meaning names.
+class CMinigame2_7 : public CAbstractMinigame {
+public:
+    CMinigame2_7(CModel* model, MinigameType type);
+    ~CMinigame2_7() { Unload(); }
+
+    void Load();
+    void Unload();
+    void Draw(int width, int height);
+    void OnMouseMove(CPoint point);
+    void OnLButtonDown(CPoint point);
+    void OnLButtonUp(CPoint point);
+};
+
+using CMinigame2_7Controller = CMinigameController<CMinigame2_7, 6, true>;

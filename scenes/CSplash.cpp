@@ -1,0 +1,3 @@
+#include "scenes/CSplash.h"
+
+void CSplash::Draw(int, int) {}

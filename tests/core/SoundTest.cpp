@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/CModel.h"
+#include "core/CSoundPlayer.h"
+#include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
+#include "support/WavWriter.h"
+
+namespace {
+
+class Sound : public testing::Test {
+protected:
+    void SetUp() override {
+        folder.MakeFolder("Sounds");
+        ASSERT_TRUE(WriteToneWav(folder.File("Sounds/long.mp3"), 3000));
+        ASSERT_TRUE(WriteToneWav(folder.File("Sounds/other.mp3"), 3000, 660.0));
+    }
+    ScratchFolder folder;
+};
+
+}  // namespace
+
+TEST_F(Sound, ASoundNotStoppedPlaysOnUnderTheNextOne) {
+    CSoundPlayer player;
+    ASSERT_TRUE(player.HasAudio()) << "tests run with SDL_AUDIODRIVER=dummy";
+    const CSoundPlayer::Handle first = player.Play("long.mp3");
+    const CSoundPlayer::Handle second = player.Play("long.mp3");
+    EXPECT_TRUE(player.IsPlaying(first));
+    EXPECT_TRUE(player.IsPlaying(second));
+    EXPECT_EQ(player.CachedCount(), 1u);  // decoded once
+    player.Stop(first);
+    EXPECT_FALSE(player.IsPlaying(first));
+    EXPECT_TRUE(player.IsPlaying(second));
+}
+
+TEST_F(Sound, AStaleHandleNeverStopsTheSoundThatReusedItsChannel) {
+    CSoundPlayer player;
+    const CSoundPlayer::Handle old = player.Play("long.mp3");
+    player.Stop(old);
+    const CSoundPlayer::Handle fresh = player.Play("other.mp3");
+    ASSERT_EQ(fresh.channel, old.channel);
+    player.Stop(old);
+    EXPECT_TRUE(player.IsPlaying(fresh));
+}
+
+TEST_F(Sound, ManySoundsAtOnceDoNotRunOutOfChannels) {
+    CSoundPlayer player;
+    std::vector<CSoundPlayer::Handle> handles;
+    for (int i = 0; i < 20; ++i) handles.push_back(player.Play("long.mp3"));
+    for (const auto& handle : handles) EXPECT_TRUE(player.IsPlaying(handle));
+}
+
+TEST_F(Sound, AMissingFileIsSilent) {
+    CSoundPlayer player;
+    const CSoundPlayer::Handle none = player.Play("nothing.mp3");
+    EXPECT_EQ(none.channel, -1);
+    EXPECT_FALSE(player.IsPlaying(none));
+    player.Stop(none);
+    player.Play("nothing.mp3");
+    EXPECT_EQ(player.CachedCount(), 1u);  // the failure is remembered, not retried
+}
+
+TEST_F(Sound, WithoutAnAudioDeviceEverythingIsSilent) {
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string kept = previous ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        CSoundPlayer player;
+        EXPECT_FALSE(player.HasAudio());
+        const CSoundPlayer::Handle none = player.Play("long.mp3");
+        EXPECT_FALSE(player.IsPlaying(none));
+        player.Stop(none);
+    }
+    if (previous) setenv("SDL_AUDIODRIVER", kept.c_str(), 1); else unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST_F(Sound, TheModelKeepsOneCurrentEffectAndOneCurrentMusic) {
+    GlWindow::Use();
+    CModel model;
+    model.PlayMusic("long.mp3", true);
+    model.PlaySoundFile("other.mp3", true);
+    EXPECT_TRUE(model.IsMusicPlaying());
+    EXPECT_TRUE(model.IsSoundPlaying());
+
+    // An empty name only stops the music.
+    model.PlayMusic("", true);
+    EXPECT_FALSE(model.IsMusicPlaying());
+    EXPECT_TRUE(model.IsSoundPlaying());
+
+    model.StopSoundFile();
+    EXPECT_FALSE(model.IsSoundPlaying());
+}
+
+TEST_F(Sound, MutingStopsWhatPlaysButNotWhatComesNext) {
+    GlWindow::Use();
+    CModel model;
+    model.PlayMusic("long.mp3", true);
+    model.PlaySoundFile("other.mp3", false);
+    model.ToggleMute();
+    EXPECT_TRUE(model.IsMuted());
+    EXPECT_FALSE(model.IsMusicPlaying());
+    EXPECT_FALSE(model.IsSoundPlaying());
+    model.PlaySoundFile("other.mp3", false);
+    EXPECT_TRUE(model.IsSoundPlaying());
+    model.ToggleMute();  // unmuting resumes nothing
+    EXPECT_FALSE(model.IsMuted());
+    EXPECT_FALSE(model.IsMusicPlaying());
+}

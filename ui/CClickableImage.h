@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+#include "app/CPoint.h"
+
+// One picture of the game: a PNG from "Images" loaded into a texture, drawn
+// centred on a position with a scale and an opacity, and hit-tested as a
+// plain rectangle. Its size is half the power-of-two-rounded file size
+// (mipmap level 1), so every picture file is made at twice its size on screen.
+class CClickableImage {
+public:
+    // fileName is a bare name such as "title_exit.png"; null makes an empty
+    // picture. A file that cannot be loaded draws as an untextured quad.
+    explicit CClickableImage(const char* fileName);
+    ~CClickableImage();
+    CClickableImage(const CClickableImage&) = delete;
+    CClickableImage& operator=(const CClickableImage&) = delete;
+
+    void Draw();
+    // Stretches the picture over w x h (one pixel more each way) from its
+    // position as the top-left corner.
+    void FillScreen(int32_t w, int32_t h);
+    // Strictly inside the scaled rectangle; transparency is not looked at.
+    bool HitTest(CPoint p) const;
+
+    void SetPosition(int32_t px, int32_t py) { x = px; y = py; }
+    CPoint GetPosition() const { return CPoint(x, y); }
+    void SetScale(float s) { scale = s; }
+    float GetScale() const { return scale; }
+    void SetAlpha(float a) { alpha = a; }
+    float GetAlpha() const { return alpha; }
+    int32_t GetWidth() const { return width; }
+    int32_t GetHeight() const { return height; }
+    uint32_t GetTexture() const { return texture; }
+
+private:
+    void DrawQuad(float w, float h);
+
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t texture = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    float alpha = 1.0f;
+    float scale = 1.0f;
+};
