@@ -10,8 +10,7 @@
 
 namespace {
 // Mipmaps, flipped rows, DXT compression, NTSC-safe colours.
-constexpr unsigned kLoadFlags = SOIL_FLAG_MIPMAPS | SOIL_FLAG_INVERT_Y | 0 *
- 
+constexpr unsigned kLoadFlags = SOIL_FLAG_MIPMAPS | SOIL_FLAG_INVERT_Y |
                                 SOIL_FLAG_COMPRESS_TO_DXT | SOIL_FLAG_NTSC_SAFE_RGB;
 static_assert(kLoadFlags == 178, "the pictures are made for these load flags");
 }  // namespace
