@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The window opens, goes full screen on its first tick, draws, leaves full
+# screen on F11 and closes cleanly from its close box.
+. "$(dirname "$0")/common.sh"
+
+start_game
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "not full screen: $(window_size)"
+sleep 0.5
+shot fullscreen
+# Nothing is drawn yet but the white frame.
+[ "$(brightness fullscreen)" = 1 ] || fail "the frame is not white: $(brightness fullscreen)"
+
+xdotool key --window "$WINDOW" F11
+wait_for '[ "$(window_size)" != "$(screen_size)" ]' || fail "F11 did not leave full screen"
+xdotool key --window "$WINDOW" F11
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "F11 did not go back to full screen"
+
+"$ZELK_CLOSE_WINDOW" "$WINDOW"
+status=0
+wait_exit || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after closing"
+if grep -qiE 'error of failed request|segmentation|abort' "$ARTEFACTS/stderr.txt"; then
+  fail "the shutdown complained: $(cat "$ARTEFACTS/stderr.txt")"
+fi
+echo "window opened full screen, toggled with F11 and closed cleanly"
