@@ -1,3 +1,4 @@
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include "core/CCategory.h"
@@ -166,4 +167,28 @@ TEST_F(Model, TheScoreTableIsRangeTested) {
     EXPECT_EQ(model->GetCompte(10, 10), 3);
     EXPECT_THROW(model->SetCompte(11, 0, 1), std::out_of_range);
     EXPECT_THROW(model->GetCompte(0, -1), std::out_of_range);
+}
+
+TEST_F(Model, TextIsDrawnInLatin1WithTheBitmapFonts) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    // "é" alone: its glyph must have ink, above the baseline.
+    CModel::DrawText(100.0f, 100.0f, GLUT_BITMAP_9_BY_15, "\xE9");
+    int inked = 0;
+    for (int y = 85; y <= 100; ++y) {
+        for (int x = 100; x < 109; ++x) inked += GlWindow::ReadPixel(x, y) >> 24 < 128;
+    }
+    EXPECT_GT(inked, 8);
+    glEnable(GL_TEXTURE_2D);
+}
+
+TEST_F(Model, TheDarkQuadDimsTheWholeViewByAQuarter) {
+    CModel::FillDarkQuad(GlWindow::kWidth, GlWindow::kHeight);
+    for (CPoint p : {CPoint(0, 0), CPoint(400, 300), CPoint(799, 599)}) {
+        EXPECT_NEAR(static_cast<int>(GlWindow::ReadPixel(p.x, p.y) >> 24), 191, 2);
+    }
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[3], 0.25f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
