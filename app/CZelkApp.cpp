@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "app/CAboutDlg.h"
+
 CZelkApp theApp;
 
 namespace {
@@ -27,6 +29,14 @@ void OnReshape(int w, int h) {
 
 void OnMouse(int button, int state, int x, int y) {
     if (button != GLUT_LEFT_BUTTON || theApp.GetView() == nullptr) return;
+    if (CDialogFrame* dialog = theApp.GetActiveDialog()) {
+        if (state == GLUT_DOWN) {
+            dialog->OnLButtonDown(At(x, y));
+        } else {
+            dialog->OnLButtonUp(At(x, y));
+        }
+        return;
+    }
     if (state == GLUT_DOWN) {
         theApp.GetView()->OnLButtonDown(At(x, y));
     } else {
@@ -35,12 +45,24 @@ void OnMouse(int button, int state, int x, int y) {
 }
 
 void OnMotion(int x, int y) {
-    if (theApp.GetView()) theApp.GetView()->OnMouseMove(At(x, y));
+    if (CDialogFrame* dialog = theApp.GetActiveDialog()) {
+        dialog->OnMouseMove(At(x, y));
+    } else if (theApp.GetView()) {
+        theApp.GetView()->OnMouseMove(At(x, y));
+    }
+}
+
+void OnKey(unsigned char key, int, int) {
+    if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->OnKey(key);
 }
 
 void OnSpecialKey(int key, int, int) {
     // F11 lets a learner leave full screen, and go back.
-    if (key == GLUT_KEY_F11 && theApp.GetMainWnd()) theApp.GetMainWnd()->ToggleView();
+    if (key == GLUT_KEY_F11 && theApp.GetMainWnd()) {
+        theApp.GetMainWnd()->ToggleView();
+    } else if (CDialogFrame* dialog = theApp.GetActiveDialog()) {
+        dialog->OnSpecialKey(key);
+    }
 }
 
 }  // namespace
@@ -60,6 +82,7 @@ bool CZelkApp::InitInstance(int* argc, char** argv) {
     glutMouseFunc(OnMouse);
     glutMotionFunc(OnMotion);
     glutPassiveMotionFunc(OnMotion);
+    glutKeyboardFunc(OnKey);
     glutSpecialFunc(OnSpecialKey);
     glutCloseFunc(&CZelkApp::OnWindowClosed);
     pacer.Start(Now());
@@ -69,8 +92,11 @@ bool CZelkApp::InitInstance(int* argc, char** argv) {
 void CZelkApp::PostClose() { theApp.closeRequested = true; }
 
 void CZelkApp::OnWindowClosed() {
-    // freeglut destroys the window right after this: free the GL objects first.
-    theApp.Shutdown();
+    // freeglut destroys the window right after this: free the GL objects
+    // while the context lives. With a dialog up, the scene that opened it is
+    // still running: the model goes once the loop has unwound (its pictures
+    // then need no freeing, the context took them along).
+    if (theApp.activeDialog == nullptr) theApp.Shutdown();
     theApp.closed = true;
     if (theApp.frame) theApp.frame->ForgetWindow();
 }
@@ -97,22 +123,28 @@ void CZelkApp::WaitForEventOrTick() {
     select(fd + 1, &readable, nullptr, nullptr, &timeout);
 }
 
-void CZelkApp::RunUntil(const std::function<bool()>& done) {
-    while (!closed && !(done && done())) {
-        glutMainLoopEvent();
-        if (closed) break;
-        if (closeRequested) {
+void CZelkApp::PumpOnce() {
+    if (closed) return;
+    glutMainLoopEvent();
+    if (closed) return;
+    if (closeRequested) {
+        // Closing waits for the loop: never inside a scene's own call.
+        if (activeDialog == nullptr) {
             Shutdown();
             closed = true;
             frame->Destroy();
-            break;
         }
-        if (pacer.IsDue(Now())) {
-            view->OnTimer();
-            pacer.TickTaken(Now());
-        }
-        WaitForEventOrTick();
+        return;
     }
+    if (pacer.IsDue(Now())) {
+        view->OnTimer();
+        pacer.TickTaken(Now());
+    }
+    WaitForEventOrTick();
+}
+
+void CZelkApp::RunUntil(const std::function<bool()>& done) {
+    while (!closed && !(done && done())) PumpOnce();
 }
 
 int CZelkApp::Run() {
@@ -127,4 +159,8 @@ int CZelkApp::Run() {
     return 0;
 }
 
-void CZelkApp::OnAppAbout() {}
+void CZelkApp::OnAppAbout() {
+    if (activeDialog != nullptr) return;  // one dialog at a time
+    CAboutDlg about;
+    about.DoModal();
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "app/CDialogFrame.h"
 #include "app/CFramePacer.h"
 #include "app/CMainFrame.h"
 #include "app/CZelkDoc.h"
@@ -19,6 +20,14 @@ public:
     // The same loop, for a modal dialog: returns once done() holds, or at
     // once if the window is closing.
     void RunUntil(const std::function<bool()>& done);
+    // One turn of that loop: the window's events, a frame when one is due,
+    // then sleep until the next event or frame.
+    void PumpOnce();
+
+    // The modal dialog on screen, if any: it is drawn over the game and
+    // takes the mouse and the keyboard.
+    void SetActiveDialog(CDialogFrame* dialog) { activeDialog = dialog; }
+    CDialogFrame* GetActiveDialog() const { return activeDialog; }
 
     // Asks the window to close; it closes between events, never inside one.
     static void PostClose();
@@ -40,6 +49,7 @@ private:
     CFramePacer pacer;
     bool closeRequested = false;
     bool closed = false;
+    CDialogFrame* activeDialog = nullptr;
 };
 
 extern CZelkApp theApp;

@@ -52,6 +52,7 @@ void CZelkView::Draw() {
         model = new CModel();
         controller = new CController(model);
     }
+    if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->Draw(viewport[2], viewport[3]);
     glFinish();
     theApp.SwapBuffers();
     busy = false;

@@ -108,6 +108,13 @@ void CModel::InGameRestart() {
     });
 }
 
+void CModel::InGameLeave() {
+    if (CAbstractMinigame* game = CurrentMinigame()) {
+        WithMinigame(game, [](auto* concrete) { concrete->Unload(); });
+    }
+    SetGameState(minigameType == MINIGAME_REWARDS ? GAMESTATE_MAINMENU : GAMESTATE_SUBMENU);
+}
+
 bool CModel::Save() {
     if (login.IsEmpty()) return false;
     return progress.SaveTo(CurrentDirectory() + "/Profiles", login);

@@ -83,6 +83,8 @@ public:
     void RestartGame();
     // Starts the current minigame over (from its score panel).
     void InGameRestart();
+    // Leaves the current minigame for its workplace's room.
+    void InGameLeave();
 
     // The learner's profile in "Profiles". Both do nothing without a login.
     bool Save();

@@ -1,5 +1,6 @@
 #include "core/CTitleController.h"
 
+#include "app/CLoginDialog.h"
 #include "app/CZelkApp.h"
 #include "core/CModel.h"
 #include "scenes/CTitle.h"
@@ -22,4 +23,7 @@ void CTitleController::OnLButtonUp(CPoint point) {
     }
 }
 
-void CTitleController::Login() {}
+void CTitleController::Login() {
+    CLoginDialog dialog(model);
+    if (dialog.DoModal() == CLoginDialog::IDOK) model->SetGameState(GAMESTATE_MAINMENU);
+}

@@ -1,4 +1,25 @@
 #include "scenes/CCredits.h"
 
-void CCredits::Draw(int, int) {}
-CreditsHit CCredits::HitTest(CPoint) const { return CREDITSHIT_NONE; }
+CCredits::~CCredits() {
+    delete background;
+    delete exitImage;
+}
+
+void CCredits::Load() {
+    delete background;
+    delete exitImage;
+    background = new CClickableImage("CreditsBackground.png");
+    exitImage = new CClickableImage("exit.png");
+}
+
+void CCredits::Draw(int width, int height) {
+    if (background == nullptr) Load();
+    background->SetPosition(width / 2, height / 2);
+    background->Draw();
+    exitImage->SetPosition(width - exitImage->GetWidth() / 2, height - exitImage->GetHeight() / 2);
+    exitImage->Draw();
+}
+
+CreditsHit CCredits::HitTest(CPoint point) const {
+    return exitImage && exitImage->HitTest(point) ? CREDITSHIT_EXIT : CREDITSHIT_NONE;
+}

@@ -1,18 +1,213 @@
 #include "scenes/CMinigameRewards.h"
 
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+#include "core/CModel.h"
+#include "ui/CornerLayout.h"
+
+using namespace RewardHouseLayout;
+
+namespace {
+CCustomButton* CornerButton(const char* normal, const char* lit) {
+    CCustomButton* button = new CCustomButton(normal, lit);
+    button->SetScale(CornerLayout::kScale);
+    return button;
+}
+}  // namespace
+
 // The house is never shown in a sub-menu; it borrows a minigame's icon.
 CMinigameRewards::CMinigameRewards(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_10.png") {}
 
-void CMinigameRewards::Load() { needsLoad = false; }
-void CMinigameRewards::Unload() { needsLoad = true; }
+void CMinigameRewards::Load() {
+    Unload();
+    model->PlayMusic("", true);
+    houseImage = new CClickableImage("RewardHouse.png");
+    houseImage->SetScale(2.0f);
+    exitButton = CornerButton("title_exit.png", "title_exit_light.png");
+    helpButton = CornerButton("button_questionmark.png", "button_questionmark_light.png");
+    muteButton = CornerButton("button_mute.png", "button_questionmark_light.png");
+    victoryImage = new CClickableImage("victory.png");
+    balanceIcon = new CClickableImage("bullion_large.png");
+    balanceIcon->SetScale(0.8f);
+    priceBarImage = new CClickableImage("bullion_large.png");
+    priceBarImage->SetScale(0.1f);
+    for (int i = 0; i < kTrophies; ++i) {
+        trophies[i] = new CClickableImage(CString::Format("trophy%d.png", i));
+    }
+    draggedTrophy = -1;
+    hoveredTrophy = -1;
+    dragging = false;
+    needsLoad = false;
+}
+
+void CMinigameRewards::Unload() {
+    for (CClickableImage** image : {&houseImage, &victoryImage, &balanceIcon, &priceBarImage}) {
+        delete *image;
+        *image = nullptr;
+    }
+    for (CCustomButton** button : {&exitButton, &helpButton, &muteButton}) {
+        delete *button;
+        *button = nullptr;
+    }
+    for (CClickableImage*& trophy : trophies) {
+        delete trophy;
+        trophy = nullptr;
+    }
+    needsLoad = true;
+}
+
+void CMinigameRewards::LoadButtonLocations(int width, int height) {
+    victoryImage->SetPosition(width / 2, height / 2);
+    restartSpot = CPoint(static_cast<int>(width * 0.5 + kRestartOffset.x),
+                         static_cast<int>(height * 0.5 + kRestartOffset.y));
+    for (int i = 0; i < kTrophies; ++i) {
+        shelfSpots[i] = ShelfSpot(i);
+        houseSpots[i] = CPoint(static_cast<int>(width * 0.5 + kHouseSpots[i].x),
+                               static_cast<int>(height * 0.5 + kHouseSpots[i].y));
+        BackToShelf(i);
+        if (model->IsTrophyAwarded(i)) {
+            trophies[i]->SetPosition(houseSpots[i].x, houseSpots[i].y);
+            trophies[i]->SetScale(kHouseScale);
+        }
+    }
+}
+
+bool CMinigameRewards::closeEnough(CPoint a, CPoint b) {
+    return std::abs(b.x - a.x) < kReach && std::abs(b.y - a.y) < kReach;
+}
+
+bool CMinigameRewards::OnItsPlace(int trophy) const {
+    return closeEnough(trophies[trophy]->GetPosition(), houseSpots[trophy]);
+}
+
+void CMinigameRewards::BackToShelf(int trophy) {
+    trophies[trophy]->SetScale(kShelfScale);
+    trophies[trophy]->SetPosition(shelfSpots[trophy].x, shelfSpots[trophy].y);
+}
+
+bool CMinigameRewards::IsHouseFull() const {
+    // The last trophy is a bonus: the house counts as full without it.
+    for (int i = 0; i < kTrophies - 1; ++i) {
+        if (!model->IsTrophyAwarded(i)) return false;
+    }
+    return true;
+}
+
+void CMinigameRewards::RestartGame() {
+    model->RestartGame();
+    for (int i = 0; i < kTrophies; ++i) BackToShelf(i);
+}
+
+void CMinigameRewards::DrawPrice(int trophy) {
+    const int price = model->GetTrophyCost(trophy);
+    const CPoint centre = trophies[trophy]->GetPosition();
+    for (int k = 0; k < price; ++k) {
+        priceBarImage->SetPosition(centre.x - (price / 2) * kPriceBarStep + kPriceBarStep * k,
+                                   centre.y + kPriceRowBelow);
+        priceBarImage->Draw();
+    }
+}
 
 void CMinigameRewards::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
-    if (needsLoad) Load();
+    if (needsLoad) {
+        Load();
+        LoadButtonLocations(width, height);
+    }
+    houseImage->SetPosition(width / 2 + kHouseOffsetX, height / 2);
+    houseImage->Draw();
+    exitButton->SetPosition(CornerLayout::kExitX, CornerLayout::kY);
+    balanceIcon->SetPosition(kBalanceIconX, CornerLayout::kY);
+    helpButton->SetPosition(width - CornerLayout::kHelpFromRight, CornerLayout::kY);
+    muteButton->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kY);
+    exitButton->Draw();
+    balanceIcon->Draw();
+    muteButton->Draw();
+    helpButton->Draw();
+
+    for (CClickableImage* trophy : trophies) trophy->Draw();
+    if (hoveredTrophy >= 0) DrawPrice(hoveredTrophy);
+    if (dragging && draggedTrophy >= 0) {
+        trophies[draggedTrophy]->Draw();
+        DrawPrice(draggedTrophy);
+    }
+    if (IsHouseFull()) victoryImage->Draw();
+
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    model->DrawText(kBalanceTextX, kBalanceTextY, GLUT_BITMAP_HELVETICA_12,
+                    CString::Format("x%i", model->GetCompteTotal()));
+    glEnable(GL_TEXTURE_2D);
 }
 
-void CMinigameRewards::OnMouseMove(CPoint) {}
-void CMinigameRewards::OnLButtonDown(CPoint) {}
-void CMinigameRewards::OnLButtonUp(CPoint) {}
+void CMinigameRewards::OnLButtonDown(CPoint point) {
+    if (needsLoad) return;
+    // A press beside every trophy grabs none (not the one dragged last time).
+    draggedTrophy = -1;
+    for (int i = 0; i < kTrophies; ++i) {
+        if (trophies[i]->HitTest(point) && !OnItsPlace(i)) draggedTrophy = i;
+    }
+    dragging = true;
+}
+
+CCustomButton* CMinigameRewards::CornerButtonAt(CPoint point) const {
+    for (CCustomButton* button : {exitButton, helpButton, muteButton}) {
+        if (button->HitTest(point)) return button;
+    }
+    return nullptr;
+}
+
+void CMinigameRewards::OnMouseMove(CPoint point) {
+    if (needsLoad) return;
+    for (CCustomButton* button : {exitButton, helpButton, muteButton}) button->SetLight(false);
+    if (CCustomButton* button = CornerButtonAt(point)) {
+        button->SetLight(true);
+        model->SetCursor(CURSOR_HAND);
+        return;
+    }
+    hoveredTrophy = -1;
+    for (int i = 0; i < kTrophies; ++i) {
+        if (!OnItsPlace(i)) trophies[i]->SetScale(kShelfScale);
+    }
+    for (int i = 0; i < kTrophies; ++i) {
+        if (!trophies[i]->HitTest(point)) continue;
+        hoveredTrophy = i;
+        trophies[i]->SetScale(kHouseScale);
+    }
+    if (dragging && draggedTrophy >= 0) trophies[draggedTrophy]->SetPosition(point.x, point.y);
+    model->SetCursor(hoveredTrophy >= 0 ? CURSOR_HAND : CURSOR_ARROW);
+}
+
+void CMinigameRewards::OnLButtonUp(CPoint point) {
+    if (needsLoad) return;
+    dragging = false;
+    if (muteButton->HitTest(point)) model->ToggleMute();
+    if (helpButton->HitTest(point)) model->PlaySoundFile("consigne_2_9.mp3", true);
+    if (exitButton->HitTest(point)) {
+        Unload();
+        model->SetGameState(GAMESTATE_MAINMENU);
+        return;
+    }
+    for (int i = 0; i < kTrophies; ++i) {
+        if (!OnItsPlace(i)) {
+            BackToShelf(i);
+            continue;
+        }
+        trophies[i]->SetScale(kHouseScale);
+        trophies[i]->SetPosition(houseSpots[i].x, houseSpots[i].y);
+        if (model->IsTrophyAwarded(i)) continue;
+        if (model->GetCompteTotal() > 0 && model->CanIAffordTrophy(i)) {
+            model->RewardUser();
+            model->AwardTrophy(i);
+            model->Save();
+        } else {
+            model->PlaySoundFile("error.mp3", false);
+            BackToShelf(i);
+        }
+    }
+    if (IsHouseFull() && closeEnough(point, restartSpot)) RestartGame();
+}

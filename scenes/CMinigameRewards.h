@@ -1,20 +1,60 @@
 #pragma once
+#include <array>
+
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "scenes/RewardHouseLayout.h"
+#include "ui/CClickableImage.h"
+#include "ui/CCustomButton.h"
 
-// The trophy house: points buy trophies dragged onto the house.
+// The trophy house, behind the vault on the town map. The learner drags a
+// trophy from the shelf onto its place in the house; it stays there if the
+// gold bars cover its price. With the house full, the game can start over.
 class CMinigameRewards : public CAbstractMinigame {
 public:
+    static constexpr int kTrophies = RewardHouseLayout::kTrophies;
+
     CMinigameRewards(CModel* model, MinigameType type);
     ~CMinigameRewards() { Unload(); }
 
     void Load();
     void Unload();
     void Draw(int width, int height);
+    void LoadButtonLocations(int width, int height);
+    static bool closeEnough(CPoint a, CPoint b);
+    void RestartGame();
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+    CClickableImage* GetTrophy(int i) const { return trophies.at(i); }
+    CPoint GetHouseSpot(int i) const { return houseSpots.at(i); }
+    CPoint GetShelfSpot(int i) const { return shelfSpots.at(i); }
+    CPoint GetRestartSpot() const { return restartSpot; }
+    int GetHoveredTrophy() const { return hoveredTrophy; }
+    bool IsHouseFull() const;
+
+private:
+    bool OnItsPlace(int trophy) const;
+    void BackToShelf(int trophy);
+    void DrawPrice(int trophy);
+    CCustomButton* CornerButtonAt(CPoint point) const;
+
+    CClickableImage* houseImage = nullptr;
+    CCustomButton* exitButton = nullptr;
+    CCustomButton* helpButton = nullptr;
+    CCustomButton* muteButton = nullptr;
+    CClickableImage* victoryImage = nullptr;
+    CClickableImage* balanceIcon = nullptr;
+    CClickableImage* priceBarImage = nullptr;
+    int draggedTrophy = -1;
+    int hoveredTrophy = -1;
+    bool dragging = false;
+    std::array<CClickableImage*, kTrophies> trophies{};
+    std::array<CPoint, kTrophies> shelfSpots{};
+    std::array<CPoint, kTrophies> houseSpots{};
+    CPoint restartSpot;
 };
 
 using CMinigameRewardsController = CMinigameController<CMinigameRewards, 0, true>;

@@ -1,6 +1,180 @@
 #include "scenes/CSubMenu.h"
 
-void CSubMenu::Reset() { transition = SUBMENUHIT_NONE; }
-void CSubMenu::Draw(int, int) {}
-int CSubMenu::HitTest(CPoint) const { return SUBMENUHIT_NONE; }
-int CSubMenu::OnLButtonUp(CPoint) { return SUBMENUHIT_NONE; }
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "core/CCategory.h"
+#include "core/CModel.h"
+#include "minigames/CAbstractMinigame.h"
+#include "scenes/SubMenuLayout.h"
+#include "ui/CornerLayout.h"
+
+namespace {
+
+CClickableImage* ScaledImage(const char* name) {
+    CClickableImage* image = new CClickableImage(name);
+    image->SetScale(CornerLayout::kScale);
+    return image;
+}
+
+const char* BackgroundFor(CategoryType type) {
+    switch (type) {
+        case CATEGORY_DENTIST: return "waitingroom.png";
+        case CATEGORY_PIZZA: return "pizzaria.png";
+        case CATEGORY_GROCERY: return "shelf_background.png";
+        default: return nullptr;
+    }
+}
+
+// The first minigame type of a category: icon i leads to this + i.
+int FirstTypeOf(CategoryType type) {
+    switch (type) {
+        case CATEGORY_DENTIST: return MINIGAME_1_1;
+        case CATEGORY_PIZZA: return MINIGAME_2_1;
+        case CATEGORY_GROCERY: return MINIGAME_3_1;
+        default: return -1;
+    }
+}
+
+}  // namespace
+
+void CSubMenu::Load() {
+    Unload();
+    exitImage = ScaledImage("title_exit.png");
+    helpImage = ScaledImage("button_questionmark.png");
+    muteImage = ScaledImage("button_mute.png");
+    loadingImage = ScaledImage("loading.png");
+    curtain = 0;
+    transition = SUBMENUHIT_NONE;
+    CCategory* category = model->GetCurrentCategory();
+    const char* name = category ? BackgroundFor(category->GetCategoryType()) : nullptr;
+    if (name) background = new CClickableImage(name);
+}
+
+void CSubMenu::Unload() {
+    for (CClickableImage** image : {&background, &exitImage, &helpImage, &muteImage, &loadingImage}) {
+        delete *image;
+        *image = nullptr;
+    }
+}
+
+void CSubMenu::Reset() {
+    Load();
+    transition = SUBMENUHIT_NONE;
+    curtain = 0;
+    model->PlayMusic("", true);
+    model->PlayMusic("Music2.mp3", true);
+}
+
+void CSubMenu::LoadIconPositions(int width, int height) {
+    CCategory* category = model->GetCurrentCategory();
+    if (category == nullptr) return;
+    const std::vector<CAbstractMinigame*>& games = *category->GetMinigames();
+    const int count = static_cast<int>(games.size());
+    for (int i = 0; i < count; ++i) {
+        CClickableImage* icon = games[i]->GetIcon();
+        switch (category->GetCategoryType()) {
+            case CATEGORY_DENTIST:
+                if (i < 10) {
+                    const auto& spot = SubMenuLayout::kDentistIcons[i];
+                    icon->SetPosition(ReferenceLayout::ScaleX(width, spot.fx), ReferenceLayout::ScaleY(height, spot.fy));
+                }
+                break;
+            case CATEGORY_PIZZA:
+                if (i < 9) {
+                    const auto& spot = SubMenuLayout::kPizzaIcons[i];
+                    icon->SetPosition(ReferenceLayout::ScaleX(width, spot.fx), ReferenceLayout::ScaleY(height, spot.fy));
+                }
+                break;
+            default: {
+                const int step = width / (count + 1);
+                icon->SetPosition(step * (i + 1), ReferenceLayout::ScaleY(height, SubMenuLayout::kGroceryRowY));
+                break;
+            }
+        }
+    }
+}
+
+void CSubMenu::Draw(int width, int height) {
+    CCategory* category = model->GetCurrentCategory();
+    if (category == nullptr) return;
+    if (exitImage == nullptr) Load();
+    if (!category->IsLoaded()) {
+        // Placed once per category, for the view size of its first visit.
+        LoadIconPositions(width, height);
+        category->SetLoaded(true);
+    }
+    if (background) background->FillScreen(width, height);
+    for (CAbstractMinigame* game : *category->GetMinigames()) game->GetIcon()->Draw();
+
+    exitImage->SetPosition(CornerLayout::kExitX, CornerLayout::kY);
+    helpImage->SetPosition(width - CornerLayout::kHelpFromRight, CornerLayout::kY);
+    muteImage->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kY);
+    exitImage->Draw();
+    helpImage->Draw();
+    muteImage->Draw();
+
+    if (transition != SUBMENUHIT_NONE) DrawLoadingScreen(width, height);
+}
+
+int CSubMenu::HitTest(CPoint point) const {
+    CCategory* category = model->GetCurrentCategory();
+    if (category == nullptr) return SUBMENUHIT_NONE;
+    const std::vector<CAbstractMinigame*>& games = *category->GetMinigames();
+    for (int i = static_cast<int>(games.size()) - 1; i >= 0; --i) {
+        if (games[i]->GetIcon()->HitTest(point)) return i;
+    }
+    return SUBMENUHIT_NONE;
+}
+
+int CSubMenu::OnLButtonUp(CPoint point) {
+    if (exitImage && exitImage->HitTest(point)) return SUBMENUHIT_EXIT;
+    if (helpImage && helpImage->HitTest(point)) model->PlaySoundFile("submenuInstruction.mp3", true);
+    if (muteImage && muteImage->HitTest(point)) model->ToggleMute();
+    return SUBMENUHIT_NONE;
+}
+
+void CSubMenu::DrawLoadingScreen(int width, int height) {
+    glPushMatrix();
+    glDisable(GL_TEXTURE_2D);
+    glTranslatef(static_cast<float>(width - curtain), 0.0f, 0.0f);
+    const bool closed = curtain >= 2 * width;
+    if (!closed) curtain += SubMenuLayout::kCurtainStep;
+
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
+    glBegin(GL_QUADS);  // the soft leading edge
+    glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+    glVertex2f(0.0f, 0.0f);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    glVertex2f(w, 0.0f);
+    glVertex2f(w, h);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+    glVertex2f(0.0f, h);
+    glEnd();
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glVertex2f(w, 0.0f);
+    glVertex2f(static_cast<float>(static_cast<int>(width * 2.1)), 0.0f);
+    glVertex2f(static_cast<float>(static_cast<int>(width * 2.1)), h);
+    glVertex2f(w, h);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    glPopMatrix();
+    loadingImage->SetPosition(width - SubMenuLayout::kLoadingFromRight, height - SubMenuLayout::kLoadingFromBottom);
+    loadingImage->Draw();
+
+    if (closed) Enter();
+}
+
+void CSubMenu::Enter() {
+    if (transition == SUBMENUHIT_EXIT) {
+        model->SetGameState(GAMESTATE_MAINMENU);
+        return;
+    }
+    CCategory* category = model->GetCurrentCategory();
+    const int first = category ? FirstTypeOf(category->GetCategoryType()) : -1;
+    if (first < 0 || transition < 0 || transition >= static_cast<int>(category->GetMinigames()->size())) return;
+    model->SetMinigameType(static_cast<MinigameType>(first + transition));
+    model->SetGameState(GAMESTATE_INGAME);
+}

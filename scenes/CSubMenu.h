@@ -1,23 +1,47 @@
 #pragma once
 #include "app/CPoint.h"
+#include "ui/CClickableImage.h"
 
 class CModel;
 
 // 0 up to the number of minigames - 1: a minigame of the current category.
 enum SubMenuHit { SUBMENUHIT_EXIT = 11, SUBMENUHIT_NONE = 12 };
 
-// A workplace's own room with one icon per minigame.
+// A workplace's room with one icon per minigame. A click on an icon runs a
+// dark curtain across the screen, then starts that minigame; the exit runs
+// it back to the town map.
 class CSubMenu {
 public:
     explicit CSubMenu(CModel* model) : model(model) {}
+    ~CSubMenu() { Unload(); }
+    CSubMenu(const CSubMenu&) = delete;
+    CSubMenu& operator=(const CSubMenu&) = delete;
+
+    void Load();
+    void Unload();
+    // Every entry into the room: fresh pictures, no curtain, its music.
     void Reset();
     void Draw(int width, int height);
+    // The icon under the point, the last one first; none otherwise.
     int HitTest(CPoint point) const;
+    // The corner buttons: exit is returned, help and mute act here.
     int OnLButtonUp(CPoint point);
     void Transition(int destination) { transition = destination; }
     int GetTransition() const { return transition; }
+    int GetCurtain() const { return curtain; }
+    void LoadIconPositions(int width, int height);
+    void DrawLoadingScreen(int width, int height);
 
 private:
+    // The minigame chosen, or the map, once the curtain has closed.
+    void Enter();
+
     CModel* model;
+    CClickableImage* background = nullptr;
+    CClickableImage* exitImage = nullptr;
+    CClickableImage* helpImage = nullptr;
+    CClickableImage* muteImage = nullptr;
+    CClickableImage* loadingImage = nullptr;
+    int curtain = 0;
     int transition = SUBMENUHIT_NONE;
 };

@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Answering telephone calls, a second set of calls.
 class CMinigame1_10 : public CAbstractMinigame {
@@ -15,6 +16,9 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_10Controller = CMinigameController<CMinigame1_10, 9, true>;

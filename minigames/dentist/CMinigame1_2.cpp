@@ -1,18 +1,35 @@
 #include "minigames/dentist/CMinigame1_2.h"
 
+#include "core/CModel.h"
+
 CMinigame1_2::CMinigame1_2(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_2.png") {}
 
-void CMinigame1_2::Load() { needsLoad = false; }
+void CMinigame1_2::Load() {
+    Unload();
+    placeholder = new CMinigamePlaceholder(model);
+    needsLoad = false;
+}
 
-void CMinigame1_2::Unload() { needsLoad = true; }
+void CMinigame1_2::Unload() {
+    delete placeholder;
+    placeholder = nullptr;
+    needsLoad = true;
+}
 
 void CMinigame1_2::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
+    placeholder->Draw(width, height);
 }
 
-void CMinigame1_2::OnMouseMove(CPoint) {}
+void CMinigame1_2::OnMouseMove(CPoint point) {
+    if (!needsLoad) placeholder->OnMouseMove(point);
+}
 
-void CMinigame1_2::OnLButtonUp(CPoint) {}
+void CMinigame1_2::OnLButtonUp(CPoint point) {
+    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    Unload();
+    model->SetGameState(GAMESTATE_SUBMENU);
+}

@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Taking a telephone message on a message form (French messages).
 class CMinigame1_2 : public CAbstractMinigame {
@@ -14,6 +15,9 @@ public:
     void Draw(int width, int height);
     void OnMouseMove(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_2Controller = CMinigameController<CMinigame1_2, 1, false>;

@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Filling in a fax cover sheet by dragging its pieces onto the fields.
 class CMinigame1_4 : public CAbstractMinigame {
@@ -15,6 +16,9 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_4Controller = CMinigameController<CMinigame1_4, 3, true>;

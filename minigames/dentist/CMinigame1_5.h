@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Sending a fax: the document in the machine, the number on its keypad.
 class CMinigame1_5 : public CAbstractMinigame {
@@ -15,6 +16,9 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_5Controller = CMinigameController<CMinigame1_5, 4, true>;

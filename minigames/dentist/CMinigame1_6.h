@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Choosing the acceptable telephone greetings (French).
 class CMinigame1_6 : public CAbstractMinigame {
@@ -15,6 +16,9 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_6Controller = CMinigameController<CMinigame1_6, 5, true>;

@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigamePlaceholder.h"
 
 // Answering telephone calls: picking up, greeting, replying.
 class CMinigame1_7 : public CAbstractMinigame {
@@ -15,6 +16,9 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+
+private:
+    CMinigamePlaceholder* placeholder = nullptr;
 };
 
 using CMinigame1_7Controller = CMinigameController<CMinigame1_7, 6, true>;

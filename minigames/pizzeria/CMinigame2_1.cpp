@@ -1,18 +1,35 @@
 #include "minigames/pizzeria/CMinigame2_1.h"
 
+#include "core/CModel.h"
+
 CMinigame2_1::CMinigame2_1(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame2_1.png") {}
 
-void CMinigame2_1::Load() { needsLoad = false; }
+void CMinigame2_1::Load() {
+    Unload();
+    placeholder = new CMinigamePlaceholder(model);
+    needsLoad = false;
+}
 
-void CMinigame2_1::Unload() { needsLoad = true; }
+void CMinigame2_1::Unload() {
+    delete placeholder;
+    placeholder = nullptr;
+    needsLoad = true;
+}
 
 void CMinigame2_1::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
+    placeholder->Draw(width, height);
 }
 
-void CMinigame2_1::OnMouseMove(CPoint) {}
+void CMinigame2_1::OnMouseMove(CPoint point) {
+    if (!needsLoad) placeholder->OnMouseMove(point);
+}
 
-void CMinigame2_1::OnLButtonUp(CPoint) {}
+void CMinigame2_1::OnLButtonUp(CPoint point) {
+    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    Unload();
+    model->SetGameState(GAMESTATE_SUBMENU);
+}

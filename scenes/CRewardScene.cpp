@@ -1,0 +1,137 @@
+#include "scenes/CRewardScene.h"
+
+#include <GL/freeglut.h>
+
+#include "core/CModel.h"
+#include "scenes/ScorePanelLayout.h"
+
+using namespace ScorePanelLayout;
+
+namespace {
+CClickableImage* PanelImage(const char* name) {
+    CClickableImage* image = new CClickableImage(name);
+    image->SetScale(2.0f);
+    return image;
+}
+CCustomButton* PanelButton(const char* normal, const char* lit) {
+    CCustomButton* button = new CCustomButton(normal, lit);
+    button->SetScale(2.0f);
+    return button;
+}
+}  // namespace
+
+CRewardScene::CRewardScene(CModel* owner)
+    : model(owner), slideX(kSlideStart), shownTotal(owner->GetCompteTotal()) {
+    restartButton = PanelButton("button_reward_restart.png", "button_reward_restart_light.png");
+    menuButton = PanelButton("button_reward_menu.png", "button_reward_menu_light.png");
+    completeImage = PanelImage("MinijeuComplete.png");
+    titlesImage = PanelImage("scoreTitles.png");
+    barImage = PanelImage("gold_bullion.png");
+    emptyBarImage = PanelImage("gold_bullion_empty.png");
+    logoImage = PanelImage("logo.png");
+    largeBarImage = PanelImage("bullion_large.png");
+}
+
+void CRewardScene::Unload() {
+    delete restartButton;
+    delete menuButton;
+    restartButton = menuButton = nullptr;
+    for (CClickableImage** image : {&completeImage, &titlesImage, &barImage, &emptyBarImage, &logoImage, &largeBarImage}) {
+        delete *image;
+        *image = nullptr;
+    }
+}
+
+void CRewardScene::SetCompte(int n) {
+    if (n > compte) model->IncrementTotalScore(n - compte);
+    compte = n;
+}
+
+void CRewardScene::DrawRedBorder(int width, int height) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.26274511f, 0.0117647f, 0.0039216f, 1.0f);
+    glRectf(kFrameMargin, kFrameTop, width - kFrameMargin, height - kFrameTop);
+    glColor4f(1.0f, 0.6f, 0.16470589f, 1.0f);
+    const int inner = kFrameWidth;
+    glRectf(kFrameMargin + inner, kFrameTop + inner, width - kFrameMargin - inner, height - kFrameTop - inner);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void CRewardScene::StoreResult() {
+    const int type = model->GetMinigameType();
+    if (type >= MINIGAME_1_1 && type <= MINIGAME_1_10) model->SetCompte(0, type, barsFilled);
+    if (type >= MINIGAME_2_1 && type <= MINIGAME_2_9) model->SetCompte(1, type - MINIGAME_2_1, barsFilled);
+    if (type >= MINIGAME_3_1 && type <= MINIGAME_3_5) model->SetCompte(2, type - MINIGAME_3_1, barsFilled);
+}
+
+void CRewardScene::Draw(int width, int height) {
+    if (logoImage == nullptr) return;  // unloaded
+    glPushMatrix();
+    glTranslatef(static_cast<float>(slideX), 0.0f, 0.0f);
+    if (slideX < 0) {
+        slideX += kSlideStep;
+    } else {
+        slideX = 0;
+    }
+    if (slideX == 0) ++frameCount;
+
+    model->FillDarkQuad(width, height);
+    DrawRedBorder(width, height);
+
+    logoImage->SetPosition(width - kLogoFromRight, height / 2 - kLogoAboveMiddle);
+    logoImage->Draw();
+    restartButton->SetPosition(kRestartX, height - kRestartFromBottom);
+    menuButton->SetPosition(width - kMenuFromRight, height - kMenuFromBottom);
+    if (ButtonsShown()) {
+        restartButton->Draw();
+        menuButton->Draw();
+        StoreResult();
+    }
+
+    completeImage->SetPosition(kCompleteX, kCompleteY);
+    completeImage->Draw();
+    titlesImage->SetPosition(kTitlesX, kTitlesY);
+    titlesImage->Draw();
+    largeBarImage->SetPosition(kLargeBarX, kLargeBarY);
+    largeBarImage->Draw();
+
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.3137255f, 0.05098039f, 0.02745098f, 1.0f);
+    model->DrawText(kBalanceTextX, kBalanceTextY, GLUT_BITMAP_9_BY_15, CString::Format("x%d", shownTotal));
+    glEnable(GL_TEXTURE_2D);
+
+    if (frameCount >= kFirstSlotFrame && frameCount % kFramesPerSlot == 0 && slotsShown < compteMax) {
+        ++slotsShown;
+        if (barsFilled < compte) {
+            ++barsFilled;
+            ++shownTotal;
+            model->PlaySoundFile("drop.mp3", false);
+        }
+    }
+    for (int i = 0; i < slotsShown; ++i) {
+        CClickableImage* slot = i < compte ? barImage : emptyBarImage;
+        slot->SetPosition(kFirstSlotX + kSlotStep * i, kSlotsY);
+        slot->Draw();
+    }
+    glPopMatrix();
+}
+
+void CRewardScene::OnMouseMove(CPoint point) {
+    if (restartButton == nullptr) return;
+    restartButton->SetLight(false);
+    menuButton->SetLight(false);
+    if (!ButtonsShown()) return;
+    if (restartButton->HitTest(point)) restartButton->SetLight(true);
+    if (menuButton->HitTest(point)) menuButton->SetLight(true);
+}
+
+void CRewardScene::OnLButtonUp(CPoint point) {
+    model->Save();
+    if (restartButton == nullptr || !ButtonsShown()) return;
+    if (restartButton->HitTest(point)) {
+        Unload();
+        model->InGameRestart();  // deletes this panel
+        return;
+    }
+    if (menuButton->HitTest(point)) model->InGameLeave();  // deletes this panel
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include "app/CPoint.h"
+#include "ui/CClickableImage.h"
+#include "ui/CCustomButton.h"
+
+class CModel;
+
+// The score panel every minigame shows when its game ends: it slides in
+// over the darkened game, drops one gold bar per point into a row of slots
+// while the balance counts up, stores the score, then offers to play again
+// or to go back to the workplace's room.
+class CRewardScene {
+public:
+    explicit CRewardScene(CModel* model);
+    ~CRewardScene() { Unload(); }
+    CRewardScene(const CRewardScene&) = delete;
+    CRewardScene& operator=(const CRewardScene&) = delete;
+
+    // Points earned so far in this game. Raising it adds the rise to the
+    // learner's total; lowering it never takes points back.
+    void SetCompte(int n);
+    int GetCompte() const { return compte; }
+    void SetCompteMax(int n) { compteMax = n; }
+    int GetCompteMax() const { return compteMax; }
+    void Draw(int width, int height);
+    void DrawRedBorder(int width, int height);
+    void OnMouseMove(CPoint point);
+    // Every click saves. Restart plays the game again; the menu button
+    // leaves for the room. Either may delete this panel: nothing runs after.
+    void OnLButtonUp(CPoint point);
+    void Unload();
+
+    int GetSlideX() const { return slideX; }
+    int GetBarsFilled() const { return barsFilled; }
+    int GetSlotsShown() const { return slotsShown; }
+    int GetShownTotal() const { return shownTotal; }
+    // The buttons show, and act, once every slot is revealed.
+    bool ButtonsShown() const { return slotsShown == compteMax; }
+    CCustomButton* GetRestartButton() const { return restartButton; }
+    CCustomButton* GetMenuButton() const { return menuButton; }
+
+private:
+    void StoreResult();
+
+    CModel* model;
+    int slideX;
+    int frameCount = 0;
+    int compte = 0;
+    int compteMax = 0;
+    int shownTotal;
+    int barsFilled = 0;
+    int slotsShown = 0;
+    CCustomButton* restartButton = nullptr;
+    CCustomButton* menuButton = nullptr;
+    CClickableImage* completeImage = nullptr;
+    CClickableImage* titlesImage = nullptr;
+    CClickableImage* barImage = nullptr;
+    CClickableImage* emptyBarImage = nullptr;
+    CClickableImage* logoImage = nullptr;
+    CClickableImage* largeBarImage = nullptr;
+};

@@ -1,0 +1,211 @@
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "app/CAboutDlg.h"
+#include "app/CCalculatorDlg.h"
+#include "app/CDialogFrame.h"
+#include "app/CLoginDialog.h"
+#include "core/CModel.h"
+#include "support/GlWindow.h"
+#include "support/ScriptedLearner.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+
+class Dialogs : public testing::Test {
+protected:
+    void SetUp() override {
+        GlWindow::BeginFrame();
+        model = new CModel();
+    }
+    void TearDown() override { delete model; }
+    ScratchFolder folder;
+    CModel* model = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Dialogs, LoginTakesAnAccentedNameThenLoadsItsProfile) {
+    CProfile stored;
+    stored.totalScore = 12;
+    ASSERT_TRUE(stored.SaveTo(folder.File("Profiles"), "H\xE9l\xE8ne"));
+    Learner learner;
+    learner.Type("H\xE9lx").Key(8).Type("\xE8ne").Key(13);
+    CLoginDialog dialog(model);
+    EXPECT_EQ(dialog.DoModal(), CLoginDialog::IDOK);
+    EXPECT_EQ(model->GetLogin(), "H\xE9l\xE8ne");
+    EXPECT_EQ(model->GetTotalScore(), 12);  // the new name's profile was read
+    EXPECT_EQ(learner.overran, 0);
+}
+
+TEST_F(Dialogs, AnEmptyNameKeepsTheLoginOpen) {
+    model->SetLogin("Paul");
+    Learner learner;
+    learner.Type("   ").ClickButton(CDialogFrame::IDOK)
+        .Check([](CDialogFrame& f) { EXPECT_FALSE(f.GetMessage().empty()); })
+        .Key(27);
+    CLoginDialog dialog(model);
+    EXPECT_EQ(dialog.DoModal(), CLoginDialog::IDCANCEL);
+    EXPECT_TRUE(model->GetLogin().IsEmpty());
+    EXPECT_EQ(learner.overran, 0);
+}
+
+TEST_F(Dialogs, SpacesAroundANameAreNotPartOfIt) {
+    Learner learner;
+    learner.Type("  Marie ").Key(13);
+    CLoginDialog dialog(model);
+    ASSERT_EQ(dialog.DoModal(), CLoginDialog::IDOK);
+    EXPECT_EQ(model->GetLogin(), "Marie");
+}
+
+TEST_F(Dialogs, TheNameFieldTakesNoMoreThanAProfileCanHold) {
+    Learner learner;
+    learner.Type(std::string(45, 'a')).Key(13);
+    CLoginDialog dialog(model);
+    ASSERT_EQ(dialog.DoModal(), CLoginDialog::IDOK);
+    EXPECT_EQ(model->GetLogin().GetLength(), CProfile::kMaxLoginLength);
+}
+
+TEST_F(Dialogs, EscapeAndTheCloseBoxCancelAndChangeNothing) {
+    for (int way = 0; way < 2; ++way) {
+        Learner learner;
+        learner.Type("Ana");
+        if (way == 0) learner.Key(27); else learner.ClickCloseBox();
+        CLoginDialog dialog(model);
+        EXPECT_EQ(dialog.DoModal(), CLoginDialog::IDCANCEL);
+        EXPECT_TRUE(model->GetLogin().IsEmpty());
+        EXPECT_EQ(learner.overran, 0);
+    }
+}
+
+TEST_F(Dialogs, TheCaretMovesAndDeleteRemovesTheLetterAfterIt) {
+    Learner learner;
+    learner.Type("Aa").Special(GLUT_KEY_HOME).Key(127).Type("N").Special(GLUT_KEY_END).Type("!")
+        .Check([](CDialogFrame& f) { EXPECT_EQ(f.GetText(), "Na!"); })
+        .Key(27);
+    CLoginDialog dialog(model);
+    dialog.DoModal();
+    EXPECT_EQ(learner.overran, 0);
+}
+
+TEST_F(Dialogs, AButtonActsOnlyWhenPressedAndReleasedOnIt) {
+    CDialogFrame frame("Test", 300, 100);
+    frame.AddButton(CDialogFrame::IDOK, "OK", 200, 50, 80, 30, true);
+    frame.Draw(800, 600);
+    const CPoint ok = frame.ButtonCentre(CDialogFrame::IDOK);
+    frame.OnLButtonDown(CPoint(10, 10));
+    frame.OnLButtonUp(ok);
+    EXPECT_EQ(frame.TakePressed(), 0);
+    frame.OnLButtonDown(ok);
+    frame.OnLButtonUp(ok);
+    EXPECT_EQ(frame.TakePressed(), CDialogFrame::IDOK);
+    EXPECT_EQ(frame.TakePressed(), 0);
+}
+
+TEST_F(Dialogs, TheValueIsWrittenOnlyOnOkAndANonNumberIsRefused) {
+    double target = -1.0;
+    {
+        Learner learner;
+        learner.Type("douze").Key(13)
+            .Check([](CDialogFrame& f) { EXPECT_FALSE(f.GetMessage().empty()); })
+            .Key(27);
+        CCalculatorDlg dialog(&target);
+        EXPECT_EQ(dialog.DoModal(), CCalculatorDlg::IDCANCEL);
+        EXPECT_EQ(target, -1.0);
+        EXPECT_EQ(learner.overran, 0);
+    }
+    {
+        Learner learner;
+        learner.Type("12,50").ClickButton(CCalculatorDlg::IDOK);
+        CCalculatorDlg dialog(&target);
+        EXPECT_EQ(dialog.DoModal(), CCalculatorDlg::IDOK);
+        EXPECT_DOUBLE_EQ(target, 12.5);
+    }
+}
+
+TEST_F(Dialogs, TheValueFieldStartsAtZeroAndTheFirstKeyReplacesIt) {
+    double target = -1.0;
+    Learner learner;
+    learner.Check([](CDialogFrame& f) { EXPECT_EQ(f.GetText(), "0"); }).Type("7").Key(13);
+    CCalculatorDlg dialog(&target);
+    ASSERT_EQ(dialog.DoModal(), CCalculatorDlg::IDOK);
+    EXPECT_DOUBLE_EQ(target, 7.0);
+}
+
+TEST(CalculatorValue, ReadsAmountsAsLearnersWriteThem) {
+    double v = 0;
+    EXPECT_TRUE(CCalculatorDlg::ParseValue("12,50", v));
+    EXPECT_DOUBLE_EQ(v, 12.5);
+    EXPECT_TRUE(CCalculatorDlg::ParseValue(" $4.25 ", v));
+    EXPECT_DOUBLE_EQ(v, 4.25);
+    EXPECT_TRUE(CCalculatorDlg::ParseValue("-3", v));
+    EXPECT_DOUBLE_EQ(v, -3.0);
+    for (const char* bad : {"", "  ", "$", "1,2,3", "12a", "1e5", "inf", "nan", "--1", "."}) {
+        EXPECT_FALSE(CCalculatorDlg::ParseValue(bad, v)) << bad;
+    }
+}
+
+namespace {
+// A PATH holding only what the test puts there.
+class FakePath {
+public:
+    FakePath(const ScratchFolder& folder) : folder(folder) {
+        const char* path = std::getenv("PATH");
+        kept = path ? path : "";
+        folder.MakeFolder("bin");
+        setenv("PATH", folder.File("bin").c_str(), 1);
+    }
+    ~FakePath() { setenv("PATH", kept.c_str(), 1); }
+    void AddProgram(const std::string& name, const std::string& script) const {
+        const std::string file = folder.File("bin/" + name);
+        std::ofstream(file) << "#!/bin/sh\n" << script << "\n";
+        chmod(file.c_str(), 0755);
+    }
+
+private:
+    const ScratchFolder& folder;
+    std::string kept;
+};
+}  // namespace
+
+TEST_F(Dialogs, WithoutACalculatorTheButtonOnlySaysSo) {
+    FakePath path(folder);
+    double target = 3.0;
+    Learner learner;
+    learner.ClickButton(CCalculatorDlg::IDC_CALC)
+        .ClickButton(CCalculatorDlg::IDC_CALC)
+        .Check([](CDialogFrame& f) { EXPECT_NE(f.GetMessage().find("calculatrice"), std::string::npos); })
+        .Key(27);
+    CCalculatorDlg dialog(&target);
+    EXPECT_EQ(dialog.DoModal(), CCalculatorDlg::IDCANCEL);
+    EXPECT_EQ(target, 3.0);
+    EXPECT_EQ(learner.overran, 0);
+}
+
+TEST_F(Dialogs, TheCalculatorStartsBesideTheDialogWithoutWaiting) {
+    FakePath path(folder);
+    // A slow calculator that leaves a mark: the game must not wait for it.
+    path.AddProgram("galculator", "echo started >> \"" + folder.File("calc.log") + "\"; sleep 5");
+    path.AddProgram("xcalc", "echo wrong >> \"" + folder.File("calc.log") + "\"");
+    ASSERT_TRUE(CCalculatorDlg::StartCalculator());
+    ASSERT_TRUE(CCalculatorDlg::StartCalculator());  // twice: two calculators
+    for (int i = 0; i < 100 && folder.Read("calc.log").size() < 16; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(folder.Read("calc.log"), "started\nstarted\n");
+}
+
+TEST_F(Dialogs, TheAboutBoxClosesOnOk) {
+    Learner learner;
+    learner.ClickButton(CDialogFrame::IDOK);
+    CAboutDlg about;
+    EXPECT_EQ(about.DoModal(), CDialogFrame::IDOK);
+    EXPECT_EQ(learner.overran, 0);
+}

@@ -1,0 +1,129 @@
+#include "scenes/CMinigameRewards.h"
+#include "support/GameFixture.h"
+
+namespace {
+class TrophyHouse : public GameFixture {
+protected:
+    void Pictures() override {
+        for (int i = 0; i < CMinigameRewards::kTrophies; ++i) {
+            folder.AddPicture(CString::Format("trophy%d.png", i).str(), 64, 64);  // 32 x 32 on the shelf
+        }
+        folder.AddPicture("title_exit.png", 128, 64);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_REWARDS);
+        model->SetMinigameType(MINIGAME_REWARDS);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1);
+        house = static_cast<CMinigameRewards*>((*model->GetCurrentCategoryMinigames())[0]);
+    }
+    void Drag(CPoint from, CPoint to) {
+        controller->OnLButtonDown(from);
+        controller->OnMouseMove(to);
+        controller->OnLButtonUp(to);
+    }
+    void DragHome(int trophy) { Drag(house->GetShelfSpot(trophy), house->GetHouseSpot(trophy)); }
+    CMinigameRewards* house = nullptr;
+};
+}  // namespace
+
+TEST_F(TrophyHouse, TrophiesStartOnTheShelfFivePerRow) {
+    EXPECT_EQ(house->GetShelfSpot(0), CPoint(70, 130));
+    EXPECT_EQ(house->GetShelfSpot(4), CPoint(350, 130));
+    EXPECT_EQ(house->GetShelfSpot(37), CPoint(210, 690));
+    EXPECT_EQ(house->GetHouseSpot(0), CPoint(400 + 331, 300 - 94));
+    EXPECT_EQ(house->GetTrophy(12)->GetPosition(), house->GetShelfSpot(12));
+}
+
+TEST_F(TrophyHouse, ATrophyDroppedOnItsPlaceIsBoughtAndSaved) {
+    model->IncrementTotalScore(5);
+    DragHome(2);  // price 3
+    EXPECT_TRUE(model->IsTrophyAwarded(2));
+    EXPECT_EQ(model->GetCompteTotal(), 2);
+    EXPECT_EQ(house->GetTrophy(2)->GetPosition(), house->GetHouseSpot(2));
+    EXPECT_FLOAT_EQ(house->GetTrophy(2)->GetScale(), 2.0f);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_TRUE(saved.trophyAwarded[2]);
+    // Dropped again, it stays and costs nothing.
+    Drag(house->GetHouseSpot(2), house->GetHouseSpot(2));
+    EXPECT_EQ(model->GetCompteTotal(), 2);
+    EXPECT_EQ(house->GetTrophy(2)->GetPosition(), house->GetHouseSpot(2));
+}
+
+TEST_F(TrophyHouse, WithoutEnoughBarsTheTrophyGoesBackToTheShelf) {
+    model->IncrementTotalScore(2);
+    DragHome(2);  // price 3
+    EXPECT_FALSE(model->IsTrophyAwarded(2));
+    EXPECT_EQ(house->GetTrophy(2)->GetPosition(), house->GetShelfSpot(2));
+    EXPECT_FLOAT_EQ(house->GetTrophy(2)->GetScale(), 1.0f);
+    DragHome(1);  // price 1
+    EXPECT_TRUE(model->IsTrophyAwarded(1));
+}
+
+TEST_F(TrophyHouse, ABalanceOfZeroBuysNothing) {
+    DragHome(1);
+    EXPECT_FALSE(model->IsTrophyAwarded(1));
+}
+
+TEST_F(TrophyHouse, DroppedAnywhereElseATrophyReturnsToTheShelf) {
+    model->IncrementTotalScore(9);
+    Drag(house->GetShelfSpot(3), CPoint(500, 500));
+    EXPECT_EQ(house->GetTrophy(3)->GetPosition(), house->GetShelfSpot(3));
+    EXPECT_EQ(model->GetCompteTotal(), 9);
+}
+
+TEST_F(TrophyHouse, APressBesideEveryTrophyGrabsNone) {
+    model->IncrementTotalScore(9);
+    Drag(house->GetShelfSpot(3), CPoint(500, 500));
+    // Pressing on empty floor and moving must not drag trophy 3 again.
+    controller->OnLButtonDown(CPoint(600, 100));
+    controller->OnMouseMove(CPoint(610, 120));
+    EXPECT_EQ(house->GetTrophy(3)->GetPosition(), house->GetShelfSpot(3));
+    controller->OnLButtonUp(CPoint(610, 120));
+}
+
+TEST_F(TrophyHouse, HoveringATrophyGrowsItAndShowsTheHand) {
+    Move(70, 130);
+    EXPECT_EQ(house->GetHoveredTrophy(), 0);
+    EXPECT_FLOAT_EQ(house->GetTrophy(0)->GetScale(), 2.0f);
+    EXPECT_EQ(model->GetCursor(), CURSOR_HAND);
+    Move(600, 100);
+    EXPECT_EQ(house->GetHoveredTrophy(), -1);
+    EXPECT_FLOAT_EQ(house->GetTrophy(0)->GetScale(), 1.0f);
+    EXPECT_EQ(model->GetCursor(), CURSOR_ARROW);
+}
+
+TEST_F(TrophyHouse, TheLastTrophyIsNotNeededToFillTheHouse) {
+    model->IncrementTotalScore(74);
+    for (int i = 0; i < 37; ++i) model->AwardTrophy(i);
+    EXPECT_TRUE(house->IsHouseFull());
+    EXPECT_FALSE(model->IsTrophyAwarded(37));
+    // A click on the restart spot starts everything over.
+    Click(house->GetRestartSpot().x + 19, house->GetRestartSpot().y - 19);
+    EXPECT_FALSE(model->IsTrophyAwarded(0));
+    EXPECT_EQ(model->GetTotalScore(), 0);
+    EXPECT_EQ(house->GetTrophy(0)->GetPosition(), house->GetShelfSpot(0));
+}
+
+TEST_F(TrophyHouse, TheRestartSpotDoesNothingWhileTheHouseIsNotFull) {
+    model->IncrementTotalScore(74);
+    for (int i = 1; i < 38; ++i) model->AwardTrophy(i);
+    EXPECT_FALSE(house->IsHouseFull());
+    Click(house->GetRestartSpot().x, house->GetRestartSpot().y);
+    EXPECT_TRUE(model->IsTrophyAwarded(1));
+}
+
+TEST_F(TrophyHouse, BoughtTrophiesStandInTheHouseOnTheNextVisit) {
+    model->IncrementTotalScore(5);
+    DragHome(4);
+    Click(80, 52);  // exit
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_MAINMENU);
+    EXPECT_TRUE(house->NeedsLoad());
+    model->SetGameState(GAMESTATE_INGAME);
+    Frames(1);
+    EXPECT_EQ(house->GetTrophy(4)->GetPosition(), house->GetHouseSpot(4));
+    EXPECT_FLOAT_EQ(house->GetTrophy(4)->GetScale(), 2.0f);
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "core/CController.h"
+#include "core/CModel.h"
+#include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
+
+// A whole game (model and controller) in a scratch folder, on the tests'
+// GL window. Pictures the test needs sized are added before SetUp runs the
+// model: override Pictures().
+class GameFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        GlWindow::BeginFrame();
+        Pictures();
+        model = new CModel();
+        controller = new CController(model);
+    }
+    void TearDown() override {
+        delete controller;
+        delete model;
+    }
+    virtual void Pictures() {}
+
+    // n frames of the current scene at the given view size.
+    void Frames(int n, int width = GlWindow::kWidth, int height = GlWindow::kHeight) {
+        for (int i = 0; i < n; ++i) model->Draw(width, height);
+    }
+    void Move(int x, int y) { controller->OnMouseMove(CPoint(x, y)); }
+    void Click(int x, int y) {
+        controller->OnLButtonDown(CPoint(x, y));
+        controller->OnLButtonUp(CPoint(x, y));
+    }
+
+    ScratchFolder folder;
+    CModel* model = nullptr;
+    CController* controller = nullptr;
+};
