@@ -82,7 +82,9 @@ void CModel::AwardTrophy(int trophy) {
 void CModel::RewardUser() {
     rewardFrame = 0;
     rewardAlpha = 1.0f;
-    PlaySoundFile("beep.mp3", false);
+    // The ding is not the current sound: the instruction that follows a
+    // right answer stops the current sound, and must not cut the ding.
+    sound.Play("beep.mp3");
 }
 
 void CModel::RestartGame() {

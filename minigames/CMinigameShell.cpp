@@ -1,0 +1,185 @@
+#include "minigames/CMinigameShell.h"
+
+#include <chrono>
+
+#include "core/CModel.h"
+#include "ui/CornerLayout.h"
+
+namespace {
+
+constexpr int kCaptionHold = 500;
+constexpr float kFadeStep = 0.02f;
+constexpr int kProgressY = 38;
+constexpr CPoint kTaskCard = {256, 64};
+
+CCustomButton* StandardButton(const char* normal, const char* lit) {
+    CCustomButton* button = new CCustomButton(normal, lit);
+    button->SetScale(CornerLayout::kScale);
+    return button;
+}
+
+template <class T>
+void Release(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+}  // namespace
+
+std::function<double()> CMinigameShell::clock = [] {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+};
+
+CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const MinigameSheet& files)
+    : model(owner), type(minigameType), sheet(files) {}
+
+void CMinigameShell::Load(const char* firstCaption) {
+    Unload();
+    model->PlayMusic("", true);
+    model->SetCompte(MinigameCategory(type), MinigamePosition(type), 0);
+
+    backgroundImage = new CClickableImage(sheet.background);
+    overlayImage = new CClickableImage(sheet.overlay);
+    SetProgress(1);
+    if (firstCaption) SetCaption(firstCaption);
+    resultsPanel = new CRewardScene(model);
+    exitButton = StandardButton("title_exit.png", "title_exit_light.png");
+    instructionButton = StandardButton("button_instruction.png", "button_instruction_light.png");
+    playButton = StandardButton("button_play.png", "button_play_light.png");
+    helpButton = StandardButton("button_questionmark.png", "button_questionmark_light.png");
+    muteButton = StandardButton("button_mute.png", "button_questionmark_light.png");
+    crosshairs = new CCrosshairsIcon();
+
+    RestartFade();
+    phase = PhaseIntro;
+    pauseUntil = -1.0;
+    model->PlaySoundFile(sheet.intro, true);
+    consigneImage = new CClickableImage(sheet.taskCard);
+    consigneImage->SetPosition(kTaskCard.x, kTaskCard.y);
+}
+
+void CMinigameShell::Unload() {
+    Release(consigneImage);
+    Release(backgroundImage);
+    Release(overlayImage);
+    Release(progressImage);
+    Release(instructionImage);
+    Release(exitButton);
+    Release(instructionButton);
+    Release(helpButton);
+    Release(playButton);
+    Release(muteButton);
+    Release(crosshairs);
+    Release(resultsPanel);
+    phase = PhaseIntro;
+}
+
+void CMinigameShell::SetProgress(int n) {
+    delete progressImage;
+    progressImage = new CClickableImage(CString::Format(sheet.progressStrip, n));
+    progressImage->SetScale(2.0f);
+}
+
+void CMinigameShell::SetCaption(const char* name) {
+    delete instructionImage;
+    instructionImage = new CClickableImage(name);
+    instructionImage->SetScale(2.0f);
+    RestartFade();
+}
+
+void CMinigameShell::RestartFade() {
+    fadeAlpha = 0.0f;
+    fadeHold = 0;
+}
+
+void CMinigameShell::FadeInAndOut(CClickableImage* image, int holdFrames) {
+    if (fadeHold > holdFrames && fadeAlpha > 0.0f) {
+        fadeAlpha -= kFadeStep;
+    } else if (fadeAlpha >= 1.0f) {
+        ++fadeHold;
+    } else {
+        fadeAlpha += kFadeStep;
+    }
+    image->SetAlpha(fadeAlpha);
+    image->Draw();
+}
+
+void CMinigameShell::DrawBackground(int width, int height) {
+    using namespace CornerLayout;
+    backgroundImage->FillScreen(width, height);
+    exitButton->SetPosition(kExitX, kY);
+    instructionButton->SetPosition(width - kInstructionFromRight, kY);
+    playButton->SetPosition(width - kPlayFromRight, kY);
+    helpButton->SetPosition(width - kHelpFromRight, kY);
+    muteButton->SetPosition(width - kMuteFromRight, kY);
+    progressImage->SetPosition(width / 2, kProgressY);
+}
+
+void CMinigameShell::DrawSheet(int width, int height) {
+    model->FillDarkQuad(width, height);
+    overlayImage->FillScreen(width, height);
+}
+
+void CMinigameShell::DrawCaption(int width, int height) {
+    if (instructionImage == nullptr) return;
+    instructionImage->SetPosition(width / 2, height / 2);
+    FadeInAndOut(instructionImage, kCaptionHold);
+}
+
+void CMinigameShell::DrawTop() {
+    if (phase != PhaseResults) progressImage->Draw();
+    muteButton->Draw();
+    exitButton->Draw();
+    helpButton->Draw();
+}
+
+void CMinigameShell::DrawResults(int width, int height) {
+    resultsPanel->SetCompteMax(sheet.maximum);
+    resultsPanel->Draw(width, height);
+}
+
+CornerClick CMinigameShell::OnCornerClick(CPoint point) {
+    if (muteButton->HitTest(point)) {
+        model->ToggleMute();
+        return CORNER_MUTE;
+    }
+    if (exitButton->HitTest(point)) return CORNER_EXIT;
+    if (helpButton->HitTest(point)) {
+        model->PlaySoundFile(sheet.intro, true);
+        RestartFade();
+        return CORNER_HELP;
+    }
+    return CORNER_NONE;
+}
+
+bool CMinigameShell::OnMouseMove(CPoint point) {
+    for (CCustomButton* button : {exitButton, muteButton, playButton, helpButton, instructionButton}) {
+        button->SetLight(false);
+    }
+    for (CCustomButton* button : {exitButton, muteButton, playButton, helpButton, instructionButton}) {
+        if (button->HitTest(point)) {
+            button->SetLight(true);
+            model->SetCursor(CURSOR_HAND);
+            return true;
+        }
+    }
+    if (phase == PhaseResults) {
+        resultsPanel->OnMouseMove(point);
+        model->SetCursor(CURSOR_ARROW);
+        return true;
+    }
+    return false;
+}
+
+void CMinigameShell::ScorePoint() {
+    resultsPanel->SetCompte(resultsPanel->GetCompte() + 1);
+    model->RewardUser();
+}
+
+void CMinigameShell::EnterResults() {
+    model->PlayMusic("musicRewards.mp3", false);
+    phase = PhaseResults;
+}
+
+void CMinigameShell::PlayExplanation(const char* name) { model->PlaySoundFile(name, true); }

@@ -1,0 +1,145 @@
+#pragma once
+#include <functional>
+
+#include "app/CPoint.h"
+#include "app/CString.h"
+#include "core/GameTypes.h"
+#include "scenes/CRewardScene.h"
+#include "ui/CClickableImage.h"
+#include "ui/CCrosshairsIcon.h"
+#include "ui/CCustomButton.h"
+
+class CModel;
+
+// Where a minigame is in its life.
+enum MinigamePhase {
+    PhaseIntro = 0,         // the sheet over the darkened scene; the intro speaks
+    PhasePlay = 1,          // the game proper
+    PhaseInstructions = 2,  // the sheet again, reopened during play
+    PhaseReview = 3,        // wrong answers marked, until play leads on
+    PhaseResults = 4,       // the score panel, with the reward music
+};
+
+// What a minigame's shape is made of: its pictures, its spoken intro and
+// the most points a game can earn.
+struct MinigameSheet {
+    const char* background;     // over the whole view
+    const char* overlay;        // the sheet of the intro and the instructions
+    const char* progressStrip;  // printf pattern of the strip, numbered from 1
+    const char* taskCard;       // the card at the top left during play
+    const char* intro;          // spoken at Load and by the help button
+    int maximum;                // slots on the score panel
+};
+
+// What a click on the standard buttons did.
+enum CornerClick {
+    CORNER_NONE = 0,  // not on a standard button that acts by itself
+    CORNER_MUTE,      // sound toggled
+    CORNER_EXIT,      // the minigame must unload and leave for its room
+    CORNER_HELP,      // the intro speaks again and the caption fades in again
+};
+
+// The shape every minigame shares and holds: the phases, the five standard
+// buttons, the full-screen pictures, the task card, the progress strip, the
+// fading caption, the crosshairs, the score panel and the time-out after a
+// wrong answer. A minigame calls it explicitly and keeps only its own
+// targets, steps and answers.
+class CMinigameShell {
+public:
+    CMinigameShell(CModel* model, MinigameType type, const MinigameSheet& sheet);
+    ~CMinigameShell() { Unload(); }
+    CMinigameShell(const CMinigameShell&) = delete;
+    CMinigameShell& operator=(const CMinigameShell&) = delete;
+
+    // Music off, the score cell cleared, every picture made, the intro
+    // spoken, the first caption (may be null) ready to fade in.
+    void Load(const char* firstCaption);
+    void Unload();
+
+    // Replaces the strip with its picture number n.
+    void SetProgress(int n);
+    // Replaces the caption and starts its fade over.
+    void SetCaption(const char* name);
+    void RestartFade();
+    // One frame of the caption's fade: in, held for holdFrames, out.
+    void FadeInAndOut(CClickableImage* image, int holdFrames);
+
+    // The background, and the buttons and the strip put in place.
+    void DrawBackground(int width, int height);
+    // The darkened scene with the sheet over it.
+    void DrawSheet(int width, int height);
+    // The caption at scale 2 in the middle, fading (500 frames held).
+    void DrawCaption(int width, int height);
+    // The strip (but on the score panel), then mute, exit and help on top.
+    void DrawTop();
+    void DrawResults(int width, int height);
+
+    // Mute, exit and help, in that order. Help speaks the intro again.
+    CornerClick OnCornerClick(CPoint point);
+    // Lights the standard button under the pointer (hand cursor) and
+    // passes moves to the score panel; false when the minigame decides.
+    bool OnMouseMove(CPoint point);
+    // The score panel takes the click (it saves, and may restart or leave).
+    void OnResultsClick(CPoint point) { resultsPanel->OnLButtonUp(point); }
+
+    // One point more on the panel, and the rising ingot.
+    void ScorePoint();
+    // The last task is done: the reward music and the score panel.
+    void EnterResults();
+
+    // After a wrong answer the game takes no input for a second, and goes
+    // on drawing meanwhile.
+    static constexpr double kPauseSeconds = 1.0;
+    void PauseInput() { pauseUntil = clock() + kPauseSeconds; }
+    bool IsPaused() const { return clock() < pauseUntil; }
+    // Seconds on a steady clock; tests put their own here.
+    static std::function<double()> clock;
+
+    // Scans the targets for the click, as a learner explores them before
+    // playing: every target near the click is selected in turn (a second
+    // click on the selected one deselects it) and the crosshairs move onto
+    // it; the explanation of the selection is spoken. Far from all, the
+    // crosshairs go off screen. Returns the selection, -1 for none.
+    template <class Near>
+    int ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,
+                       const char* const* explanations);
+
+    MinigamePhase phase = PhaseIntro;
+    CClickableImage* consigneImage = nullptr;
+    CClickableImage* backgroundImage = nullptr;
+    CClickableImage* overlayImage = nullptr;
+    CClickableImage* progressImage = nullptr;
+    CClickableImage* instructionImage = nullptr;
+    CCustomButton* exitButton = nullptr;
+    CCustomButton* instructionButton = nullptr;
+    CCustomButton* helpButton = nullptr;
+    CCustomButton* playButton = nullptr;
+    CCustomButton* muteButton = nullptr;
+    CCrosshairsIcon* crosshairs = nullptr;
+    CRewardScene* resultsPanel = nullptr;
+    float fadeAlpha = 0.0f;
+    int fadeHold = 0;
+
+private:
+    void PlayExplanation(const char* name);
+
+    CModel* model;
+    MinigameType type;
+    MinigameSheet sheet;
+    double pauseUntil = -1.0;
+};
+
+template <class Near>
+int CMinigameShell::ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,
+                                   const char* const* explanations) {
+    bool any = false;
+    for (int i = 0; i < count; ++i) {
+        if (!near(point, targets[i])) continue;
+        any = true;
+        crosshairs->SetPosition(targets[i]);
+        selected = selected == i ? -1 : i;
+        if (selected >= 0) PlayExplanation(explanations[selected]);
+    }
+    if (!any) crosshairs->SetPosition(CPoint(-100, -100));
+    return selected;
+}

@@ -1,0 +1,199 @@
+#include "minigames/dentist/CMinigame1_1.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace AnsweringMachine;
+
+namespace {
+
+class Lesson : public GameFixture {
+protected:
+    static constexpr int kW = kReferenceWidth;  // keys fall on their reference pixels
+    static constexpr int kH = kReferenceHeight;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png"}) {
+            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
+        }
+        folder.MakeFolder("Sounds");
+        for (const KeyInfo& key : kKeys) WriteToneWav(folder.File("Sounds/") + key.explanation, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [this] { return now; };
+        model->SetLogin("Ana");
+        Open();
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    void Open() {
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(MINIGAME_1_1);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        lesson = static_cast<CMinigame1_1*>((*model->GetCurrentCategoryMinigames())[0]);
+    }
+    void Press(CPoint p) { Click(p.x, p.y); }
+    void PressKey(int key) { Press(lesson->GetKeyLocation(key)); }
+    void PressPlay() { Click(kW - 250, 52); }
+    void PressStep() { PressKey(kSteps[lesson->GetStep()].key); }
+    void PressWrong() {
+        Click(200, 300);
+        now += CMinigameShell::kPauseSeconds;
+    }
+    int Points() const { return lesson->Shell().resultsPanel->GetCompte(); }
+    // Draws the score panel until it has stored the score.
+    void FinishPanel() {
+        Frames(1, kW, kH);  // the first frame of the panel sets its slots
+        for (int i = 0; i < 400 && !lesson->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);  // the buttons appear, the score is stored
+    }
+
+    double now = 1000.0;
+    CMinigame1_1* lesson = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Lesson, KeysLieOnTheMachinesReferencePositions) {
+    EXPECT_EQ(lesson->GetKeyLocation(KEY_REWIND), CPoint(510, 482));
+    EXPECT_EQ(lesson->GetKeyLocation(KEY_MUTE), CPoint(869, 623));
+    // The factors are the reference pixel over the reference size.
+    EXPECT_DOUBLE_EQ(kKeys[KEY_LISTEN].x / double(kReferenceWidth), 0.6072218128224024);
+    EXPECT_DOUBLE_EQ(kKeys[KEY_SPEAKER].y / double(kReferenceHeight), 0.8690807799442897);
+}
+
+TEST_F(Lesson, TwentyPixelsAwayIsNotNear) {
+    EXPECT_TRUE(CMinigame1_1::closeEnough(CPoint(0, 0), CPoint(0, 19)));
+    EXPECT_TRUE(CMinigame1_1::closeEnough(CPoint(0, 0), CPoint(14, 14)));   // 19.8
+    EXPECT_FALSE(CMinigame1_1::closeEnough(CPoint(0, 0), CPoint(12, 16)));  // exactly 20.0
+    EXPECT_FALSE(CMinigame1_1::closeEnough(CPoint(5, 5), CPoint(5, 25)));
+}
+
+TEST_F(Lesson, ExploringAKeySpeaksItAndASecondClickDeselectsSilently) {
+    PressKey(KEY_ERASE);
+    EXPECT_EQ(lesson->GetSelectedButton(), KEY_ERASE);
+    EXPECT_EQ(lesson->Shell().crosshairs->GetPosition(), lesson->GetKeyLocation(KEY_ERASE));
+    EXPECT_TRUE(model->IsSoundPlaying());
+    model->StopSoundFile();
+    PressKey(KEY_ERASE);
+    EXPECT_EQ(lesson->GetSelectedButton(), -1);
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Click(300, 150);  // far from every key: the crosshairs leave
+    EXPECT_EQ(lesson->Shell().crosshairs->GetPosition(), CPoint(-100, -100));
+}
+
+TEST_F(Lesson, WhenTwoKeysAreNearTheLaterOneWins) {
+    model->SetGameState(GAMESTATE_SUBMENU);
+    model->SetGameState(GAMESTATE_INGAME);
+    lesson->Unload();
+    Frames(1, 800, 600);  // rewind (300, 402) and replay (300, 440) are 38 apart here
+    Click(300, 421);
+    EXPECT_EQ(lesson->GetSelectedButton(), KEY_REPLAY);
+}
+
+TEST_F(Lesson, APerfectGameScoresSeven) {
+    PressPlay();
+    EXPECT_EQ(lesson->Shell().phase, PhasePlay);
+    for (int i = 0; i < kStepCount; ++i) {
+        PressStep();
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(lesson->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 7);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(0, 0), 7);
+    EXPECT_EQ(model->GetTotalScore(), 7);
+}
+
+TEST_F(Lesson, AWrongClickForfeitsTheStepWhichStillAdvancesWhenRight) {
+    PressPlay();
+    PressWrong();
+    EXPECT_TRUE(lesson->IsStepFailed());
+    EXPECT_EQ(lesson->GetStep(), 0);
+    PressWrong();  // several wrong clicks cost the same single point
+    PressStep();
+    EXPECT_EQ(lesson->GetStep(), 1);
+    EXPECT_EQ(Points(), 0);
+    for (int i = 1; i < kStepCount; ++i) PressStep();
+    Frames(1, kW, kH);
+    EXPECT_EQ(Points(), 6);
+}
+
+TEST_F(Lesson, AfterAWrongClickInputIsIgnoredForASecondWhileFramesGoOn) {
+    PressPlay();
+    Click(200, 300);
+    now += 0.5;
+    PressStep();  // too soon: ignored
+    Frames(3, kW, kH);
+    EXPECT_EQ(lesson->GetStep(), 0);
+    now += 0.5;
+    PressStep();
+    EXPECT_EQ(lesson->GetStep(), 1);
+}
+
+TEST_F(Lesson, ReopeningTheInstructionsForfeitsTheStep) {
+    PressPlay();
+    Click(kW - 346, 52);  // the instruction button
+    EXPECT_EQ(lesson->Shell().phase, PhaseInstructions);
+    PressKey(KEY_SAVE);  // exploring is allowed there
+    EXPECT_EQ(lesson->GetSelectedButton(), KEY_SAVE);
+    PressPlay();
+    EXPECT_EQ(lesson->Shell().phase, PhasePlay);
+    EXPECT_EQ(lesson->GetSelectedButton(), -1);
+    PressStep();
+    EXPECT_EQ(lesson->GetStep(), 1);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(Lesson, TheMuteButtonNeverCountsAsAnAnswer) {
+    PressPlay();
+    Click(kW - 58, 52);
+    EXPECT_TRUE(model->IsMuted());
+    EXPECT_FALSE(lesson->IsStepFailed());
+    EXPECT_EQ(lesson->GetStep(), 0);
+    Click(kW - 154, 52);  // nor does help
+    EXPECT_FALSE(lesson->IsStepFailed());
+}
+
+TEST_F(Lesson, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
+    for (int phase : {PhaseIntro, PhasePlay, PhaseInstructions, PhaseResults}) {
+        PressPlay();
+        PressStep();
+        if (phase == PhaseInstructions) Click(kW - 346, 52);
+        if (phase == PhaseResults) {
+            while (lesson->GetStep() < kStepCount) PressStep();
+            Frames(1, kW, kH);
+        }
+        if (phase == PhaseIntro) {
+            lesson->Unload();
+            Frames(1, kW, kH);
+        }
+        ASSERT_EQ(lesson->Shell().phase, phase);
+        Click(80, 52);
+        EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << phase;
+        EXPECT_TRUE(lesson->NeedsLoad());
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        EXPECT_EQ(lesson->Shell().phase, PhaseIntro);
+        EXPECT_EQ(lesson->GetStep(), 0);
+    }
+}
+
+TEST_F(Lesson, PlayingAgainFromThePanelStartsOverAndKeepsTheTotal) {
+    PressPlay();
+    for (int i = 0; i < kStepCount; ++i) PressStep();
+    Frames(1, kW, kH);
+    FinishPanel();
+    Click(150, kH - 101);  // the panel's restart button
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_INGAME);
+    EXPECT_EQ(lesson->Shell().phase, PhaseIntro);
+    EXPECT_EQ(model->GetCompte(0, 0), 0);  // a new game clears its cell
+    EXPECT_EQ(model->GetTotalScore(), 7);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][0], 7);
+}
