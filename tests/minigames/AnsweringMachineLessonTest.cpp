@@ -13,7 +13,7 @@ protected:
 
     void Pictures() override {
         for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png"}) {
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
         }
         folder.MakeFolder("Sounds");
