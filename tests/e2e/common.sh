@@ -86,9 +86,9 @@ variety() { convert "$ARTEFACTS/$1.png" -colorspace Gray -format '%[fx:standard_
 expect_screen() {
   local name="$1" previous="${2:-}"
   shot "$name"
-  awk -v v="$(variety "$name")" 'BEGIN { exit !(v > 0.03) }' || fail "$name is blank"
+  awk -v v="$(variety "$name")" -v least="${E2E_MIN_VARIETY:-0.03}" 'BEGIN { exit !(v > least) }' || fail "$name is blank"
   if [ -n "$previous" ]; then
-    awk -v d="$(difference "$name" "$previous")" 'BEGIN { exit !(d > 0.05) }' ||
+    awk -v d="$(difference "$name" "$previous")" -v least="${E2E_MIN_CHANGE:-0.05}" 'BEGIN { exit !(d > least) }' ||
       fail "$name looks like $previous"
   fi
   echo "screen $name: variety $(variety "$name")${previous:+, $(difference "$name" "$previous") changed from $previous}"
@@ -162,4 +162,19 @@ log_in() {
   sleep 0.3
   shot login_typed
   xdotool key Return
+}
+
+# Waits until a region of the screen (x y w h) changes from how it looks now.
+wait_region_change() {
+  local x="$1" y="$2" w="$3" h="$4" limit="${5:-120}" i=0
+  shot _region
+  convert "$ARTEFACTS/_region.png" -crop "${w}x${h}+${x}+${y}" +repage "$ARTEFACTS/_region_before.png"
+  while [ "$i" -lt $((limit * 2)) ]; do
+    sleep 0.5
+    shot _region
+    convert "$ARTEFACTS/_region.png" -crop "${w}x${h}+${x}+${y}" +repage "$ARTEFACTS/_region_now.png"
+    awk -v d="$(difference _region_now _region_before)" 'BEGIN { exit !(d > 0.2) }' && return 0
+    i=$((i + 1))
+  done
+  fail "the region at $x,$y never changed"
 }
