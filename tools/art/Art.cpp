@@ -292,25 +292,28 @@ void Emblem(cairo_t* cr, double cx, double cy, double r, int stage) {
     Circle(cr, cx, cy, r * 0.93);
     StrokePath(cr, kGold, r * 0.05);
     if (stage >= 2) {
+        // Three small houses on one street, the middle one taller.
         const Colour roofs[3] = {kTeal, kCoral, kGreen};
-        const double xs[3] = {-0.42, 0.0, 0.42};
-        const double tall[3] = {0.8, 1.0, 0.8};
-        // The side houses first, the middle one in front.
-        for (int i : {0, 2, 1}) {
-            const double x = cx + xs[i] * r, base = cy + 0.18 * r, s = 0.33 * r * tall[i];
-            cairo_rectangle(cr, x - s * 0.78, base - s * 0.9, s * 1.56, s * 0.9 + 0.02 * r);
+        const double xs[3] = {-0.46, 0.0, 0.46};
+        const double size[3] = {0.8, 1.0, 0.8};
+        const double base = cy + 0.2 * r;
+        for (int i = 0; i < 3; ++i) {
+            const double x = cx + xs[i] * r, s = 0.3 * r * size[i];
+            cairo_rectangle(cr, x - s * 0.62, base - s * 1.0, s * 1.24, s * 1.0);
             FillPath(cr, kCream);
-            cairo_move_to(cr, x - s * 1.05, base - s * 0.82);
-            cairo_line_to(cr, x, base - s * 1.9);
-            cairo_line_to(cr, x + s * 1.05, base - s * 0.82);
+            cairo_move_to(cr, x - s * 0.82, base - s * 0.92);
+            cairo_line_to(cr, x, base - s * 1.75);
+            cairo_line_to(cr, x + s * 0.82, base - s * 0.92);
             cairo_close_path(cr);
             FillPath(cr, roofs[i]);
-            RoundedRect(cr, x - s * 0.22, base - s * 0.5, s * 0.44, s * 0.5 + 0.02 * r, s * 0.08);
+            RoundedRect(cr, x - s * 0.2, base - s * 0.55, s * 0.4, s * 0.55, s * 0.06);
             FillPath(cr, roofs[i].Mix(kInk, 0.35));
         }
+        cairo_rectangle(cr, cx - 0.78 * r, base, 1.56 * r, 0.035 * r);
+        FillPath(cr, kCream.Alpha(0.8));
     }
     if (stage >= 3) {
-        const double y = cy + 0.42 * r, bw = 0.62 * r, bh = 0.2 * r;
+        const double y = cy + 0.47 * r, bw = 0.56 * r, bh = 0.18 * r;
         cairo_move_to(cr, cx - bw / 2, y + bh / 2);
         cairo_line_to(cr, cx - bw / 2 + bh * 0.45, y - bh / 2);
         cairo_line_to(cr, cx + bw / 2 - bh * 0.45, y - bh / 2);
@@ -349,9 +352,6 @@ void ButtonGlow(cairo_t* cr, int w, int h, double shapeW, double shapeH, double 
              FillPath(c, ink::kWhite);
          },
          ink::kGoldLight.Alpha(0.95), spread, spread * 0.8);
-    // The lit face itself, so that a button drawn half-transparent glows too.
-    RoundedRect(cr, (w - shapeW) / 2, (h - shapeH) / 2, shapeW, shapeH, r);
-    FillPath(cr, ink::kGoldLight);
 }
 
 }  // namespace art

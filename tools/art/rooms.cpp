@@ -1,0 +1,2 @@
+#include "Art.h"
+int main(int argc, char** argv) { return art::Run(argc, argv, {}); }
