@@ -75,7 +75,7 @@ std::set<std::string> NamesInCode() {
             const std::string ext = entry.path().extension().string();
             if (ext != ".cpp" && ext != ".h") continue;
             for (const std::string& literal : Literals(ReadFile(entry.path())))
-                if (std::regex_match(literal, name) && literal.find_first_not_of(".") != 0) names.insert(literal);
+                if (std::regex_match(literal, name) && literal[0] != '.') names.insert(literal);
         }
     }
     return names;
@@ -237,6 +237,7 @@ TEST(Assets, TheMusicIsQuieterThanTheVoices) {
 }
 
 TEST(Assets, TheTrophiesMetalFollowsTheGamesPrices) {
+    InGameFolder here;
     CModel model;
     for (int i = 0; i < TrophyPrices::kCount; ++i) EXPECT_EQ(model.GetTrophyCost(i), TrophyPrices::kPrice[i]) << i;
 }

@@ -1,10 +1,13 @@
 #include "Art.h"
 
 #include <pango/pangocairo.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -18,9 +21,46 @@ Colour Colour::Mix(const Colour& o, double t) const {
 
 namespace {
 
-cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
+void AppendBytes(png_structp png, png_bytep data, png_size_t length) {
+    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+}
+
+// Always 8-bit RGBA, even for an opaque picture (cairo would write RGB, which
+// the game's loader reads with a different number of channels), straight
+// alpha, no time stamp: the same picture gives the same bytes.
+std::string EncodePng(cairo_surface_t* s) {
+    cairo_surface_flush(s);
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    std::vector<unsigned char> rgba(static_cast<size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint32_t p;
+            std::memcpy(&p, data + y * stride + x * 4, 4);
+            const unsigned a = p >> 24;
+            unsigned char* o = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+            for (int c = 0; c < 3; ++c) {
+                const unsigned v = (p >> (16 - 8 * c)) & 0xFF;
+                o[c] = a == 0 ? 0 : static_cast<unsigned char>(std::min(255u, (v * 255 + a / 2) / a));
+            }
+            o[3] = static_cast<unsigned char>(a);
+        }
+    std::string bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return std::string();
+    }
+    png_set_write_fn(png, &bytes, AppendBytes, nullptr);
+    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < h; ++y) png_write_row(png, &rgba[static_cast<size_t>(y) * w * 4]);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -151,9 +191,12 @@ int Run(int argc, char** argv, const std::vector<Picture>& pictures) {
             return 1;
         }
         cairo_destroy(cr);
-        std::string bytes;
-        cairo_surface_write_to_png_stream(surface, AppendBytes, &bytes);
+        const std::string bytes = EncodePng(surface);
         cairo_surface_destroy(surface);
+        if (bytes.empty()) {
+            std::fprintf(stderr, "%s: cannot encode\n", p.name.c_str());
+            return 1;
+        }
         const std::string path = folder + "/" + p.name;
         if (ReadWhole(path) != bytes) {
             std::ofstream out(path + ".tmp", std::ios::binary);

@@ -44,7 +44,7 @@ finish() {
 # Loudness targets: effects clear, voices clearest, music well under both.
 EFFECT_DB=-17
 VOICE_DB=-16
-MUSIC_DB=-27
+MUSIC_DB=-29
 
 # --- music ---
 # semitones NOTE: a note name (C4, F#3, Bb5) as semitones from A4 (440 Hz),
