@@ -289,7 +289,7 @@ void Shelves(cairo_t* cr, int w, int h) {
         cairo_rectangle(cr, 0, 560 + k * 44, 1362, 2);
         FillPath(cr, Hex(0xB38D60));
     }
-    Banner(cr, 681, 120, "Épicerie", kGreenDark);
+    Banner(cr, 681, 62, "Épicerie", kGreenDark);
     const int n = 5;
     for (int i = 0; i < n; ++i) Mat(cr, 1362.0 / (n + 1) * (i + 1), SubMenuLayout::kGroceryRowY * 726);
 }

@@ -42,7 +42,7 @@ finish() {
 }
 
 # Loudness targets: effects clear, voices clearest, music well under both.
-EFFECT_DB=-17
+EFFECT_DB=-19
 VOICE_DB=-16
 MUSIC_DB=-29
 
