@@ -385,10 +385,8 @@ void HouseScene(cairo_t* cr, int w, int h) {
     FillPath(cr, Hex(0xCDBFA8));
     cairo_rectangle(cr, kLeft - 8, kGround - 6, kRight - kLeft + 16, 12);
     FillPath(cr, Hex(0x9C7B5B));
-    // Garden: hedges at both ends.
+    // Garden: a hedge on the right (the shelf's panel is on the left).
     for (int k = 0; k < 6; ++k) {
-        Circle(cr, -560 + k * 22, kGround + 60 + (k % 2) * 6, 24);
-        FillPath(cr, Hex(0x5E9E4C));
         Circle(cr, 420 + k * 22, kGround + 60 + (k % 2) * 6, 24);
         FillPath(cr, Hex(0x5E9E4C));
     }
@@ -460,29 +458,31 @@ void Victory(cairo_t* cr, int w, int h) {
 }
 
 void Banner(cairo_t* cr, int w, int h) {
-    // The score panel's heading, across the panel's top edge.
+    // The score panel's heading, across the panel's top edge. The picture's
+    // left end lies under the exit button (view x 16 to 144, here up to 97),
+    // so the ribbon starts right of it.
     WithShadow(cr, w, h, [&](cairo_t* c) {
-        cairo_move_to(c, 8, 34);
-        cairo_line_to(c, 44, 34);
-        cairo_line_to(c, 44, 104);
-        cairo_line_to(c, 8, 104);
-        cairo_line_to(c, 24, 69);
+        cairo_move_to(c, 104, 34);
+        cairo_line_to(c, 136, 34);
+        cairo_line_to(c, 136, 104);
+        cairo_line_to(c, 104, 104);
+        cairo_line_to(c, 118, 69);
         cairo_close_path(c);
         FillPath(c, kNavyDark);
-        cairo_move_to(c, 504, 34);
-        cairo_line_to(c, 468, 34);
-        cairo_line_to(c, 468, 104);
-        cairo_line_to(c, 504, 104);
-        cairo_line_to(c, 488, 69);
+        cairo_move_to(c, 508, 34);
+        cairo_line_to(c, 476, 34);
+        cairo_line_to(c, 476, 104);
+        cairo_line_to(c, 508, 104);
+        cairo_line_to(c, 494, 69);
         cairo_close_path(c);
         FillPath(c, kNavyDark);
-        RoundedRect(c, 30, 18, 452, 80, 10);
+        RoundedRect(c, 122, 18, 368, 80, 10);
         FillPath(c, kNavy);
-        RoundedRect(c, 38, 26, 436, 64, 7);
+        RoundedRect(c, 130, 26, 352, 64, 7);
         StrokePath(c, kGold, 2.5);
         Font f;
-        f.px = 34;
-        TextMiddle(c, "Activité terminée !", 256, 58, f, kWhite);
+        f.px = 30;
+        TextMiddle(c, "Activité terminée !", 306, 58, f, kWhite);
     }, 0, 5, 8, 0.4);
 }
 
