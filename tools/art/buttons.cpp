@@ -1,0 +1,258 @@
+// The buttons: title screen, the standard corner buttons, the score panel's,
+// and the small widgets (crosshair, drop-down box, "loading" sign).
+//
+// Buttons are drawn at scale 2, so a file shows at its own size. A lit
+// picture ("_light") is drawn under its button: it is a golden halo a little
+// larger than the button's shape, on a canvas twice the button's size.
+#include <cmath>
+
+#include "Art.h"
+#include "scenes/SubMenuLayout.h"
+#include "scenes/TitleLayout.h"
+
+using namespace art;
+using namespace art::ink;
+
+namespace {
+
+// A round corner button: navy disc with a white pictogram.
+void Disc(cairo_t* cr, int w, int h, const Colour& face, const std::function<void(cairo_t*, double, double)>& mark) {
+    const double cx = w / 2.0, cy = h / 2.0, r = w / 2.0 - 4;
+    WithShadow(
+        cr, w, h,
+        [&](cairo_t* c) {
+            Circle(c, cx, cy + 1, r);
+            FillPath(c, face.Mix(kInk, 0.4));
+            Circle(c, cx, cy, r - 1);
+            FillPath(c, face);
+            Circle(c, cx, cy, r - 4);
+            StrokePath(c, kWhite.Alpha(0.35), 2);
+            mark(c, cx, cy);
+        },
+        0, 2, 3, 0.35);
+}
+
+void DiscGlow(cairo_t* cr, int w, int h) {
+    // The corner buttons are 56 across inside a 64 canvas.
+    ButtonGlow(cr, w, h, 58, 58, 29, 12);
+}
+
+// A wide button: plate, optional pictogram on the left, label.
+void Plate(cairo_t* cr, int w, int h, double shapeW, double shapeH, const Colour& face, const std::string& label,
+           double px, const std::function<void(cairo_t*, double, double, double)>& icon = nullptr) {
+    const double x = (w - shapeW) / 2, y = (h - shapeH) / 2;
+    WithShadow(
+        cr, w, h,
+        [&](cairo_t* c) {
+            ButtonPlate(c, x, y, shapeW, shapeH, shapeH * 0.3, face);
+            Font f;
+            f.px = px;
+            double tw, th;
+            Measure(c, label, f, &tw, &th);
+            double iconW = icon ? shapeH * 0.5 : 0;
+            const double gap = icon ? shapeH * 0.14 : 0;
+            const double left = w / 2.0 - (tw + iconW + gap) / 2;
+            if (icon) icon(c, left + iconW / 2, h / 2.0 - shapeH * 0.03, iconW);
+            TextMiddle(c, label, left + iconW + gap, h / 2.0 - shapeH * 0.04, f, kWhite, Align::Left);
+        },
+        0, shapeH * 0.05, shapeH * 0.08, 0.4);
+}
+
+// An open door with an arrow leaving through it.
+void DoorIcon(cairo_t* c, double cx, double cy, double s) {
+    cairo_rectangle(c, cx - s * 0.38, cy - s * 0.5, s * 0.62, s);
+    StrokePath(c, kWhite, s * 0.1);
+    cairo_move_to(c, cx - s * 0.38, cy - s * 0.5);
+    cairo_line_to(c, cx + 0.02 * s, cy - s * 0.36);
+    cairo_line_to(c, cx + 0.02 * s, cy + s * 0.62);
+    cairo_line_to(c, cx - s * 0.38, cy + s * 0.5);
+    cairo_close_path(c);
+    FillPath(c, kWhite);
+    Circle(c, cx - s * 0.06, cy + s * 0.08, s * 0.06);
+    FillPath(c, kNavy);
+}
+
+void RestartIcon(cairo_t* c, double cx, double cy, double s) {
+    cairo_arc(c, cx, cy, s * 0.36, -M_PI * 0.35, M_PI * 1.35);
+    StrokePath(c, kWhite, s * 0.14);
+    const double a = -M_PI * 0.35, ex = cx + s * 0.36 * std::cos(a), ey = cy + s * 0.36 * std::sin(a);
+    cairo_move_to(c, ex + s * 0.2, ey - s * 0.12);
+    cairo_line_to(c, ex + s * 0.02, ey + s * 0.2);
+    cairo_line_to(c, ex - s * 0.2, ey - s * 0.06);
+    cairo_close_path(c);
+    FillPath(c, kWhite);
+}
+
+void ListIcon(cairo_t* c, double cx, double cy, double s) {
+    for (int i = -1; i <= 1; ++i) {
+        Circle(c, cx - s * 0.32, cy + i * s * 0.3, s * 0.07);
+        FillPath(c, kWhite);
+        cairo_move_to(c, cx - s * 0.14, cy + i * s * 0.3);
+        cairo_line_to(c, cx + s * 0.42, cy + i * s * 0.3);
+        StrokePath(c, kWhite, s * 0.12);
+    }
+}
+
+void Speaker(cairo_t* c, double cx, double cy) {
+    cairo_move_to(c, cx - 15, cy - 6);
+    cairo_line_to(c, cx - 8, cy - 6);
+    cairo_line_to(c, cx + 1, cy - 14);
+    cairo_line_to(c, cx + 1, cy + 14);
+    cairo_line_to(c, cx - 8, cy + 6);
+    cairo_line_to(c, cx - 15, cy + 6);
+    cairo_close_path(c);
+    FillPath(c, kWhite);
+    for (int i = 1; i <= 2; ++i) {
+        cairo_arc(c, cx + 2, cy, 6.0 * i + 1, -M_PI / 3.2, M_PI / 3.2);
+        StrokePath(c, kWhite, 3);
+    }
+}
+
+void Document(cairo_t* c, double cx, double cy) {
+    RoundedRect(c, cx - 11, cy - 15, 22, 30, 3);
+    FillPath(c, kWhite);
+    for (int i = 0; i < 4; ++i) {
+        cairo_move_to(c, cx - 6, cy - 8 + i * 6);
+        cairo_line_to(c, cx + (i == 3 ? 1 : 6), cy - 8 + i * 6);
+        StrokePath(c, kNavy, 2.5);
+    }
+}
+
+void PlayTriangle(cairo_t* c, double cx, double cy) {
+    cairo_move_to(c, cx - 8, cy - 14);
+    cairo_line_to(c, cx + 15, cy);
+    cairo_line_to(c, cx - 8, cy + 14);
+    cairo_close_path(c);
+    Set(c, kWhite);
+    cairo_fill_preserve(c);
+    StrokePath(c, kWhite, 4);
+}
+
+// The drop-down list: its entries are written from 35 pixels right of the
+// picture's centre, one every 40 pixels down from the centre, six at most.
+void DropDown(cairo_t* cr, int w, int h, double panelW) {
+    const double cx = w / 2.0, cy = h / 2.0;
+    const double x = cx + 20, y = cy - 34, ph = 6 * 40 + 12;
+    WithShadow(
+        cr, w, h,
+        [&](cairo_t* c) {
+            RoundedRect(c, x, y, panelW, ph, 10);
+            FillPath(c, kNavy);
+            RoundedRect(c, x + 3, y + 3, panelW - 6, ph - 6, 8);
+            FillPath(c, Hex(0xE9EEF3));
+            for (int i = 1; i < 6; ++i) {
+                cairo_move_to(c, x + 10, cy - 34 + 6 + 40 * i);
+                cairo_line_to(c, x + panelW - 10, cy - 34 + 6 + 40 * i);
+                StrokePath(c, Hex(0xC3CDD8), 1.5);
+            }
+            // A small arrow on the right says "choose one".
+            const double ax = x + panelW - 22, ay = cy - 14;
+            cairo_move_to(c, ax - 7, ay - 4);
+            cairo_line_to(c, ax, ay + 4);
+            cairo_line_to(c, ax + 7, ay - 4);
+            StrokePath(c, kNavy, 3);
+        },
+        0, 4, 6, 0.3);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<Picture> pictures = {
+        {"button_questionmark.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kNavy, [](cairo_t* c, double cx, double cy) {
+                 Font f;
+                 f.px = 38;
+                 TextMiddle(c, "?", cx, cy, f, kWhite);
+             });
+         }},
+        {"button_questionmark_light.png", 128, 128, DiscGlow},
+        {"button_mute.png", 64, 64,
+         [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, [](cairo_t* c, double cx, double cy) { Speaker(c, cx + 2, cy); }); }},
+        {"button_instruction.png", 64, 64,
+         [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, Document); }},
+        {"button_instruction_light.png", 128, 128, DiscGlow},
+        {"button_play.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kGreen, [](cairo_t* c, double cx, double cy) { PlayTriangle(c, cx + 2, cy); });
+         }},
+        {"button_play_light.png", 128, 128, DiscGlow},
+
+        // The title's buttons. The exit button is also the corner button of
+        // every other screen, where it leaves the screen.
+        {"title_login.png", 128, 64,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 122, 56, kCoral, "Entrer", 26); }},
+        {"title_login_light.png", 256, 128, [](cairo_t* cr, int w, int h) { ButtonGlow(cr, w, h, 122, 56, 17, 12); }},
+        {"title_exit.png", 128, 64,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 122, 56, kNavy, "Sortir", 21, DoorIcon); }},
+        // Also the lit picture of the credits button, drawn at 0.75: the halo
+        // reaches out far enough to show around that button too.
+        {"title_exit_light.png", 256, 128, [](cairo_t* cr, int w, int h) {
+             Halo(cr, w, h, [&](cairo_t* c) { RoundedRect(c, (w - 196) / 2.0, (h - 84) / 2.0, 196, 84, 30); FillPath(c, kWhite); },
+                  kGoldLight.Alpha(0.85), 8, 12);
+         }},
+        // Drawn at 0.75, so it shows at 0.375 of its file size.
+        {"credits_button.png", 256, 128,
+         [](cairo_t* cr, int w, int h) {
+             const double sw = 192, sh = 80;
+             WithShadow(
+                 cr, w, h,
+                 [&](cairo_t* c) {
+                     ButtonPlate(c, (w - sw) / 2, (h - sh) / 2, sw, sh, 24, kNavy);
+                     Font f;
+                     f.px = 46;
+                     f.condensed = true;
+                     TextMiddle(c, "Crédits", w / 2.0, h / 2.0 - 3, f, kWhite);
+                 },
+                 0, 4, 6, 0.4);
+         }},
+        // The credits page's way back, drawn at scale 1.
+        {"exit.png", 256, 128,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 236, 100, kNavy, "Retour", 42, DoorIcon); }},
+
+        // The score panel's buttons, on its orange.
+        {"button_reward_restart.png", 256, 64,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 184, 56, kNavy, "Rejouer", 24, RestartIcon); }},
+        {"button_reward_restart_light.png", 512, 128,
+         [](cairo_t* cr, int w, int h) { ButtonGlow(cr, w, h, 184, 56, 17, 12); }},
+        {"button_reward_menu.png", 128, 64,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 122, 56, kNavy, "Menu", 24, ListIcon); }},
+        {"button_reward_menu_light.png", 256, 128,
+         [](cairo_t* cr, int w, int h) { ButtonGlow(cr, w, h, 122, 56, 17, 12); }},
+
+        // The pulsing marker on a chosen target (drawn at about 1.5).
+        {"crosshair.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             const double c = w / 2.0;
+             for (int pass = 0; pass < 2; ++pass) {
+                 const Colour col = pass == 0 ? kWhite : kCoralDark;
+                 const double lw = pass == 0 ? 8 : 4;
+                 Circle(cr, c, h / 2.0, 19);
+                 StrokePath(cr, col, lw);
+                 for (int k = 0; k < 4; ++k) {
+                     const double a = k * M_PI / 2;
+                     cairo_move_to(cr, c + std::cos(a) * 12, h / 2.0 + std::sin(a) * 12);
+                     cairo_line_to(cr, c + std::cos(a) * 29, h / 2.0 + std::sin(a) * 29);
+                     StrokePath(cr, col, lw);
+                 }
+             }
+             Circle(cr, c, h / 2.0, 3.5);
+             FillPath(cr, kCoralDark);
+         }},
+        {"dropdownbox.png", 512, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 226); }},
+        {"dropdownbox_long.png", 1024, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 470); }},
+
+        // "Loading", on the black curtain, near the bottom-right corner: the
+        // picture's right part lies past the screen's edge, so the words end
+        // before it.
+        {"loading.png", 256, 64,
+         [](cairo_t* cr, int w, int h) {
+             const double visible = w / 2.0 + SubMenuLayout::kLoadingFromRight - 16;
+             Font f;
+             f.px = 24;
+             TextMiddle(cr, "Chargement…", visible, h / 2.0, f, kWhite, Align::Right);
+         }},
+    };
+    return Run(argc, argv, pictures);
+}

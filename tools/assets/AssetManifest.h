@@ -1,0 +1,99 @@
+#pragma once
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Every picture and sound the build makes for the game, by file name. The
+// asset test checks that each one is made and loads, and that every name the
+// game's code uses is among them. Add a name here when you add a picture
+// (tools/art) or a sound (tools/sounds).
+namespace AssetManifest {
+
+// A file name the code builds with printf ("trophy%d.png"): for each of its
+// %d, the indices it takes. A pattern may have several rows of ranges.
+struct IndexRange {
+    int first;
+    int last;
+};
+struct Pattern {
+    const char* format;
+    std::vector<std::vector<IndexRange>> rows;
+};
+
+inline const std::vector<Pattern>& Patterns() {
+    static const std::vector<Pattern> patterns = {
+        {"trophy%d.png", {{{0, 37}}}},
+        {"logo%d.png", {{{1, 5}}}},
+        {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
+    };
+    return patterns;
+}
+
+// Every name a pattern stands for.
+inline std::vector<std::string> Expand(const Pattern& pattern) {
+    std::vector<std::string> names;
+    for (const auto& row : pattern.rows) {
+        std::vector<int> at;
+        for (const IndexRange& r : row) at.push_back(r.first);
+        if (at.empty()) continue;
+        while (true) {
+            char name[256];
+            switch (at.size()) {
+                case 1: std::snprintf(name, sizeof name, pattern.format, at[0]); break;
+                case 2: std::snprintf(name, sizeof name, pattern.format, at[0], at[1]); break;
+                default: std::snprintf(name, sizeof name, pattern.format, at[0], at[1], at[2]); break;
+            }
+            names.push_back(name);
+            size_t k = at.size();
+            while (k > 0 && at[k - 1] == row[k - 1].last) {
+                at[k - 1] = row[k - 1].first;
+                --k;
+            }
+            if (k == 0) break;
+            ++at[k - 1];
+        }
+    }
+    return names;
+}
+
+inline std::vector<std::string> Pictures() {
+    std::vector<std::string> names = {
+        // title, splash and credits
+        "title.png", "dark_wood_background.png", "title_login.png", "title_login_light.png", "title_exit.png",
+        "title_exit_light.png", "credits_button.png", "CreditsBackground.png", "exit.png", "logo.png",
+        // the town map
+        "roadmapBackground.png", "BuildingDentist.png", "BuildingPizza.png", "BuildingGrocery.png", "vault.png",
+        "clouds.png",
+        // the workplaces' rooms
+        "waitingroom.png", "pizzaria.png", "shelf_background.png", "loading.png",
+        // the standard buttons
+        "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_instruction.png",
+        "button_instruction_light.png", "button_play.png", "button_play_light.png",
+        // the score panel
+        "button_reward_restart.png", "button_reward_restart_light.png", "button_reward_menu.png",
+        "button_reward_menu_light.png", "MinijeuComplete.png", "scoreTitles.png", "gold_bullion.png",
+        "gold_bullion_empty.png", "bullion_large.png",
+        // the trophy house
+        "RewardHouse.png", "victory.png",
+        // widgets and category pictures
+        "crosshair.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
+        "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
+    };
+    for (const Pattern& p : Patterns())
+        for (const std::string& n : Expand(p)) names.push_back(n);
+    return names;
+}
+
+inline std::vector<std::string> Sounds() {
+    return {
+        // spoken help
+        "mainmenuInstruction.mp3", "submenuInstruction.mp3", "consigne_2_9.mp3",
+        // effects
+        "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
+        "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
+        // music
+        "SplashMusic.mp3", "Music2.mp3", "Music3.mp3", "musicRewards.mp3",
+    };
+}
+
+}  // namespace AssetManifest
