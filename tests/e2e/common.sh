@@ -178,3 +178,24 @@ wait_region_change() {
   done
   fail "the region at $x,$y never changed"
 }
+
+# After a click that runs the room's curtain: it closes (the screen goes
+# black), then the next screen opens.
+wait_curtain() {
+  local i=0
+  while [ "$i" -lt 120 ]; do
+    shot _probe
+    awk -v b="$(brightness _probe)" 'BEGIN { exit !(b < 0.08) }' && break
+    sleep 0.25
+    i=$((i + 1))
+  done
+  [ "$i" -lt 120 ] || fail "the curtain never closed"
+  i=0
+  while [ "$i" -lt 240 ]; do
+    shot _probe
+    awk -v b="$(brightness _probe)" 'BEGIN { exit !(b > 0.15) }' && { wait_screen_still; return 0; }
+    sleep 0.25
+    i=$((i + 1))
+  done
+  fail "nothing came after the curtain"
+}

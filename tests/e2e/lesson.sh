@@ -47,8 +47,7 @@ wait_screen_change map 0.3
 wait_screen_still
 shot room
 click_at "$(ref_x 69)" "$(ref_y 498)"  # the lesson's icon
-wait_screen_change room 0.3
-wait_screen_still
+wait_curtain
 expect_screen lesson_intro room
 
 click_at $(( W - 250 )) 52  # play

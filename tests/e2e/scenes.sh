@@ -11,7 +11,7 @@ wait_screen_still
 expect_screen title splash
 
 log_in "Hélène"
-awk -v d="$(difference login_typed login_empty)" 'BEGIN { exit !(d > 0.0005) }' || fail "the name did not show in the dialog"
+awk -v d="$(difference login_typed login_empty)" 'BEGIN { exit !(d > 0.00008) }' || fail "the name did not show in the dialog"
 wait_screen_change login_typed 0.3
 wait_screen_still
 expect_screen map title
@@ -30,8 +30,7 @@ for place in "dentist 1003 218" "pizzeria 267 535" "grocery 614 413"; do
   expect_screen "room_$1" "$previous"
   previous="room_$1"
   click_at 80 52  # the exit: the curtain runs back to the map
-  wait_screen_change "room_$1" 0.3
-  wait_screen_still
+  wait_curtain
   shot "back_from_$1"
 done
 
