@@ -13,24 +13,12 @@
 #include "app/CDialogFrame.h"
 #include "app/CLoginDialog.h"
 #include "core/CModel.h"
+#include "support/GameFixture.h"
 #include "support/GlWindow.h"
 #include "support/ScriptedLearner.h"
 #include "support/ScratchFolder.h"
 
-namespace {
-
-class Dialogs : public testing::Test {
-protected:
-    void SetUp() override {
-        GlWindow::BeginFrame();
-        model = new CModel();
-    }
-    void TearDown() override { delete model; }
-    ScratchFolder folder;
-    CModel* model = nullptr;
-};
-
-}  // namespace
+using Dialogs = GameFixture;
 
 TEST_F(Dialogs, LoginTakesAnAccentedNameThenLoadsItsProfile) {
     CProfile stored;

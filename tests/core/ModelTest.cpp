@@ -6,24 +6,11 @@
 #include "minigames/dentist/CMinigame1_1.h"
 #include "minigames/dentist/CMinigame1_4.h"
 #include "scenes/CSubMenu.h"
+#include "support/GameFixture.h"
 #include "support/GlWindow.h"
 #include "support/ScratchFolder.h"
 
-namespace {
-
-class Model : public testing::Test {
-protected:
-    void SetUp() override {
-        GlWindow::BeginFrame();
-        model = new CModel();
-    }
-    void TearDown() override { delete model; }
-
-    ScratchFolder folder;
-    CModel* model = nullptr;
-};
-
-}  // namespace
+using Model = GameFixture;
 
 TEST_F(Model, StartsOnTheSplashWithNobodyLoggedIn) {
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SPLASH);
