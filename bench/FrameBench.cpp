@@ -3,9 +3,11 @@
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "app/CZelkView.h"
+#include "core/CModel.h"
 #include "support/ScratchFolder.h"
 #include "ui/CClickableImage.h"
 
@@ -24,6 +26,9 @@ void OpenWindow() {
     glutCreateWindow("zelk bench");
     glutDisplayFunc([] {});
     for (int i = 0; i < 5; ++i) glutMainLoopEvent();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     CZelkView view;
     view.Init();
     view.OnSize(kWidth, kHeight);
@@ -72,6 +77,27 @@ void BM_LoadPicture(benchmark::State& state) {
     state.SetLabel(name);
 }
 BENCHMARK(BM_LoadPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One frame of each screen with the game's own pictures (when built).
+void BM_SceneFrame(benchmark::State& state) {
+    ScratchFolder folder;
+    std::filesystem::create_directory_symlink(ZELK_GAME_DIR "/Images", folder.File("Images"));
+    CModel model;
+    model.SetCurrentCategory(state.range(0) == GAMESTATE_INGAME ? CATEGORY_REWARDS : CATEGORY_DENTIST);
+    model.SetMinigameType(MINIGAME_REWARDS);
+    model.SetGameState(static_cast<GameState>(state.range(0)));
+    model.Draw(kWidth, kHeight);  // loads the screen's pictures
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        model.Draw(kWidth, kHeight);
+        glFinish();
+        glutSwapBuffers();
+        glutMainLoopEvent();
+    }
+    static const char* const names[] = {"splash", "title", "credits", "town map", "room", "trophy house"};
+    state.SetLabel(names[state.range(0)]);
+}
+BENCHMARK(BM_SceneFrame)->DenseRange(GAMESTATE_SPLASH, GAMESTATE_INGAME)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
