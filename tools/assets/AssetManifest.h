@@ -25,6 +25,7 @@ inline const std::vector<Pattern>& Patterns() {
         {"trophy%d.png", {{{0, 37}}}},
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
+        {"minijeu1_1progress%d.png", {{{1, 8}}}},
     };
     return patterns;
 }
@@ -78,6 +79,10 @@ inline std::vector<std::string> Pictures() {
         // widgets and category pictures
         "crosshair.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
         "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
+        // the answering-machine lesson
+        "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
+        "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
+        "instruction1_1f.png", "instruction1_1g.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -88,6 +93,11 @@ inline std::vector<std::string> Sounds() {
     return {
         // spoken help
         "mainmenuInstruction.mp3", "submenuInstruction.mp3", "consigne_2_9.mp3",
+        // the answering-machine lesson
+        "Intro1_1.mp3", "Message1_1a.mp3", "Message1_1b.mp3", "Message1_1c.mp3", "Message1_1d.mp3",
+        "Message1_1e.mp3", "Message1_1f.mp3", "Message1_1g.mp3", "RebobinerMessage.mp3", "RejouerMessage.mp3",
+        "EffacerMessage.mp3", "AideMessage.mp3", "SauvegarderMessage.mp3", "ProchainMessage.mp3",
+        "EcouterMessages.mp3", "AugmenterVolumeMessage.mp3", "HautParleurMessage.mp3", "RendreMuetMessage.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
