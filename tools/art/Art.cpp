@@ -229,6 +229,19 @@ void Circle(cairo_t* cr, double cx, double cy, double r) {
     cairo_close_path(cr);
 }
 
+void Polygon(cairo_t* cr, std::initializer_list<Point> points) {
+    bool first = true;
+    for (const Point& p : points) {
+        if (first) {
+            cairo_move_to(cr, p.x, p.y);
+        } else {
+            cairo_line_to(cr, p.x, p.y);
+        }
+        first = false;
+    }
+    cairo_close_path(cr);
+}
+
 void Set(cairo_t* cr, const Colour& c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
 void FillPath(cairo_t* cr, const Colour& c) {

@@ -1,7 +1,9 @@
 #pragma once
 #include <cairo.h>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -61,7 +63,21 @@ struct Picture {
 // left untouched, so its time stamp says when it last really changed).
 int Run(int argc, char** argv, const std::vector<Picture>& pictures);
 
+// A small fixed pseudo-random sequence: the same grain on every run.
+struct Random {
+    uint32_t s;
+    double Next() {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) / 16777216.0;
+    }
+};
+
 // --- shapes ---
+struct Point {
+    double x, y;
+};
+// A closed path through the points, left for the caller to fill or stroke.
+void Polygon(cairo_t* cr, std::initializer_list<Point> points);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void Circle(cairo_t* cr, double cx, double cy, double r);
 void Set(cairo_t* cr, const Colour& c);

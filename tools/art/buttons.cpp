@@ -62,11 +62,10 @@ void Plate(cairo_t* cr, int w, int h, double shapeW, double shapeH, const Colour
 void DoorIcon(cairo_t* c, double cx, double cy, double s) {
     cairo_rectangle(c, cx - s * 0.38, cy - s * 0.5, s * 0.62, s);
     StrokePath(c, kWhite, s * 0.1);
-    cairo_move_to(c, cx - s * 0.38, cy - s * 0.5);
-    cairo_line_to(c, cx + 0.02 * s, cy - s * 0.36);
-    cairo_line_to(c, cx + 0.02 * s, cy + s * 0.62);
-    cairo_line_to(c, cx - s * 0.38, cy + s * 0.5);
-    cairo_close_path(c);
+    Polygon(c, {{cx - s * 0.38, cy - s * 0.5},
+                {cx + 0.02 * s, cy - s * 0.36},
+                {cx + 0.02 * s, cy + s * 0.62},
+                {cx - s * 0.38, cy + s * 0.5}});
     FillPath(c, kWhite);
     Circle(c, cx - s * 0.06, cy + s * 0.08, s * 0.06);
     FillPath(c, kNavy);
@@ -76,10 +75,7 @@ void RestartIcon(cairo_t* c, double cx, double cy, double s) {
     cairo_arc(c, cx, cy, s * 0.36, -M_PI * 0.35, M_PI * 1.35);
     StrokePath(c, kWhite, s * 0.14);
     const double a = -M_PI * 0.35, ex = cx + s * 0.36 * std::cos(a), ey = cy + s * 0.36 * std::sin(a);
-    cairo_move_to(c, ex + s * 0.2, ey - s * 0.12);
-    cairo_line_to(c, ex + s * 0.02, ey + s * 0.2);
-    cairo_line_to(c, ex - s * 0.2, ey - s * 0.06);
-    cairo_close_path(c);
+    Polygon(c, {{ex + s * 0.2, ey - s * 0.12}, {ex + s * 0.02, ey + s * 0.2}, {ex - s * 0.2, ey - s * 0.06}});
     FillPath(c, kWhite);
 }
 
@@ -94,13 +90,12 @@ void ListIcon(cairo_t* c, double cx, double cy, double s) {
 }
 
 void Speaker(cairo_t* c, double cx, double cy) {
-    cairo_move_to(c, cx - 15, cy - 6);
-    cairo_line_to(c, cx - 8, cy - 6);
-    cairo_line_to(c, cx + 1, cy - 14);
-    cairo_line_to(c, cx + 1, cy + 14);
-    cairo_line_to(c, cx - 8, cy + 6);
-    cairo_line_to(c, cx - 15, cy + 6);
-    cairo_close_path(c);
+    Polygon(c, {{cx - 15, cy - 6},
+                {cx - 8, cy - 6},
+                {cx + 1, cy - 14},
+                {cx + 1, cy + 14},
+                {cx - 8, cy + 6},
+                {cx - 15, cy + 6}});
     FillPath(c, kWhite);
     for (int i = 1; i <= 2; ++i) {
         cairo_arc(c, cx + 2, cy, 6.0 * i + 1, -M_PI / 3.2, M_PI / 3.2);
@@ -119,10 +114,7 @@ void Document(cairo_t* c, double cx, double cy) {
 }
 
 void PlayTriangle(cairo_t* c, double cx, double cy) {
-    cairo_move_to(c, cx - 8, cy - 14);
-    cairo_line_to(c, cx + 15, cy);
-    cairo_line_to(c, cx - 8, cy + 14);
-    cairo_close_path(c);
+    Polygon(c, {{cx - 8, cy - 14}, {cx + 15, cy}, {cx - 8, cy + 14}});
     Set(c, kWhite);
     cairo_fill_preserve(c);
     StrokePath(c, kWhite, 4);

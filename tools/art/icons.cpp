@@ -164,10 +164,7 @@ void OrgChart(cairo_t* c) {
 
 // --- the pizzeria ---
 void Slice(cairo_t* c, double cx, double cy, double s) {
-    cairo_move_to(c, cx - 10 * s, cy - 8 * s);
-    cairo_line_to(c, cx + 10 * s, cy - 8 * s);
-    cairo_line_to(c, cx, cy + 12 * s);
-    cairo_close_path(c);
+    Polygon(c, {{cx - 10 * s, cy - 8 * s}, {cx + 10 * s, cy - 8 * s}, {cx, cy + 12 * s}});
     FillPath(c, Hex(0xF6D26B));
     RoundedRect(c, cx - 11 * s, cy - 11 * s, 22 * s, 5 * s, 2.5 * s);
     FillPath(c, Hex(0xE9B45E));
@@ -206,17 +203,11 @@ void Gps(cairo_t* c) {
 }
 void RoadSign(cairo_t* c) {
     Line(c, 32, 34, 32, 56, kW, 3.5);
-    cairo_move_to(c, 32, 8);
-    cairo_line_to(c, 52, 40);
-    cairo_line_to(c, 12, 40);
-    cairo_close_path(c);
+    Polygon(c, {{32, 8}, {52, 40}, {12, 40}});
     Set(c, kW);
     cairo_fill_preserve(c);
     StrokePath(c, kW, 3);
-    cairo_move_to(c, 32, 14);
-    cairo_line_to(c, 47, 37);
-    cairo_line_to(c, 17, 37);
-    cairo_close_path(c);
+    Polygon(c, {{32, 14}, {47, 37}, {17, 37}});
     StrokePath(c, Hex(0xD23B2B), 3.5);
     Font f;
     f.px = 15;
@@ -328,11 +319,7 @@ void Fridge(cairo_t* c) {
     }
 }
 void Scale(cairo_t* c) {
-    cairo_move_to(c, 12, 30);
-    cairo_line_to(c, 52, 30);
-    cairo_line_to(c, 46, 36);
-    cairo_line_to(c, 18, 36);
-    cairo_close_path(c);
+    Polygon(c, {{12, 30}, {52, 30}, {46, 36}, {18, 36}});
     FillPath(c, kW);
     RoundedRect(c, 14, 40, 36, 16, 3);
     FillPath(c, kW);
@@ -426,11 +413,7 @@ int main(int argc, char** argv) {
                             Category(cr, w, h, kGreen, [](cairo_t* c) {
                                 cairo_arc(c, 32, 30, 13, M_PI, 2 * M_PI);
                                 StrokePath(c, kWhite, 3.5);
-                                cairo_move_to(c, 12, 30);
-                                cairo_line_to(c, 52, 30);
-                                cairo_line_to(c, 46, 50);
-                                cairo_line_to(c, 18, 50);
-                                cairo_close_path(c);
+                                Polygon(c, {{12, 30}, {52, 30}, {46, 50}, {18, 50}});
                                 FillPath(c, kWhite);
                                 for (int k = 0; k < 4; ++k) Line(c, 22 + k * 7, 35, 23 + k * 6, 46, kGreen, 2);
                             });

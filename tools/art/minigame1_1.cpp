@@ -30,20 +30,18 @@ double KeyRadius(int key) { return key == KEY_LISTEN ? kListenRadius : kKeyRadiu
 
 // --- the pictograms on the keys, centred on (x, y), s = half their size ---
 void Triangle(cairo_t* cr, double x, double y, double s, int direction) {
-    cairo_move_to(cr, x + direction * s * 0.6, y);
-    cairo_line_to(cr, x - direction * s * 0.6, y - s * 0.7);
-    cairo_line_to(cr, x - direction * s * 0.6, y + s * 0.7);
-    cairo_close_path(cr);
+    Polygon(cr, {{x + direction * s * 0.6, y},
+                 {x - direction * s * 0.6, y - s * 0.7},
+                 {x - direction * s * 0.6, y + s * 0.7}});
 }
 
 void SpeakerCone(cairo_t* cr, double x, double y, double s, const Colour& c) {
-    cairo_move_to(cr, x - s * 0.8, y - s * 0.3);
-    cairo_line_to(cr, x - s * 0.4, y - s * 0.3);
-    cairo_line_to(cr, x + s * 0.1, y - s * 0.75);
-    cairo_line_to(cr, x + s * 0.1, y + s * 0.75);
-    cairo_line_to(cr, x - s * 0.4, y + s * 0.3);
-    cairo_line_to(cr, x - s * 0.8, y + s * 0.3);
-    cairo_close_path(cr);
+    Polygon(cr, {{x - s * 0.8, y - s * 0.3},
+                 {x - s * 0.4, y - s * 0.3},
+                 {x + s * 0.1, y - s * 0.75},
+                 {x + s * 0.1, y + s * 0.75},
+                 {x - s * 0.4, y + s * 0.3},
+                 {x - s * 0.8, y + s * 0.3}});
     FillPath(cr, c);
 }
 
@@ -60,10 +58,7 @@ void Pictogram(cairo_t* cr, int key, double x, double y, double s, const Colour&
             // A loop back to the start, its arrowhead at the top.
             cairo_arc(cr, x, y + s * 0.1, s * 0.6, -M_PI * 0.5, M_PI * 1.2);
             StrokePath(cr, c, s * 0.2);
-            cairo_move_to(cr, x + s * 0.3, y - s * 0.5);
-            cairo_line_to(cr, x - s * 0.15, y - s * 0.85);
-            cairo_line_to(cr, x - s * 0.15, y - s * 0.15);
-            cairo_close_path(cr);
+            Polygon(cr, {{x + s * 0.3, y - s * 0.5}, {x - s * 0.15, y - s * 0.85}, {x - s * 0.15, y - s * 0.15}});
             FillPath(cr, c);
             break;
         case KEY_ERASE:
@@ -84,12 +79,7 @@ void Pictogram(cairo_t* cr, int key, double x, double y, double s, const Colour&
             cairo_move_to(cr, x, y - s * 0.7);
             cairo_line_to(cr, x, y + s * 0.15);
             StrokePath(cr, c, s * 0.22);
-            Triangle(cr, x, y + s * 0.2, s * 0.5, 1);
-            cairo_new_path(cr);
-            cairo_move_to(cr, x - s * 0.4, y - s * 0.1);
-            cairo_line_to(cr, x + s * 0.4, y - s * 0.1);
-            cairo_line_to(cr, x, y + s * 0.4);
-            cairo_close_path(cr);
+            Polygon(cr, {{x - s * 0.4, y - s * 0.1}, {x + s * 0.4, y - s * 0.1}, {x, y + s * 0.4}});
             FillPath(cr, c);
             cairo_move_to(cr, x - s * 0.7, y + s * 0.25);
             cairo_line_to(cr, x - s * 0.7, y + s * 0.65);
@@ -398,10 +388,7 @@ void Sheet(cairo_t* cr, int w, int h) {
     cairo_move_to(cr, cx, top + ch + 20 * sy);
     cairo_line_to(cr, cx, top + ch + 70 * sy);
     StrokePath(cr, kGoldLight, 8);
-    cairo_move_to(cr, cx - 22, top + ch + 62 * sy);
-    cairo_line_to(cr, cx, top + ch + 90 * sy);
-    cairo_line_to(cr, cx + 22, top + ch + 62 * sy);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - 22, top + ch + 62 * sy}, {cx, top + ch + 90 * sy}, {cx + 22, top + ch + 62 * sy}});
     FillPath(cr, kGoldLight);
 }
 

@@ -30,23 +30,20 @@ Metal MetalFor(int price) {
 // --- ingots ---
 void Ingot(cairo_t* cr, double cx, double cy, double w, double h) {
     const double inset = h * 0.42;
-    cairo_move_to(cr, cx - w / 2, cy + h / 2);
-    cairo_line_to(cr, cx - w / 2 + inset, cy - h / 2);
-    cairo_line_to(cr, cx + w / 2 - inset, cy - h / 2);
-    cairo_line_to(cr, cx + w / 2, cy + h / 2);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2, cy + h / 2},
+                 {cx - w / 2 + inset, cy - h / 2},
+                 {cx + w / 2 - inset, cy - h / 2},
+                 {cx + w / 2, cy + h / 2}});
     FillPath(cr, kGoldDark);
-    cairo_move_to(cr, cx - w / 2 + h * 0.1, cy + h / 2 - h * 0.12);
-    cairo_line_to(cr, cx - w / 2 + inset, cy - h / 2 + h * 0.08);
-    cairo_line_to(cr, cx + w / 2 - inset, cy - h / 2 + h * 0.08);
-    cairo_line_to(cr, cx + w / 2 - h * 0.1, cy + h / 2 - h * 0.12);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 + h * 0.1, cy + h / 2 - h * 0.12},
+                 {cx - w / 2 + inset, cy - h / 2 + h * 0.08},
+                 {cx + w / 2 - inset, cy - h / 2 + h * 0.08},
+                 {cx + w / 2 - h * 0.1, cy + h / 2 - h * 0.12}});
     FillPath(cr, kGold);
-    cairo_move_to(cr, cx - w / 2 + inset + h * 0.08, cy - h / 2 + h * 0.08);
-    cairo_line_to(cr, cx + w / 2 - inset - h * 0.08, cy - h / 2 + h * 0.08);
-    cairo_line_to(cr, cx + w / 2 - inset - h * 0.3, cy - h * 0.05);
-    cairo_line_to(cr, cx - w / 2 + inset + h * 0.3, cy - h * 0.05);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 + inset + h * 0.08, cy - h / 2 + h * 0.08},
+                 {cx + w / 2 - inset - h * 0.08, cy - h / 2 + h * 0.08},
+                 {cx + w / 2 - inset - h * 0.3, cy - h * 0.05},
+                 {cx - w / 2 + inset + h * 0.3, cy - h * 0.05}});
     FillPath(cr, kGoldLight);
 }
 
@@ -100,25 +97,14 @@ void Star(cairo_t* cr, const Metal& m, const Colour& plinth) {
     }
     cairo_close_path(cr);
     FillPath(cr, m.base);
-    cairo_move_to(cr, 32, 11);
-    cairo_line_to(cr, 35, 22);
-    cairo_line_to(cr, 32, 24);
-    cairo_close_path(cr);
+    Polygon(cr, {{32, 11}, {35, 22}, {32, 24}});
     FillPath(cr, m.light);
 }
 
 void Medal(cairo_t* cr, const Metal& m, const Colour& ribbon) {
-    cairo_move_to(cr, 20, 4);
-    cairo_line_to(cr, 30, 4);
-    cairo_line_to(cr, 36, 30);
-    cairo_line_to(cr, 28, 32);
-    cairo_close_path(cr);
+    Polygon(cr, {{20, 4}, {30, 4}, {36, 30}, {28, 32}});
     FillPath(cr, ribbon);
-    cairo_move_to(cr, 44, 4);
-    cairo_line_to(cr, 34, 4);
-    cairo_line_to(cr, 28, 30);
-    cairo_line_to(cr, 36, 32);
-    cairo_close_path(cr);
+    Polygon(cr, {{44, 4}, {34, 4}, {28, 30}, {36, 32}});
     FillPath(cr, ribbon.Mix(kInk, 0.25));
     Circle(cr, 32, 42, 16);
     FillPath(cr, m.dark);
@@ -154,10 +140,7 @@ void Shield(cairo_t* cr, const Metal& m, const Colour& back, int emblem) {
         cairo_curve_to(cr, 26, 41, 25, 33, 24, 24);
         FillPath(cr, kWhite);
     } else if (emblem == 1) {
-        cairo_move_to(cr, 23, 22);
-        cairo_line_to(cr, 41, 22);
-        cairo_line_to(cr, 32, 42);
-        cairo_close_path(cr);
+        Polygon(cr, {{23, 22}, {41, 22}, {32, 42}});
         FillPath(cr, Hex(0xF6D26B));
         RoundedRect(cr, 22, 19, 20, 5, 2.5);
         FillPath(cr, Hex(0xE9B45E));
@@ -166,11 +149,7 @@ void Shield(cairo_t* cr, const Metal& m, const Colour& back, int emblem) {
     } else {
         cairo_arc(cr, 32, 28, 7, M_PI, 2 * M_PI);
         StrokePath(cr, kWhite, 2.5);
-        cairo_move_to(cr, 21, 28);
-        cairo_line_to(cr, 43, 28);
-        cairo_line_to(cr, 39, 40);
-        cairo_line_to(cr, 25, 40);
-        cairo_close_path(cr);
+        Polygon(cr, {{21, 28}, {43, 28}, {39, 40}, {25, 40}});
         FillPath(cr, kWhite);
     }
     RoundedRect(cr, 18, 12, 28, 4, 2);
@@ -185,14 +164,7 @@ void Crown(cairo_t* cr, const Metal& m, const Colour& cushion) {
     FillPath(cr, kGold);
     Circle(cr, 50, 57, 3);
     FillPath(cr, kGold);
-    cairo_move_to(cr, 16, 42);
-    cairo_line_to(cr, 13, 16);
-    cairo_line_to(cr, 23, 28);
-    cairo_line_to(cr, 32, 10);
-    cairo_line_to(cr, 41, 28);
-    cairo_line_to(cr, 51, 16);
-    cairo_line_to(cr, 48, 42);
-    cairo_close_path(cr);
+    Polygon(cr, {{16, 42}, {13, 16}, {23, 28}, {32, 10}, {41, 28}, {51, 16}, {48, 42}});
     FillPath(cr, m.base);
     cairo_rectangle(cr, 16, 35, 32, 7);
     FillPath(cr, m.dark);
@@ -296,11 +268,7 @@ void HouseScene(cairo_t* cr, int w, int h) {
     cairo_rectangle(cr, -w / 2.0, kGround, w, h / 2.0 - kGround);
     FillPath(cr, kGrass);
     // The garden path to the door.
-    cairo_move_to(cr, -104, kGround);
-    cairo_line_to(cr, -44, kGround);
-    cairo_line_to(cr, -20, h / 2.0);
-    cairo_line_to(cr, -128, h / 2.0);
-    cairo_close_path(cr);
+    Polygon(cr, {{-104, kGround}, {-44, kGround}, {-20, h / 2.0}, {-128, h / 2.0}});
     FillPath(cr, Hex(0xE3D7BF));
 
     // The shelf's side: a light panel behind the trophies still to buy.
@@ -311,10 +279,7 @@ void HouseScene(cairo_t* cr, int w, int h) {
 
     // The house: walls, roof, two floors of three and two rooms.
     WithShadow(cr, w, h, [&](cairo_t* c) {
-        cairo_move_to(c, kLeft - 34, kRoofBase + 4);
-        cairo_line_to(c, (kLeft + kRight) / 2, kPeak);
-        cairo_line_to(c, kRight + 34, kRoofBase + 4);
-        cairo_close_path(c);
+        Polygon(c, {{kLeft - 34, kRoofBase + 4}, {(kLeft + kRight) / 2, kPeak}, {kRight + 34, kRoofBase + 4}});
         FillPath(c, kRoofRed);
         cairo_rectangle(c, kLeft - 8, kRoofBase - 6, kRight - kLeft + 16, kGround - kRoofBase + 6);
         FillPath(c, Hex(0xE9DCC6));
@@ -433,10 +398,7 @@ void Victory(cairo_t* cr, int w, int h) {
     cairo_arc(cr, bx, by, 9, -M_PI * 0.3, M_PI * 1.4);
     StrokePath(cr, kWhite, 3.5);
     const double ax = bx + 9 * std::cos(-M_PI * 0.3), ay = by + 9 * std::sin(-M_PI * 0.3);
-    cairo_move_to(cr, ax + 6, ay - 4);
-    cairo_line_to(cr, ax + 1, ay + 6);
-    cairo_line_to(cr, ax - 6, ay - 2);
-    cairo_close_path(cr);
+    Polygon(cr, {{ax + 6, ay - 4}, {ax + 1, ay + 6}, {ax - 6, ay - 2}});
     FillPath(cr, kWhite);
     Font strong;
     strong.px = 18;
@@ -462,19 +424,9 @@ void Banner(cairo_t* cr, int w, int h) {
     // left end lies under the exit button (view x 16 to 144, here up to 97),
     // so the ribbon starts right of it.
     WithShadow(cr, w, h, [&](cairo_t* c) {
-        cairo_move_to(c, 104, 34);
-        cairo_line_to(c, 136, 34);
-        cairo_line_to(c, 136, 104);
-        cairo_line_to(c, 104, 104);
-        cairo_line_to(c, 118, 69);
-        cairo_close_path(c);
+        Polygon(c, {{104, 34}, {136, 34}, {136, 104}, {104, 104}, {118, 69}});
         FillPath(c, kNavyDark);
-        cairo_move_to(c, 508, 34);
-        cairo_line_to(c, 476, 34);
-        cairo_line_to(c, 476, 104);
-        cairo_line_to(c, 508, 104);
-        cairo_line_to(c, 494, 69);
-        cairo_close_path(c);
+        Polygon(c, {{508, 34}, {476, 34}, {476, 104}, {508, 104}, {494, 69}});
         FillPath(c, kNavyDark);
         RoundedRect(c, 122, 18, 368, 80, 10);
         FillPath(c, kNavy);
@@ -497,11 +449,10 @@ void Titles(cairo_t* cr, int, int) {
 
 void EmptySlot(cairo_t* cr, int w, int h) {
     const double cx = w / 2.0, cy = h / 2.0 - 1, bw = w * 0.86, bh = h * 0.66, inset = bh * 0.42;
-    cairo_move_to(cr, cx - bw / 2, cy + bh / 2);
-    cairo_line_to(cr, cx - bw / 2 + inset, cy - bh / 2);
-    cairo_line_to(cr, cx + bw / 2 - inset, cy - bh / 2);
-    cairo_line_to(cr, cx + bw / 2, cy + bh / 2);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - bw / 2, cy + bh / 2},
+                 {cx - bw / 2 + inset, cy - bh / 2},
+                 {cx + bw / 2 - inset, cy - bh / 2},
+                 {cx + bw / 2, cy + bh / 2}});
     Set(cr, Hex(0x4F0D07, 0.22));
     cairo_fill_preserve(cr);
     StrokePath(cr, Hex(0x4F0D07, 0.55), 2);

@@ -3,7 +3,6 @@
 // and stretched over the view; each icon spot of the room gets a light round
 // mat so that the icons stand out from the decor.
 #include <cmath>
-#include <cstdint>
 
 #include "Art.h"
 #include "scenes/SubMenuLayout.h"
@@ -12,14 +11,6 @@ using namespace art;
 using namespace art::ink;
 
 namespace {
-
-struct Random {
-    uint32_t s;
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
 
 void Mat(cairo_t* cr, double x, double y) {
     cairo_save(cr);
@@ -62,11 +53,7 @@ void Plant(cairo_t* cr, double x, double base, double s) {
         cairo_restore(cr);
         FillPath(cr, Hex(0x4F8F45));
     }
-    cairo_move_to(cr, x - 18 * s, base - 30 * s);
-    cairo_line_to(cr, x + 18 * s, base - 30 * s);
-    cairo_line_to(cr, x + 13 * s, base);
-    cairo_line_to(cr, x - 13 * s, base);
-    cairo_close_path(cr);
+    Polygon(cr, {{x - 18 * s, base - 30 * s}, {x + 18 * s, base - 30 * s}, {x + 13 * s, base}, {x - 13 * s, base}});
     FillPath(cr, kCoralDark);
 }
 

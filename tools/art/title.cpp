@@ -1,7 +1,6 @@
 // The first screens: the wooden title screen, the splash logos, the credits
 // card, and the logo of the score panel.
 #include <cmath>
-#include <cstdint>
 
 #include "Art.h"
 
@@ -9,15 +8,6 @@ using namespace art;
 using namespace art::ink;
 
 namespace {
-
-// A small fixed pseudo-random sequence: the same grain on every run.
-struct Random {
-    uint32_t s;
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
 
 void Wood(cairo_t* cr, int w, int h) {
     Random rnd{7};

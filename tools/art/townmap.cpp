@@ -3,7 +3,6 @@
 // on the 1362 x 726 reference layout, which the game stretches over the
 // view; each building stands on the spot where the game hit-tests it.
 #include <cmath>
-#include <cstdint>
 
 #include "Art.h"
 #include "scenes/TownMapLayout.h"
@@ -12,14 +11,6 @@ using namespace art;
 using namespace art::ink;
 
 namespace {
-
-struct Random {
-    uint32_t s;
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
 
 // A building's spot on the reference layout.
 void Spot(int i, double* x, double* y) {
@@ -168,11 +159,10 @@ void Grocery(cairo_t* cr, const Look& look) {
     // A wide shop with a green awning and crates of fruit and vegetables.
     cairo_rectangle(cr, cx - w / 2, top, w, base - top);
     FillPath(cr, look(Hex(0xF1E3C6)));
-    cairo_move_to(cr, cx - w / 2 - 10, top + 2);
-    cairo_line_to(cr, cx - w / 2 + 14, top - 26);
-    cairo_line_to(cr, cx + w / 2 - 14, top - 26);
-    cairo_line_to(cr, cx + w / 2 + 10, top + 2);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 - 10, top + 2},
+                 {cx - w / 2 + 14, top - 26},
+                 {cx + w / 2 - 14, top - 26},
+                 {cx + w / 2 + 10, top + 2}});
     FillPath(cr, look(kGreenDark));
     Windows(cr, cx - w / 2 + 14, top + 58, 2, 1, 64, 50, 8, 0, look);
     Door(cr, cx + w / 2 - 48, base, 44, 60, look(kGreenDark), look);
@@ -199,15 +189,9 @@ void Vault(cairo_t* cr, const Look& look) {
     Spot(3, &cx, &cy);
     const double base = cy + 78, w = 210, top = cy - 40;
     // A stone building with columns, a gold pediment and the vault's round door.
-    cairo_move_to(cr, cx - w / 2 - 14, top);
-    cairo_line_to(cr, cx, top - 50);
-    cairo_line_to(cr, cx + w / 2 + 14, top);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 - 14, top}, {cx, top - 50}, {cx + w / 2 + 14, top}});
     FillPath(cr, look(kGold));
-    cairo_move_to(cr, cx - w / 2 + 16, top - 6);
-    cairo_line_to(cr, cx, top - 38);
-    cairo_line_to(cr, cx + w / 2 - 16, top - 6);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 + 16, top - 6}, {cx, top - 38}, {cx + w / 2 - 16, top - 6}});
     FillPath(cr, look(kGoldLight));
     cairo_rectangle(cr, cx - w / 2 - 8, top, w + 16, 14);
     FillPath(cr, look(Hex(0xD9D3C6)));
@@ -254,10 +238,7 @@ void Tree(cairo_t* cr, double x, double y, double r, const Colour& c) {
 void House(cairo_t* cr, double cx, double base, double w, double h, const Colour& wall, const Colour& roof) {
     cairo_rectangle(cr, cx - w / 2, base - h, w, h);
     FillPath(cr, wall);
-    cairo_move_to(cr, cx - w / 2 - 6, base - h + 2);
-    cairo_line_to(cr, cx, base - h - w * 0.42);
-    cairo_line_to(cr, cx + w / 2 + 6, base - h + 2);
-    cairo_close_path(cr);
+    Polygon(cr, {{cx - w / 2 - 6, base - h + 2}, {cx, base - h - w * 0.42}, {cx + w / 2 + 6, base - h + 2}});
     FillPath(cr, roof);
     RoundedRect(cr, cx - w * 0.32, base - h * 0.72, w * 0.22, h * 0.3, 2);
     FillPath(cr, kGlass);
