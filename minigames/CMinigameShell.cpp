@@ -50,6 +50,8 @@ void CMinigameShell::Load(const char* firstCaption) {
     helpButton = StandardButton("button_questionmark.png", "button_questionmark_light.png");
     muteButton = StandardButton("button_mute.png", "button_questionmark_light.png");
     crosshairs = new CCrosshairsIcon();
+    markImage = new CClickableImage("error.png");
+    markImage->SetScale(kMarkStartScale);
 
     RestartFade();
     phase = PhaseIntro;
@@ -72,7 +74,9 @@ void CMinigameShell::Unload() {
     Release(muteButton);
     Release(crosshairs);
     Release(resultsPanel);
+    Release(markImage);
     phase = PhaseIntro;
+    placedWidth = placedHeight = -1;
 }
 
 void CMinigameShell::SetProgress(int n) {
@@ -177,9 +181,22 @@ void CMinigameShell::ScorePoint() {
     model->RewardUser();
 }
 
-void CMinigameShell::EnterResults() {
-    model->PlayMusic("musicRewards.mp3", false);
+void CMinigameShell::EnterResults(bool stopMusicFirst) {
+    model->PlayMusic("musicRewards.mp3", stopMusicFirst);
     phase = PhaseResults;
+}
+
+void CMinigameShell::EnterReview() {
+    model->PlaySoundFile("whip.mp3", false);
+    if (markImage) markImage->SetScale(kMarkStartScale);
+    phase = PhaseReview;
+}
+
+bool CMinigameShell::ViewResized(int width, int height) {
+    if (width == placedWidth && height == placedHeight) return false;
+    placedWidth = width;
+    placedHeight = height;
+    return true;
 }
 
 void CMinigameShell::PlayExplanation(const char* name) { model->PlaySoundFile(name, true); }

@@ -84,12 +84,30 @@ public:
 
     // One point more on the panel, and the rising ingot.
     void ScorePoint();
-    // The last task is done: the reward music and the score panel.
-    void EnterResults();
+    // The last task is done: the reward music and the score panel. Some
+    // games stop the music in progress first.
+    void EnterResults(bool stopMusicFirst = false);
+
+    // A game judged with wrong answers: "whip.mp3" over the sound in
+    // progress, and the review, where the stamps fall onto the right
+    // answers until the play button leads to the score panel.
+    void EnterReview();
+    // One frame of the review's stamps: they fall from scale 10 to 2, half
+    // a unit a frame, and are drawn on every point given.
+    template <class Points>
+    void DrawMarks(const Points& rightAnswers);
+
+    // True on the first frame after Load and whenever the view's size has
+    // changed since the last frame: the minigame then places its targets
+    // again (LoadButtonLocations), so clicks are judged where things are drawn.
+    bool ViewResized(int width, int height);
 
     // After a wrong answer the game takes no input for a second, and goes
     // on drawing meanwhile.
     static constexpr double kPauseSeconds = 1.0;
+    static constexpr float kMarkStartScale = 10.0f;
+    static constexpr float kMarkRestScale = 2.0f;
+    static constexpr float kMarkShrink = 0.5f;
     void PauseInput() { pauseUntil = clock() + kPauseSeconds; }
     bool IsPaused() const { return clock() < pauseUntil; }
     // Seconds on a steady clock; tests put their own here.
@@ -117,6 +135,7 @@ public:
     CCustomButton* muteButton = nullptr;
     CCrosshairsIcon* crosshairs = nullptr;
     CRewardScene* resultsPanel = nullptr;
+    CClickableImage* markImage = nullptr;  // "error.png", the review's stamp
     float fadeAlpha = 0.0f;
     int fadeHold = 0;
 
@@ -127,7 +146,19 @@ private:
     MinigameType type;
     MinigameSheet sheet;
     double pauseUntil = -1.0;
+    int placedWidth = -1;  // the view size the targets were placed for
+    int placedHeight = -1;
 };
+
+template <class Points>
+void CMinigameShell::DrawMarks(const Points& rightAnswers) {
+    if (markImage == nullptr) return;
+    if (markImage->GetScale() > kMarkRestScale) markImage->SetScale(markImage->GetScale() - kMarkShrink);
+    for (const CPoint& at : rightAnswers) {
+        markImage->SetPosition(at.x, at.y);
+        markImage->Draw();
+    }
+}
 
 template <class Near>
 int CMinigameShell::ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,

@@ -145,10 +145,8 @@ void CMinigame1_1::OnMouseMove(CPoint point) {
 void CMinigame1_1::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
-    if (needsLoad) {
-        Load();
-        LoadButtonLocations(width, height);
-    }
+    if (needsLoad) Load();
+    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
     shell.DrawBackground(width, height);
     switch (shell.phase) {
         case PhaseIntro:

@@ -232,6 +232,23 @@ int main(int argc, char** argv) {
              Circle(cr, c, h / 2.0, 3.5);
              FillPath(cr, kCoralDark);
          }},
+        // The review's stamp, pressed on every right answer: a round green
+        // rubber stamp with a tick (drawn at scale 2, falling from scale 10).
+        {"error.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             const double cx = w / 2.0, cy = h / 2.0;
+             const Colour stamp = kGreenDark.Alpha(0.88);
+             Circle(cr, cx, cy, w / 2.0 - 3);
+             StrokePath(cr, stamp, 4);
+             Circle(cr, cx, cy, w / 2.0 - 9);
+             StrokePath(cr, stamp, 1.5);
+             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+             cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+             cairo_move_to(cr, cx - 12, cy + 1);
+             cairo_line_to(cr, cx - 3, cy + 10);
+             cairo_line_to(cr, cx + 13, cy - 10);
+             StrokePath(cr, stamp, 6);
+         }},
         {"dropdownbox.png", 512, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 226); }},
         {"dropdownbox_long.png", 1024, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 470); }},
 
