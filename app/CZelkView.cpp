@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "app/CSaveFailedDlg.h"
 #include "app/CZelkApp.h"
 #include "core/CController.h"
 #include "core/CModel.h"
@@ -34,6 +35,10 @@ void CZelkView::OnTimer() {
         firstTime = false;
     }
     Draw();
+    // Between frames, never inside one: the dialog runs frames of its own.
+    if (model != nullptr && theApp.GetActiveDialog() == nullptr && model->TakeSaveFailureNotice()) {
+        CSaveFailedDlg().DoModal();
+    }
 }
 
 void CZelkView::Draw() {
@@ -71,6 +76,8 @@ void CZelkView::OnLButtonUp(CPoint point) {
 }
 
 void CZelkView::OnDestroy() {
+    // Closing by any way (quit, the menu, the close box) keeps what was earned.
+    if (model != nullptr) model->SaveBeforeQuitting();
     // The model's pictures free their textures: the context must still be current.
     delete model;
     model = nullptr;

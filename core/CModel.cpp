@@ -7,6 +7,7 @@
 #include "core/MinigameDispatch.h"
 #include "scenes/CCredits.h"
 #include "scenes/CMainMenu.h"
+#include "scenes/CRewardScene.h"
 #include "scenes/CSplash.h"
 #include "scenes/CSubMenu.h"
 #include "scenes/CTitle.h"
@@ -47,6 +48,8 @@ CModel::~CModel() {
 }
 
 void CModel::SetGameState(GameState state) {
+    // Leaving a screen never leaves progress unsaved.
+    SaveIfChanged();
     if (state == GAMESTATE_SUBMENU) subMenu->Reset();
     gameState = state;
 }
@@ -69,7 +72,14 @@ void CModel::SetCursor(CursorState state) {
 }
 
 void CModel::SetCompte(int row, int column, int value) {
-    progress.compte.at(row).at(column) = value;
+    int32_t& cell = progress.compte.at(row).at(column);
+    if (cell != value) unsavedChanges = true;
+    cell = value;
+}
+
+void CModel::IncrementTotalScore(int points) {
+    progress.totalScore += points;
+    if (points != 0) unsavedChanges = true;
 }
 
 int CModel::GetCompte(int row, int column) const { return progress.compte.at(row).at(column); }
@@ -77,6 +87,7 @@ int CModel::GetCompte(int row, int column) const { return progress.compte.at(row
 void CModel::AwardTrophy(int trophy) {
     progress.trophyAwarded.at(trophy) = true;
     progress.pointsSpent += GetTrophyCost(trophy);
+    unsavedChanges = true;
 }
 
 void CModel::RewardUser() {
@@ -84,11 +95,14 @@ void CModel::RewardUser() {
     rewardAlpha = 1.0f;
     // The ding is not the current sound: the instruction that follows a
     // right answer stops the current sound, and must not cut the ding.
-    sound.Play("beep.mp3");
+    if (!muted) sound.Play("beep.mp3");
 }
 
 void CModel::RestartGame() {
+    SaveIfChanged();
+    CProfile::BackUp(CurrentDirectory() + "/Profiles", login);
     progress.Clear();
+    unsavedChanges = true;
     Save();
 }
 
@@ -119,10 +133,43 @@ void CModel::InGameLeave() {
 
 bool CModel::Save() {
     if (login.IsEmpty()) return false;
-    return progress.SaveTo(CurrentDirectory() + "/Profiles", login);
+    if (progress.SaveTo(CurrentDirectory() + "/Profiles", login)) {
+        unsavedChanges = false;
+        saveFailing = false;
+        return true;
+    }
+    // Told once, not at every save that follows while the disk stays full.
+    if (!saveFailing) saveFailureNotice = true;
+    saveFailing = true;
+    return false;
+}
+
+void CModel::SetLogin(const CString& name) {
+    // What the learner before earned goes to their own file first.
+    if (name != login) SaveIfChanged();
+    login = name;
+}
+
+void CModel::SaveIfChanged() {
+    if (unsavedChanges && !login.IsEmpty()) Save();
+}
+
+void CModel::SaveBeforeQuitting() {
+    if (shownPanel != nullptr) shownPanel->Finish();
+    SaveIfChanged();
+}
+
+bool CModel::TakeSaveFailureNotice() {
+    const bool notice = saveFailureNotice;
+    saveFailureNotice = false;
+    return notice;
 }
 
 CProfile::ReadResult CModel::Load() {
+    // This learner starts from their own file, or from zero: never from
+    // what the learner before them left in memory.
+    progress.Clear();
+    unsavedChanges = false;
     if (login.IsEmpty()) return CProfile::READ_MISSING;
     const CProfile::ReadResult result = progress.LoadFrom(CurrentDirectory() + "/Profiles", login);
     if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
@@ -131,23 +178,35 @@ CProfile::ReadResult CModel::Load() {
 
 void CModel::PlaySoundFile(const CString& name, bool stopPrevious) {
     if (stopPrevious) sound.Stop(soundHandle);
+    if (muted) return;
     soundHandle = sound.Play(name.str());
 }
 
 void CModel::PlayMusic(const CString& name, bool stopPrevious) {
     if (stopPrevious) sound.Stop(musicHandle);
+    if (muted) {
+        // Kept for when sound comes back; an empty name stops it.
+        if (stopPrevious || !name.IsEmpty()) musicToResume = name;
+        return;
+    }
     if (name.IsEmpty()) return;
+    musicName = name;
     musicHandle = sound.Play(name.str());
 }
 
 void CModel::StopSoundFile() { sound.Stop(soundHandle); }
 
 void CModel::ToggleMute() {
-    muted = !muted;
-    if (muted) {
+    if (!muted) {
+        musicToResume = IsMusicPlaying() ? musicName : CString();
         sound.Stop(soundHandle);
         sound.Stop(musicHandle);
+        muted = true;
+        return;
     }
+    muted = false;
+    if (!musicToResume.IsEmpty()) PlayMusic(musicToResume, true);
+    musicToResume = CString();
 }
 
 void CModel::Draw(int width, int height) {

@@ -13,6 +13,7 @@ class CAbstractMinigame;
 class CCategory;
 class CCredits;
 class CMainMenu;
+class CRewardScene;
 class CSplash;
 class CSubMenu;
 class CTitle;
@@ -52,7 +53,7 @@ public:
     CSubMenu* GetSubMenu() const { return subMenu; }
 
     CString GetLogin() const { return login; }
-    void SetLogin(const CString& name) { login = name; }
+    void SetLogin(const CString& name);
 
     // The arrow, or the pointing hand over something clickable.
     void SetCursor(CursorState state);
@@ -61,7 +62,7 @@ public:
     // Score table: rows are categories, columns minigame positions.
     void SetCompte(int row, int column, int value);
     int GetCompte(int row, int column) const;
-    void IncrementTotalScore(int points) { progress.totalScore += points; }
+    void IncrementTotalScore(int points);
     int GetTotalScore() const { return progress.totalScore; }
     int GetPointsSpent() const { return progress.pointsSpent; }
     // The points the learner can spend: earned minus spent.
@@ -79,7 +80,8 @@ public:
     float GetRewardAlpha() const { return rewardAlpha; }
     CClickableImage* GetIngot() const { return ingot; }
 
-    // Clears every score, trophy and total, then saves.
+    // Clears every score, trophy and total, then saves; the profile as it
+    // was is kept first as "<name>.txt.bak".
     void RestartGame();
     // Starts the current minigame over (from its score panel).
     void InGameRestart();
@@ -87,8 +89,25 @@ public:
     void InGameLeave();
 
     // The learner's profile in "Profiles". Both do nothing without a login.
+    // Load starts from zero and reads the learner's file, whatever the case
+    // of the letters the name was typed with.
     bool Save();
     CProfile::ReadResult Load();
+    // Progress not yet written: a game's result, points, a purchase.
+    bool HasUnsavedChanges() const { return unsavedChanges; }
+    // Saves when something changed since the last save. Every change of
+    // screen and the shutdown call it, so quitting never loses progress.
+    void SaveIfChanged();
+    // True once after a save failed (the first of a run of failures): the
+    // window then tells the learner. The game goes on.
+    bool TakeSaveFailureNotice();
+    // The score panel on screen, if any (it says so as it draws). Quitting
+    // while its bars still drop stores the game's result first.
+    void SetShownPanel(CRewardScene* panel) { shownPanel = panel; }
+    CRewardScene* GetShownPanel() const { return shownPanel; }
+    // Stores the result of the panel on screen, then saves what changed:
+    // what the window does on its way out.
+    void SaveBeforeQuitting();
 
     // Sounds are ".mp3" files in "Sounds". A stopped previous sound ends at
     // once; one not stopped plays on under the new one.
@@ -96,7 +115,8 @@ public:
     // An empty name only stops (when asked to).
     void PlayMusic(const CString& name, bool stopPrevious);
     void StopSoundFile();
-    // Muting stops what plays now; later sounds play as usual.
+    // Muting stops what plays now, and nothing plays until sound is turned
+    // on again; the music that was playing (or asked for) then starts again.
     void ToggleMute();
     bool IsMuted() const { return muted; }
     bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
@@ -124,6 +144,12 @@ private:
     CursorState cursorState = CURSOR_ARROW;
     bool muted = false;
     CProfile progress;
+    bool unsavedChanges = false;
+    bool saveFailing = false;        // the last save failed
+    bool saveFailureNotice = false;  // the learner is still to be told
+    CString musicName;               // the music last asked for
+    CString musicToResume;           // what plays again when sound comes back
+    CRewardScene* shownPanel = nullptr;
     CClickableImage* ingot = nullptr;
     std::vector<CCategory*> categories;
     CString login;

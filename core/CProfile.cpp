@@ -4,12 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "app/Latin1.h"
 
@@ -59,6 +62,30 @@ void SyncFolder(const std::string& folder) {
     if (fd < 0) return;
     fsync(fd);
     close(fd);
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Writes bytes as the file at path, through a flushed temporary file that is
+// renamed over it: the file is the old one or the new one, never half.
+bool WriteReplacing(const std::string& folder, const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp" + std::to_string(getpid());
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, bytes);
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
 }
 
 }  // namespace
@@ -138,28 +165,78 @@ std::string CProfile::FileNameFor(const CString& login) {
     return name + ".txt";
 }
 
-bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
-    if (login.IsEmpty()) return false;
-    mkdir(folder.c_str(), 0755);  // fails harmlessly when it exists
-    const std::string path = folder + "/" + FileNameFor(login);
-    const std::string temporary = path + ".tmp" + std::to_string(getpid());
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, Serialize());
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        unlink(temporary.c_str());
+bool CProfile::LoginFromFileName(const std::string& fileName, CString& login) {
+    static const std::string kExtension = ".txt";
+    if (fileName.size() <= kExtension.size() ||
+        fileName.compare(fileName.size() - kExtension.size(), kExtension.size(), kExtension) != 0) {
         return false;
     }
-    SyncFolder(folder);
+    const std::string stem = fileName.substr(0, fileName.size() - kExtension.size());
+    std::string latin1;
+    for (size_t i = 0; i < stem.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(stem[i]);
+        if (c == '%' && i + 2 < stem.size() && HexDigit(stem[i + 1]) >= 0 && HexDigit(stem[i + 2]) >= 0) {
+            latin1 += static_cast<char>(HexDigit(stem[i + 1]) * 16 + HexDigit(stem[i + 2]));
+            i += 2;
+        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < stem.size()) {
+            latin1 += Latin1FromUtf8(stem.substr(i, 2));
+            i += 1;
+        } else {
+            latin1 += static_cast<char>(c);
+        }
+    }
+    // Only the names FileNameFor makes: anything else is not a profile.
+    if (latin1.empty() || FileNameFor(CString(latin1)) != fileName) return false;
+    login = CString(latin1);
     return true;
 }
 
+std::string CProfile::FoldCase(const std::string& latin1) {
+    std::string folded = latin1;
+    for (char& ch : folded) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) ch = static_cast<char>(c + 0x20);
+    }
+    return folded;
+}
+
+std::string CProfile::ProfileFileFor(const std::string& folder, const CString& login) {
+    const std::string own = FileNameFor(login);
+    struct stat info;
+    if (stat((folder + "/" + own).c_str(), &info) == 0) return own;
+    // The same learner typed with other capitals: the first such file by name.
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    const std::string wanted = FoldCase(login.str());
+    for (const std::string& name : names) {
+        CString stored;
+        if (LoginFromFileName(name, stored) && FoldCase(stored.str()) == wanted) return name;
+    }
+    return own;
+}
+
+bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
+    if (login.IsEmpty()) return false;
+    mkdir(folder.c_str(), 0755);  // fails harmlessly when it exists
+    return WriteReplacing(folder, folder + "/" + ProfileFileFor(folder, login), Serialize());
+}
+
+bool CProfile::BackUp(const std::string& folder, const CString& login) {
+    if (login.IsEmpty()) return false;
+    const std::string path = folder + "/" + ProfileFileFor(folder, login);
+    std::string bytes;
+    if (!ReadFile(path, bytes)) return false;
+    return WriteReplacing(folder, path + ".bak", bytes);
+}
+
 CProfile::ReadResult CProfile::LoadFrom(const std::string& folder, const CString& login) {
+    Clear();
     if (login.IsEmpty()) return READ_MISSING;
-    const std::string path = folder + "/" + FileNameFor(login);
+    const std::string path = folder + "/" + ProfileFileFor(folder, login);
     std::string bytes;
     if (!ReadFile(path, bytes)) return READ_MISSING;
     const ReadResult result = Parse(bytes);

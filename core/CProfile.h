@@ -48,12 +48,25 @@ public:
     // every other byte as "%XX". So no name leaves "Profiles", two names
     // never share a file, and a name always finds its file again.
     static std::string FileNameFor(const CString& login);
+    // The login a profile file name stands for (FileNameFor undone); false
+    // for a name FileNameFor never makes ("x.txt.bak", "x.txt.tmp12", ...).
+    static bool LoginFromFileName(const std::string& fileName, CString& login);
+    // Capitals made small, accented ones too ("HÉLÈNE" -> "hélène").
+    static std::string FoldCase(const std::string& latin1);
+    // The file a login's profile is kept in: its own file name if that file
+    // exists, else the profile of the same name typed with other capitals
+    // ("MARIE" finds "Marie.txt"), else its own name for a new profile.
+    static std::string ProfileFileFor(const std::string& folder, const CString& login);
 
     // Writes a temporary file in the folder, flushes it to disk and renames
     // it over the profile, so a failed save leaves the previous one intact.
     // Creates the folder if needed. False when nothing could be saved.
     bool SaveTo(const std::string& folder, const CString& login) const;
-    // A damaged file is first copied to "<name>.damaged" so that a save
-    // that follows cannot lose what it held.
+    // Reads the login's profile over a clean slate: a name with no profile
+    // starts from zero. A damaged file is first copied to "<name>.damaged"
+    // so that a save that follows cannot lose what it held.
     ReadResult LoadFrom(const std::string& folder, const CString& login);
+    // Copies the login's saved profile to "<name>.bak" (replacing an older
+    // copy), as it is before a wipe. False when there was none to copy.
+    static bool BackUp(const std::string& folder, const CString& login);
 };

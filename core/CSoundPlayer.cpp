@@ -49,6 +49,7 @@ CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
     const int channel = Mix_PlayChannel(-1, chunk, 0);
     if (channel < 0 || channel >= static_cast<int>(channelGeneration.size())) return Handle();
     channelGeneration[channel] = nextGeneration++;
+    ++plays;
     return Handle{channel, channelGeneration[channel]};
 }
 

@@ -29,6 +29,8 @@ public:
     void Stop(const Handle& handle);
     bool IsPlaying(const Handle& handle) const;
     bool HasAudio() const { return audioOpen; }
+    // Playbacks started so far.
+    uint64_t PlayCount() const { return plays; }
     // Files decoded so far (missing ones included, as failures are kept too).
     size_t CachedCount() const { return cache.size(); }
 
@@ -39,4 +41,5 @@ private:
     std::map<std::string, Mix_Chunk*> cache;
     std::vector<uint64_t> channelGeneration;
     uint64_t nextGeneration = 1;
+    uint64_t plays = 0;
 };

@@ -37,7 +37,8 @@ CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const M
 void CMinigameShell::Load(const char* firstCaption) {
     Unload();
     model->PlayMusic("", true);
-    model->SetCompte(MinigameCategory(type), MinigamePosition(type), 0);
+    // The recorded score stays until this game reaches its score panel: a
+    // learner who only looks at a minigame keeps what it had.
 
     backgroundImage = new CClickableImage(sheet.background);
     overlayImage = new CClickableImage(sheet.overlay);
@@ -48,7 +49,8 @@ void CMinigameShell::Load(const char* firstCaption) {
     instructionButton = StandardButton("button_instruction.png", "button_instruction_light.png");
     playButton = StandardButton("button_play.png", "button_play_light.png");
     helpButton = StandardButton("button_questionmark.png", "button_questionmark_light.png");
-    muteButton = StandardButton("button_mute.png", "button_questionmark_light.png");
+    muteButton = new CMuteButton(model);
+    muteButton->SetScale(CornerLayout::kScale);
     crosshairs = new CCrosshairsIcon();
     markImage = new CClickableImage("error.png");
     markImage->SetScale(kMarkStartScale);
@@ -148,7 +150,11 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         model->ToggleMute();
         return CORNER_MUTE;
     }
-    if (exitButton->HitTest(point)) return CORNER_EXIT;
+    if (exitButton->HitTest(point)) {
+        // Leaving the score panel early keeps the game's result.
+        if (phase == PhaseResults) resultsPanel->Finish();
+        return CORNER_EXIT;
+    }
     if (helpButton->HitTest(point)) {
         model->PlaySoundFile(sheet.intro, true);
         RestartFade();
@@ -158,15 +164,18 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
 }
 
 bool CMinigameShell::OnMouseMove(CPoint point) {
-    for (CCustomButton* button : {exitButton, muteButton, playButton, helpButton, instructionButton}) {
-        button->SetLight(false);
-    }
-    for (CCustomButton* button : {exitButton, muteButton, playButton, helpButton, instructionButton}) {
-        if (button->HitTest(point)) {
-            button->SetLight(true);
-            model->SetCursor(CURSOR_HAND);
-            return true;
-        }
+    muteButton->SetLight(false);
+    for (CCustomButton* button : {exitButton, playButton, helpButton, instructionButton}) button->SetLight(false);
+    // The first of exit, mute, play, help and instructions under the pointer.
+    const auto light = [this](auto* button) {
+        button->SetLight(true);
+        model->SetCursor(CURSOR_HAND);
+        return true;
+    };
+    if (exitButton->HitTest(point)) return light(exitButton);
+    if (muteButton->HitTest(point)) return light(muteButton);
+    for (CCustomButton* button : {playButton, helpButton, instructionButton}) {
+        if (button->HitTest(point)) return light(button);
     }
     if (phase == PhaseResults) {
         resultsPanel->OnMouseMove(point);

@@ -8,6 +8,7 @@
 #include "ui/CClickableImage.h"
 #include "ui/CCrosshairsIcon.h"
 #include "ui/CCustomButton.h"
+#include "ui/CMuteButton.h"
 
 class CModel;
 
@@ -51,7 +52,7 @@ public:
     CMinigameShell(const CMinigameShell&) = delete;
     CMinigameShell& operator=(const CMinigameShell&) = delete;
 
-    // Music off, the score cell cleared, every picture made, the intro
+    // Music off, every picture made, the intro
     // spoken, the first caption (may be null) ready to fade in.
     void Load(const char* firstCaption);
     void Unload();
@@ -132,7 +133,7 @@ public:
     CCustomButton* instructionButton = nullptr;
     CCustomButton* helpButton = nullptr;
     CCustomButton* playButton = nullptr;
-    CCustomButton* muteButton = nullptr;
+    CMuteButton* muteButton = nullptr;  // shows whether sound is on
     CCrosshairsIcon* crosshairs = nullptr;
     CRewardScene* resultsPanel = nullptr;
     CClickableImage* markImage = nullptr;  // "error.png", the review's stamp

@@ -26,7 +26,8 @@ void CMainMenu::Load() {
     groceryOverlay = new CClickableImage("BuildingGrocery.png");
     vaultOverlay = new CClickableImage("vault.png");
     helpImage = CornerImage("button_questionmark.png");
-    muteImage = CornerImage("button_mute.png");
+    muteImage = new CMuteButton(model);
+    muteImage->SetScale(CornerLayout::kScale);
     clouds = new CClickableImage("clouds.png");
     menuState = MAINMENU_IDLE;
     leaveCounter = 0;
@@ -36,10 +37,12 @@ void CMainMenu::Load() {
 
 void CMainMenu::Unload() {
     for (CClickableImage** image : {&exitImage, &background, &dentistOverlay, &pizzaOverlay,
-                                    &groceryOverlay, &vaultOverlay, &helpImage, &muteImage, &clouds}) {
+                                    &groceryOverlay, &vaultOverlay, &helpImage, &clouds}) {
         delete *image;
         *image = nullptr;
     }
+    delete muteImage;
+    muteImage = nullptr;
 }
 
 void CMainMenu::DrawClouds(int width, int height) {

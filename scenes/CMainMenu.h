@@ -1,6 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
+#include "ui/CMuteButton.h"
 
 class CModel;
 
@@ -50,7 +51,7 @@ private:
     CClickableImage* groceryOverlay = nullptr;
     CClickableImage* vaultOverlay = nullptr;
     CClickableImage* helpImage = nullptr;
-    CClickableImage* muteImage = nullptr;
+    CMuteButton* muteImage = nullptr;
     double cloudOffset = 0.0;
     CClickableImage* clouds = nullptr;
     MainMenuState menuState = MAINMENU_IDLE;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/CConfirmWipeDlg.h"
 #include "core/CModel.h"
 #include "ui/CornerLayout.h"
 
@@ -28,7 +29,8 @@ void CMinigameRewards::Load() {
     houseImage->SetScale(2.0f);
     exitButton = CornerButton("title_exit.png", "title_exit_light.png");
     helpButton = CornerButton("button_questionmark.png", "button_questionmark_light.png");
-    muteButton = CornerButton("button_mute.png", "button_questionmark_light.png");
+    muteButton = new CMuteButton(model);
+    muteButton->SetScale(CornerLayout::kScale);
     victoryImage = new CClickableImage("victory.png");
     balanceIcon = new CClickableImage("bullion_large.png");
     balanceIcon->SetScale(0.8f);
@@ -48,14 +50,17 @@ void CMinigameRewards::Unload() {
         delete *image;
         *image = nullptr;
     }
-    for (CCustomButton** button : {&exitButton, &helpButton, &muteButton}) {
+    for (CCustomButton** button : {&exitButton, &helpButton}) {
         delete *button;
         *button = nullptr;
     }
+    delete muteButton;
+    muteButton = nullptr;
     for (CClickableImage*& trophy : trophies) {
         delete trophy;
         trophy = nullptr;
     }
+    placedWidth = placedHeight = -1;
     needsLoad = true;
 }
 
@@ -89,8 +94,7 @@ void CMinigameRewards::BackToShelf(int trophy) {
 }
 
 bool CMinigameRewards::IsHouseFull() const {
-    // The last trophy is a bonus: the house counts as full without it.
-    for (int i = 0; i < kTrophies - 1; ++i) {
+    for (int i = 0; i < kTrophies; ++i) {
         if (!model->IsTrophyAwarded(i)) return false;
     }
     return true;
@@ -114,8 +118,11 @@ void CMinigameRewards::DrawPrice(int trophy) {
 void CMinigameRewards::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
-    if (needsLoad) {
-        Load();
+    if (needsLoad) Load();
+    // The spots follow the view: after F11 a trophy still drops where it shows.
+    if (width != placedWidth || height != placedHeight) {
+        placedWidth = width;
+        placedHeight = height;
         LoadButtonLocations(width, height);
     }
     houseImage->SetPosition(width / 2 + kHouseOffsetX, height / 2);
@@ -154,18 +161,15 @@ void CMinigameRewards::OnLButtonDown(CPoint point) {
     dragging = true;
 }
 
-CCustomButton* CMinigameRewards::CornerButtonAt(CPoint point) const {
-    for (CCustomButton* button : {exitButton, helpButton, muteButton}) {
-        if (button->HitTest(point)) return button;
-    }
-    return nullptr;
-}
-
 void CMinigameRewards::OnMouseMove(CPoint point) {
     if (needsLoad) return;
-    for (CCustomButton* button : {exitButton, helpButton, muteButton}) button->SetLight(false);
-    if (CCustomButton* button = CornerButtonAt(point)) {
-        button->SetLight(true);
+    for (CCustomButton* button : {exitButton, helpButton}) button->SetLight(false);
+    muteButton->SetLight(false);
+    const bool onExitOrHelp = exitButton->HitTest(point) || helpButton->HitTest(point);
+    if (onExitOrHelp || muteButton->HitTest(point)) {
+        if (exitButton->HitTest(point)) exitButton->SetLight(true);
+        else if (helpButton->HitTest(point)) helpButton->SetLight(true);
+        else muteButton->SetLight(true);
         model->SetCursor(CURSOR_HAND);
         return;
     }
@@ -209,5 +213,6 @@ void CMinigameRewards::OnLButtonUp(CPoint point) {
             BackToShelf(i);
         }
     }
-    if (IsHouseFull() && closeEnough(point, restartSpot)) RestartGame();
+    // Starting over wipes everything: only after the learner says "Oui".
+    if (IsHouseFull() && closeEnough(point, restartSpot) && CConfirmWipeDlg().Confirmed()) RestartGame();
 }

@@ -7,6 +7,7 @@
 #include "scenes/RewardHouseLayout.h"
 #include "ui/CClickableImage.h"
 #include "ui/CCustomButton.h"
+#include "ui/CMuteButton.h"
 
 // The trophy house, behind the vault on the town map. The learner drags a
 // trophy from the shelf onto its place in the house; it stays there if the
@@ -39,12 +40,11 @@ private:
     bool OnItsPlace(int trophy) const;
     void BackToShelf(int trophy);
     void DrawPrice(int trophy);
-    CCustomButton* CornerButtonAt(CPoint point) const;
 
     CClickableImage* houseImage = nullptr;
     CCustomButton* exitButton = nullptr;
     CCustomButton* helpButton = nullptr;
-    CCustomButton* muteButton = nullptr;
+    CMuteButton* muteButton = nullptr;
     CClickableImage* victoryImage = nullptr;
     CClickableImage* balanceIcon = nullptr;
     CClickableImage* priceBarImage = nullptr;
@@ -55,6 +55,8 @@ private:
     std::array<CPoint, kTrophies> shelfSpots{};
     std::array<CPoint, kTrophies> houseSpots{};
     CPoint restartSpot;
+    int placedWidth = -1;  // the view size the spots were placed for
+    int placedHeight = -1;
 };
 
 using CMinigameRewardsController = CMinigameController<CMinigameRewards, 0, true>;

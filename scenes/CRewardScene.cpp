@@ -2,6 +2,8 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
+
 #include "core/CModel.h"
 #include "scenes/ScorePanelLayout.h"
 
@@ -33,6 +35,7 @@ CRewardScene::CRewardScene(CModel* owner)
 }
 
 void CRewardScene::Unload() {
+    if (model->GetShownPanel() == this) model->SetShownPanel(nullptr);
     delete restartButton;
     delete menuButton;
     restartButton = menuButton = nullptr;
@@ -62,10 +65,16 @@ void CRewardScene::StoreResult() {
     if (type >= MINIGAME_1_1 && type <= MINIGAME_1_10) model->SetCompte(0, type, barsFilled);
     if (type >= MINIGAME_2_1 && type <= MINIGAME_2_9) model->SetCompte(1, type - MINIGAME_2_1, barsFilled);
     if (type >= MINIGAME_3_1 && type <= MINIGAME_3_5) model->SetCompte(2, type - MINIGAME_3_1, barsFilled);
+    // Written at once: the learner may close the game without a click.
+    if (!resultSaved) {
+        resultSaved = true;
+        model->Save();
+    }
 }
 
 void CRewardScene::Draw(int width, int height) {
     if (logoImage == nullptr) return;  // unloaded
+    model->SetShownPanel(this);
     glPushMatrix();
     glTranslatef(static_cast<float>(slideX), 0.0f, 0.0f);
     if (slideX < 0) {
@@ -114,6 +123,13 @@ void CRewardScene::Draw(int width, int height) {
         slot->Draw();
     }
     glPopMatrix();
+}
+
+void CRewardScene::Finish() {
+    if (logoImage == nullptr) return;
+    barsFilled = compteMax > 0 ? std::min(compte, compteMax) : compte;
+    slotsShown = compteMax;
+    StoreResult();
 }
 
 void CRewardScene::OnMouseMove(CPoint point) {

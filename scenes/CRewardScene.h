@@ -29,6 +29,9 @@ public:
     // leaves for the room. Either may delete this panel: nothing runs after.
     void OnLButtonUp(CPoint point);
     void Unload();
+    // The learner leaves before the bars have all dropped: the game's
+    // result is stored (and saved) at once, as if the panel had finished.
+    void Finish();
 
     int GetSlideX() const { return slideX; }
     int GetBarsFilled() const { return barsFilled; }
@@ -50,6 +53,7 @@ private:
     int shownTotal;
     int barsFilled = 0;
     int slotsShown = 0;
+    bool resultSaved = false;  // the profile was written once the result was stored
     CCustomButton* restartButton = nullptr;
     CCustomButton* menuButton = nullptr;
     CClickableImage* completeImage = nullptr;

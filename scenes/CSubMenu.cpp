@@ -43,20 +43,24 @@ void CSubMenu::Load() {
     Unload();
     exitImage = ScaledImage("title_exit.png");
     helpImage = ScaledImage("button_questionmark.png");
-    muteImage = ScaledImage("button_mute.png");
+    muteImage = new CMuteButton(model);
+    muteImage->SetScale(CornerLayout::kScale);
     loadingImage = ScaledImage("loading.png");
     curtain = 0;
     transition = SUBMENUHIT_NONE;
+    iconsWidth = iconsHeight = -1;
     CCategory* category = model->GetCurrentCategory();
     const char* name = category ? BackgroundFor(category->GetCategoryType()) : nullptr;
     if (name) background = new CClickableImage(name);
 }
 
 void CSubMenu::Unload() {
-    for (CClickableImage** image : {&background, &exitImage, &helpImage, &muteImage, &loadingImage}) {
+    for (CClickableImage** image : {&background, &exitImage, &helpImage, &loadingImage}) {
         delete *image;
         *image = nullptr;
     }
+    delete muteImage;
+    muteImage = nullptr;
 }
 
 void CSubMenu::Reset() {
@@ -100,10 +104,13 @@ void CSubMenu::Draw(int width, int height) {
     CCategory* category = model->GetCurrentCategory();
     if (category == nullptr) return;
     if (exitImage == nullptr) Load();
-    if (!category->IsLoaded()) {
-        // Placed once per category, for the view size of its first visit.
+    // Placed on the first visit and again whenever the view changes size,
+    // so that an icon is clicked where it shows.
+    if (!category->IsLoaded() || width != iconsWidth || height != iconsHeight) {
         LoadIconPositions(width, height);
         category->SetLoaded(true);
+        iconsWidth = width;
+        iconsHeight = height;
     }
     if (background) background->FillScreen(width, height);
     for (CAbstractMinigame* game : *category->GetMinigames()) game->GetIcon()->Draw();

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
+#include "ui/CMuteButton.h"
 
 class CModel;
 
@@ -40,8 +41,10 @@ private:
     CClickableImage* background = nullptr;
     CClickableImage* exitImage = nullptr;
     CClickableImage* helpImage = nullptr;
-    CClickableImage* muteImage = nullptr;
+    CMuteButton* muteImage = nullptr;
     CClickableImage* loadingImage = nullptr;
     int curtain = 0;
     int transition = SUBMENUHIT_NONE;
+    int iconsWidth = -1;  // the view size the icons were last placed for
+    int iconsHeight = -1;
 };

@@ -97,11 +97,6 @@ TEST_F(Model, LoadingReadsTheProfileOfTheCurrentLogin) {
     EXPECT_EQ(model->GetCompte(0, 0), 7);
     EXPECT_EQ(model->GetCompteTotal(), 6);
     EXPECT_TRUE(model->IsTrophyAwarded(1));
-
-    // A name without a file leaves what is in memory alone.
-    model->SetLogin("Paul");
-    EXPECT_EQ(model->Load(), CProfile::READ_MISSING);
-    EXPECT_EQ(model->GetCompte(0, 0), 7);
 }
 
 TEST_F(Model, RestartingTheGameClearsEverythingAndSaves) {

@@ -93,7 +93,7 @@ TEST_F(Sound, TheModelKeepsOneCurrentEffectAndOneCurrentMusic) {
     EXPECT_FALSE(model.IsSoundPlaying());
 }
 
-TEST_F(Sound, MutingStopsWhatPlaysButNotWhatComesNext) {
+TEST_F(Sound, MutingStopsWhatPlaysAndHoldsUntilPressedAgain) {
     GlWindow::Use();
     CModel model;
     model.PlayMusic("long.mp3", true);
@@ -102,9 +102,27 @@ TEST_F(Sound, MutingStopsWhatPlaysButNotWhatComesNext) {
     EXPECT_TRUE(model.IsMuted());
     EXPECT_FALSE(model.IsMusicPlaying());
     EXPECT_FALSE(model.IsSoundPlaying());
+    const uint64_t playsBefore = model.GetSoundPlayer().PlayCount();
+    model.PlaySoundFile("other.mp3", false);
+    model.PlaySoundFile("other.mp3", true);
+    model.RewardUser();
+    model.PlayMusic("other.mp3", true);  // the music asked for while muted
+    EXPECT_EQ(model.GetSoundPlayer().PlayCount(), playsBefore) << "nothing reaches the sound layer";
+    EXPECT_FALSE(model.IsSoundPlaying());
+    EXPECT_FALSE(model.IsMusicPlaying());
+    model.ToggleMute();  // sound back: the scene's music plays again
+    EXPECT_FALSE(model.IsMuted());
+    EXPECT_TRUE(model.IsMusicPlaying());
     model.PlaySoundFile("other.mp3", false);
     EXPECT_TRUE(model.IsSoundPlaying());
-    model.ToggleMute();  // unmuting resumes nothing
-    EXPECT_FALSE(model.IsMuted());
+}
+
+TEST_F(Sound, MusicStoppedWhileMutedStaysStoppedWhenSoundComesBack) {
+    GlWindow::Use();
+    CModel model;
+    model.PlayMusic("long.mp3", true);
+    model.ToggleMute();
+    model.PlayMusic("", true);  // a minigame opens: its music is off
+    model.ToggleMute();
     EXPECT_FALSE(model.IsMusicPlaying());
 }

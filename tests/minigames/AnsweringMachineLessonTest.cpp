@@ -95,6 +95,21 @@ TEST_F(Lesson, WhenTwoKeysAreNearTheLaterOneWins) {
     EXPECT_EQ(lesson->GetSelectedButton(), KEY_REPLAY);
 }
 
+TEST_F(Lesson, TheKeysMoveWithTheViewAndAreJudgedWhereTheyShow) {
+    Frames(1, 1366, 768);  // full screen
+    const CPoint fullScreen = lesson->GetKeyLocation(KEY_ERASE);
+    Frames(1, 1024, 700);  // F11: back in a window
+    const CPoint windowed = lesson->GetKeyLocation(KEY_ERASE);
+    EXPECT_EQ(windowed, CPoint(static_cast<int>(1024 * (510 / 1357.0)), static_cast<int>(700 * (571 / 718.0))));
+    EXPECT_NE(windowed, fullScreen);
+    Click(1024 - 250, 52);  // play, where it shows now
+    ASSERT_EQ(lesson->Shell().phase, PhasePlay);
+    Press(windowed);
+    EXPECT_EQ(lesson->GetStep(), 1);
+    EXPECT_FALSE(lesson->IsStepFailed());
+    EXPECT_EQ(Points(), 1);
+}
+
 TEST_F(Lesson, APerfectGameScoresSeven) {
     PressPlay();
     EXPECT_EQ(lesson->Shell().phase, PhasePlay);
@@ -191,7 +206,7 @@ TEST_F(Lesson, PlayingAgainFromThePanelStartsOverAndKeepsTheTotal) {
     Click(150, kH - 101);  // the panel's restart button
     EXPECT_EQ(model->GetGameState(), GAMESTATE_INGAME);
     EXPECT_EQ(lesson->Shell().phase, PhaseIntro);
-    EXPECT_EQ(model->GetCompte(0, 0), 0);  // a new game clears its cell
+    EXPECT_EQ(model->GetCompte(0, 0), 7);  // kept until the new game reaches its panel
     EXPECT_EQ(model->GetTotalScore(), 7);
     CProfile saved;
     ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);

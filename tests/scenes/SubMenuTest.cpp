@@ -32,12 +32,18 @@ TEST_F(Room, FiveGroceryIconsSpreadAcrossAnEightHundredView) {
     EXPECT_TRUE(model->GetCurrentCategory()->IsLoaded());
 }
 
-TEST_F(Room, IconsArePlacedOnceForTheSizeOfTheFirstVisit) {
+TEST_F(Room, IconsFollowTheViewsSize) {
     Enter(CATEGORY_DENTIST);
     Frames(1, 1362, 726);
     CClickableImage* first = (*model->GetCurrentCategoryMinigames())[0]->GetIcon();
     EXPECT_EQ(first->GetPosition(), CPoint(69, 498));
+    Frames(1, 800, 600);  // the window left full screen
+    EXPECT_EQ(first->GetPosition(), CPoint(40, 411));
+    // Another room visited at this size, then the first again at another.
+    Enter(CATEGORY_PIZZA);
     Frames(1, 800, 600);
+    Enter(CATEGORY_DENTIST);
+    Frames(1, 1362, 726);
     EXPECT_EQ(first->GetPosition(), CPoint(69, 498));
 }
 

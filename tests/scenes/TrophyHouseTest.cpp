@@ -1,5 +1,7 @@
+#include "app/CConfirmWipeDlg.h"
 #include "scenes/CMinigameRewards.h"
 #include "support/GameFixture.h"
+#include "support/ScriptedLearner.h"
 
 namespace {
 class TrophyHouse : public GameFixture {
@@ -96,16 +98,16 @@ TEST_F(TrophyHouse, HoveringATrophyGrowsItAndShowsTheHand) {
     EXPECT_EQ(model->GetCursor(), CURSOR_ARROW);
 }
 
-TEST_F(TrophyHouse, TheLastTrophyIsNotNeededToFillTheHouse) {
+TEST_F(TrophyHouse, VictoryAndTheRestartNeedEveryTrophy) {
     model->IncrementTotalScore(74);
     for (int i = 0; i < 37; ++i) model->AwardTrophy(i);
+    EXPECT_FALSE(house->IsHouseFull()) << "trophy 37 is still on the shelf";
+    Learner nobody;  // no question may come
+    Click(house->GetRestartSpot().x, house->GetRestartSpot().y);
+    EXPECT_EQ(nobody.overran, 0);
+    EXPECT_TRUE(model->IsTrophyAwarded(0));
+    model->AwardTrophy(37);
     EXPECT_TRUE(house->IsHouseFull());
-    EXPECT_FALSE(model->IsTrophyAwarded(37));
-    // A click on the restart spot starts everything over.
-    Click(house->GetRestartSpot().x + 19, house->GetRestartSpot().y - 19);
-    EXPECT_FALSE(model->IsTrophyAwarded(0));
-    EXPECT_EQ(model->GetTotalScore(), 0);
-    EXPECT_EQ(house->GetTrophy(0)->GetPosition(), house->GetShelfSpot(0));
 }
 
 TEST_F(TrophyHouse, TheRestartSpotDoesNothingWhileTheHouseIsNotFull) {
@@ -113,6 +115,81 @@ TEST_F(TrophyHouse, TheRestartSpotDoesNothingWhileTheHouseIsNotFull) {
     for (int i = 1; i < 38; ++i) model->AwardTrophy(i);
     EXPECT_FALSE(house->IsHouseFull());
     Click(house->GetRestartSpot().x, house->GetRestartSpot().y);
+    EXPECT_TRUE(model->IsTrophyAwarded(1));
+}
+
+class FullHouse : public TrophyHouse {
+protected:
+    void SetUp() override {
+        TrophyHouse::SetUp();
+        model->IncrementTotalScore(80);
+        for (int i = 0; i < 38; ++i) model->AwardTrophy(i);
+        ASSERT_TRUE(model->Save());
+        saved = folder.Read("Profiles/Ana.txt");
+    }
+    void ClickRestart() { Click(house->GetRestartSpot().x + 19, house->GetRestartSpot().y - 19); }
+    std::string saved;
+};
+
+TEST_F(FullHouse, WipingAsksFirstAndNonKeepsEverything) {
+    std::string question;
+    Learner learner;
+    learner.Check([&question](CDialogFrame& f) { question = f.GetText().str(); })
+        .ClickButton(CConfirmWipeDlg::IDNO);
+    ClickRestart();
+    EXPECT_EQ(learner.overran, 0);
+    EXPECT_TRUE(model->IsTrophyAwarded(0));
+    EXPECT_EQ(model->GetTotalScore(), 80);
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt"), saved);
+    EXPECT_FALSE(folder.Exists("Profiles/Ana.txt.bak"));
+}
+
+TEST_F(FullHouse, EscapeAndEnterNeverWipe) {
+    {
+        Learner learner;
+        learner.Key(27);
+        ClickRestart();
+    }
+    {
+        Learner learner;
+        learner.Key(13);  // the default button is "Non"
+        ClickRestart();
+    }
+    EXPECT_TRUE(model->IsTrophyAwarded(5));
+    EXPECT_EQ(model->GetTotalScore(), 80);
+}
+
+TEST_F(FullHouse, OuiWipesAfterKeepingACopyOfTheProfile) {
+    Learner learner;
+    learner.ClickButton(CConfirmWipeDlg::IDYES);
+    ClickRestart();
+    EXPECT_EQ(learner.overran, 0);
+    EXPECT_FALSE(model->IsTrophyAwarded(0));
+    EXPECT_EQ(model->GetTotalScore(), 0);
+    EXPECT_EQ(house->GetTrophy(0)->GetPosition(), house->GetShelfSpot(0));
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.bak"), saved);
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt"), CProfile().Serialize());
+    // A second wipe replaces the copy with the profile as it is then.
+    model->IncrementTotalScore(80);
+    for (int i = 0; i < 38; ++i) model->AwardTrophy(i);
+    model->Save();
+    const std::string second = folder.Read("Profiles/Ana.txt");
+    Learner again;
+    again.ClickButton(CConfirmWipeDlg::IDYES);
+    ClickRestart();
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.bak"), second);
+}
+
+TEST_F(TrophyHouse, TheSpotsFollowTheViewsSize) {
+    model->IncrementTotalScore(5);
+    Frames(1, 1366, 768);
+    EXPECT_EQ(house->GetHouseSpot(4), CPoint(683 + 178, 384 - 170));
+    // Bought at this size, it still stands on its spot at the next.
+    Drag(house->GetShelfSpot(4), house->GetHouseSpot(4));
+    ASSERT_TRUE(model->IsTrophyAwarded(4));
+    Frames(1, 800, 600);
+    EXPECT_EQ(house->GetTrophy(4)->GetPosition(), CPoint(400 + 178, 300 - 170));
+    Drag(house->GetShelfSpot(1), CPoint(400 + 410, 300 - 61));
     EXPECT_TRUE(model->IsTrophyAwarded(1));
 }
 

@@ -103,6 +103,27 @@ void Speaker(cairo_t* c, double cx, double cy) {
     }
 }
 
+// The speaker with sound off: no waves, a red cross beside it.
+void SpeakerOff(cairo_t* c, double cx, double cy) {
+    Polygon(c, {{cx - 15, cy - 6},
+                {cx - 8, cy - 6},
+                {cx + 1, cy - 14},
+                {cx + 1, cy + 14},
+                {cx - 8, cy + 6},
+                {cx - 15, cy + 6}});
+    FillPath(c, kWhite);
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    for (int pass = 0; pass < 2; ++pass) {
+        const Colour ink = pass == 0 ? kWhite : kCoral;
+        const double width = pass == 0 ? 7 : 4;
+        cairo_move_to(c, cx + 6, cy - 7);
+        cairo_line_to(c, cx + 18, cy + 7);
+        cairo_move_to(c, cx + 18, cy - 7);
+        cairo_line_to(c, cx + 6, cy + 7);
+        StrokePath(c, ink, width);
+    }
+}
+
 void Document(cairo_t* c, double cx, double cy) {
     RoundedRect(c, cx - 11, cy - 15, 22, 30, 3);
     FillPath(c, kWhite);
@@ -162,6 +183,10 @@ int main(int argc, char** argv) {
         {"button_questionmark_light.png", 128, 128, DiscGlow},
         {"button_mute.png", 64, 64,
          [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, [](cairo_t* c, double cx, double cy) { Speaker(c, cx + 2, cy); }); }},
+        {"button_muted.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kNavyDark, [](cairo_t* c, double cx, double cy) { SpeakerOff(c, cx - 1, cy); });
+         }},
         {"button_instruction.png", 64, 64,
          [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, Document); }},
         {"button_instruction_light.png", 128, 128, DiscGlow},
