@@ -4,6 +4,7 @@
 #include <GL/glx.h>
 #include <sys/select.h>
 
+#include <csignal>
 #include <chrono>
 #include <cmath>
 
@@ -12,6 +13,10 @@
 CZelkApp theApp;
 
 namespace {
+
+volatile std::sig_atomic_t closingSignal = 0;
+
+void OnClosingSignal(int signal) { closingSignal = signal; }
 
 constexpr int kStartWidth = 1024;  // the windowed size, before full screen
 constexpr int kStartHeight = 768;
@@ -85,11 +90,22 @@ bool CZelkApp::InitInstance(int* argc, char** argv) {
     glutKeyboardFunc(OnKey);
     glutSpecialFunc(OnSpecialKey);
     glutCloseFunc(&CZelkApp::OnWindowClosed);
+    CloseOnSignals();
     pacer.Start(Now());
     return true;
 }
 
 void CZelkApp::PostClose() { theApp.closeRequested = true; }
+
+void CZelkApp::CloseOnSignals() {
+    struct sigaction action = {};
+    action.sa_handler = OnClosingSignal;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: the wait for the next event or tick returns at once.
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+bool CZelkApp::SignalArrived() { return closingSignal != 0; }
 
 void CZelkApp::OnWindowClosed() {
     // freeglut destroys the window right after this: free the GL objects
@@ -125,6 +141,7 @@ void CZelkApp::WaitForEventOrTick() {
 
 void CZelkApp::PumpOnce() {
     if (closed) return;
+    if (SignalArrived()) closeRequested = true;
     glutMainLoopEvent();
     if (closed) return;
     if (closeRequested) {

@@ -5,6 +5,7 @@
 
 void CSubMenuController::OnMouseMove(CPoint point) {
     const int hit = model->GetSubMenu()->HitTest(point);
+    model->GetSubMenu()->SetHovered(hit);
     model->SetCursor(hit <= SUBMENUHIT_EXIT ? CURSOR_HAND : CURSOR_ARROW);
 }
 

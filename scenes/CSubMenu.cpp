@@ -1,11 +1,13 @@
 #include "scenes/CSubMenu.h"
 
-#include <GL/gl.h>
+#include <GL/freeglut.h>
 
 #include <vector>
 
 #include "core/CCategory.h"
+#include "app/Latin1.h"
 #include "core/CModel.h"
+#include "core/MinigameNames.h"
 #include "minigames/CAbstractMinigame.h"
 #include "scenes/SubMenuLayout.h"
 #include "ui/CornerLayout.h"
@@ -48,6 +50,7 @@ void CSubMenu::Load() {
     loadingImage = ScaledImage("loading.png");
     curtain = 0;
     transition = SUBMENUHIT_NONE;
+    hovered = SUBMENUHIT_NONE;
     iconsWidth = iconsHeight = -1;
     CCategory* category = model->GetCurrentCategory();
     const char* name = category ? BackgroundFor(category->GetCategoryType()) : nullptr;
@@ -122,7 +125,48 @@ void CSubMenu::Draw(int width, int height) {
     helpImage->Draw();
     muteImage->Draw();
 
-    if (transition != SUBMENUHIT_NONE) DrawLoadingScreen(width, height);
+    if (transition != SUBMENUHIT_NONE) {
+        DrawLoadingScreen(width, height);
+    } else {
+        DrawHoveredLabel(width, height);
+    }
+}
+
+std::string CSubMenu::HoveredLabel() const {
+    CCategory* category = model->GetCurrentCategory();
+    const int first = category ? FirstTypeOf(category->GetCategoryType()) : -1;
+    if (first < 0 || hovered < 0 || hovered >= static_cast<int>(category->GetMinigames()->size())) return "";
+    const MinigameNames::Name name = MinigameNames::Of(first + hovered);
+    std::string label = name.title;
+    if (*name.language) label += std::string(" (") + name.language + ")";
+    return label;
+}
+
+// A cream card with the name, under the icon (above it near the bottom
+// edge), kept inside the view.
+void CSubMenu::DrawHoveredLabel(int width, int height) {
+    const std::string text = Latin1FromUtf8(HoveredLabel());
+    if (text.empty()) return;
+    void* const font = GLUT_BITMAP_HELVETICA_18;
+    const CClickableImage* icon = (*model->GetCurrentCategory()->GetMinigames())[hovered]->GetIcon();
+    const int textWidth = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(text.c_str()));
+    const int boxWidth = textWidth + 2 * SubMenuLayout::kLabelPadding;
+    const int boxHeight = SubMenuLayout::kLabelHeight;
+    const int iconHalf = static_cast<int>(icon->GetHeight() * icon->GetScale() / 2);
+    int left = icon->GetPosition().x - boxWidth / 2;
+    int top = icon->GetPosition().y + iconHalf + SubMenuLayout::kLabelGap;
+    if (top + boxHeight > height) top = icon->GetPosition().y - iconHalf - SubMenuLayout::kLabelGap - boxHeight;
+    if (left + boxWidth > width - 4) left = width - 4 - boxWidth;
+    if (left < 4) left = 4;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.26f, 0.05f, 0.03f, 1.0f);
+    glRecti(left - 2, top - 2, left + boxWidth + 2, top + boxHeight + 2);
+    glColor4f(1.0f, 0.97f, 0.9f, 1.0f);
+    glRecti(left, top, left + boxWidth, top + boxHeight);
+    glColor4f(0.26f, 0.05f, 0.03f, 1.0f);
+    model->DrawText(static_cast<float>(left + SubMenuLayout::kLabelPadding), static_cast<float>(top + boxHeight - 10),
+                    font, text.c_str());
+    glEnable(GL_TEXTURE_2D);
 }
 
 int CSubMenu::HitTest(CPoint point) const {

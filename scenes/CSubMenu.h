@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
 #include "ui/CMuteButton.h"
@@ -28,6 +30,11 @@ public:
     // The corner buttons: exit is returned, help and mute act here.
     int OnLButtonUp(CPoint point);
     void Transition(int destination) { transition = destination; }
+    // The icon under the pointer (or none): its activity's name shows by it.
+    void SetHovered(int icon) { hovered = icon; }
+    // The name shown for the hovered icon, "Name (en anglais)" style, in
+    // UTF-8; empty when no name shows.
+    std::string HoveredLabel() const;
     int GetTransition() const { return transition; }
     int GetCurtain() const { return curtain; }
     void LoadIconPositions(int width, int height);
@@ -36,6 +43,7 @@ public:
 private:
     // The minigame chosen, or the map, once the curtain has closed.
     void Enter();
+    void DrawHoveredLabel(int width, int height);
 
     CModel* model;
     CClickableImage* background = nullptr;
@@ -45,6 +53,7 @@ private:
     CClickableImage* loadingImage = nullptr;
     int curtain = 0;
     int transition = SUBMENUHIT_NONE;
+    int hovered = SUBMENUHIT_NONE;
     int iconsWidth = -1;  // the view size the icons were last placed for
     int iconsHeight = -1;
 };

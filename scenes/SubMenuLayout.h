@@ -23,4 +23,8 @@ constexpr int kCurtainStep = 20;
 // The "loading" sign, from the bottom-right corner.
 constexpr int kLoadingFromRight = 90;
 constexpr int kLoadingFromBottom = 40;
+// The name card under a hovered icon.
+constexpr int kLabelPadding = 12;
+constexpr int kLabelHeight = 34;
+constexpr int kLabelGap = 6;
 }  // namespace SubMenuLayout

@@ -18,7 +18,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_game() {
-  if [ -n "${ZELK_ASSETS:-}" ] && [ -d "$ZELK_ASSETS/Images" ]; then
+  if [ -n "${ZELK_ASSETS:-}" ] && [ -d "$ZELK_ASSETS/Images" ] && [ ! -e "$GAME_DIR/Images" ]; then
     ln -s "$ZELK_ASSETS/Images" "$GAME_DIR/Images"
     ln -s "$ZELK_ASSETS/Sounds" "$GAME_DIR/Sounds"
   fi

@@ -3,7 +3,8 @@
 # (7 points), then, from the score panel's restart, a game with one wrong
 # key first (6 points). The profile must hold the last score and the total,
 # written without a click on the panel; the second game's is written before
-# the window is closed from its close box.
+# the window is closed from its close box. A third visit is cut short by a
+# SIGTERM (a logout) in the middle of a game: the point it earned is kept.
 . "$(dirname "$0")/common.sh"
 
 LEARNER=Lucie
@@ -33,24 +34,28 @@ wait_panel() {
 # Line n of the profile.
 profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
 
-start_game
-W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
-wait_for_title
-wait_screen_still
-log_in "$LEARNER"
-wait_screen_change login_typed 0.3
-wait_screen_still
-shot map
+# From the start of the game to the lesson's intro sheet.
+open_lesson() {
+  start_game
+  W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
+  wait_for_title
+  wait_screen_still
+  log_in "$LEARNER"
+  wait_screen_change login_typed 0.3
+  wait_screen_still
+  shot map
+  xdotool mousemove "$(ref_x 1003)" "$(ref_y 218)"
+  sleep 0.3
+  xdotool click 1
+  wait_screen_change map 0.3
+  wait_screen_still
+  shot room
+  click_at "$(ref_x 69)" "$(ref_y 498)"  # the lesson's icon
+  wait_curtain
+  expect_screen lesson_intro room
+}
 
-xdotool mousemove "$(ref_x 1003)" "$(ref_y 218)"
-sleep 0.3
-xdotool click 1
-wait_screen_change map 0.3
-wait_screen_still
-shot room
-click_at "$(ref_x 69)" "$(ref_y 498)"  # the lesson's icon
-wait_curtain
-expect_screen lesson_intro room
+open_lesson
 
 click_at $(( W - 250 )) 52  # play
 sleep 0.5
@@ -83,4 +88,17 @@ wait_exit || status=$?
 [ "$(profile_line 161)" = 13 ] || fail "total is $(profile_line 161), not 13"
 [ "$(wc -l < "$PROFILE")" -eq 160 ] || fail "the profile does not have 161 lines"
 echo "second game: cell 6, total 13"
+
+open_lesson
+click_at $(( W - 250 )) 52
+sleep 0.5
+press_key 510 571  # the first step, right: one point
+sleep 0.5
+kill -TERM "$ZELK_PID"
+status=0
+wait_exit || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+[ "$(profile_line 161)" = 14 ] || fail "total is $(profile_line 161) after SIGTERM, not 14"
+[ "$(profile_line 1)" = 6 ] || fail "the unfinished game changed the score cell to $(profile_line 1)"
+echo "SIGTERM during a game: exit 0, total 14"
 rm -f "$ARTEFACTS"/_*.png

@@ -7,10 +7,15 @@ class Room : public GameFixture {
 protected:
     void Pictures() override {
         folder.AddPicture("title_exit.png", 128, 64);
-        for (const char* icon : {"Icon_Minigame1_1.png", "Icon_Minigame1_8.png", "Icon_Minigame3_1.png",
-                                 "Icon_Minigame3_2.png"}) {
-            folder.AddPicture(icon, 128, 128);
+        const int counts[] = {10, 9, 5};
+        for (int room = 1; room <= 3; ++room) {
+            for (int i = 1; i <= counts[room - 1]; ++i) {
+                folder.AddPicture(CString::Format("Icon_Minigame%d_%d.png", room, i).str(), 64, 64);  // as made
+            }
         }
+        // Two larger ones, so that they overlap.
+        folder.AddPicture("Icon_Minigame1_1.png", 128, 128);
+        folder.AddPicture("Icon_Minigame1_8.png", 128, 128);
     }
     void Enter(CategoryType category) {
         model->SetCurrentCategory(category);
@@ -110,4 +115,54 @@ TEST_F(Room, APlaceholderMinigameLeadsBackToTheRoom) {
     Click(80, 52);
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_TRUE((*model->GetCurrentCategoryMinigames())[4]->NeedsLoad());
+}
+
+TEST_F(Room, HoveringAnIconNamesItsActivityAndTheLanguageOfItsRecordings) {
+    struct Expected {
+        CategoryType room;
+        int icon;
+        const char* label;
+    };
+    const Expected cases[] = {
+        {CATEGORY_DENTIST, 0, "Le répondeur"},
+        {CATEGORY_DENTIST, 2, "Prendre un message (en anglais)"},
+        {CATEGORY_DENTIST, 5, "Saluer au téléphone (en français)"},
+        {CATEGORY_PIZZA, 1, "Le GPS de livraison (en anglais)"},
+        {CATEGORY_PIZZA, 0, "Prendre une commande (en français)"},
+        {CATEGORY_GROCERY, 3, "Les codes des fruits et légumes"},
+    };
+    for (const Expected& c : cases) {
+        Enter(c.room);
+        Frames(1, 1362, 726);
+        const CPoint at = (*model->GetCurrentCategoryMinigames())[c.icon]->GetIcon()->GetPosition();
+        Move(at.x, at.y);
+        EXPECT_EQ(room->HoveredLabel(), c.label);
+        Move(1, 700);  // off every icon: no name
+        EXPECT_EQ(room->HoveredLabel(), "");
+    }
+}
+
+TEST_F(Room, EveryIconOfEveryRoomHasAName) {
+    for (CategoryType category : {CATEGORY_DENTIST, CATEGORY_PIZZA, CATEGORY_GROCERY}) {
+        Enter(category);
+        Frames(1, 1362, 726);
+        for (size_t i = 0; i < model->GetCurrentCategoryMinigames()->size(); ++i) {
+            room->SetHovered(static_cast<int>(i));
+            EXPECT_FALSE(room->HoveredLabel().empty()) << category << " " << i;
+        }
+    }
+}
+
+TEST_F(Room, TheNameIsDrawnBesideTheIconInsideTheView) {
+    Enter(CATEGORY_DENTIST);
+    Frames(1, 800, 600);
+    CClickableImage* icon = (*model->GetCurrentCategoryMinigames())[0]->GetIcon();  // 1_1, on the left edge
+    Move(icon->GetPosition().x, icon->GetPosition().y);
+    GlWindow::BeginFrame();
+    Frames(1, 800, 600);
+    // The card's cream shows under the icon, from the view's left margin.
+    const int below = icon->GetPosition().y + 64 + 6 + 17;
+    const unsigned pixel = GlWindow::ReadPixel(8, below);
+    EXPECT_GT((pixel >> 24) & 0xFF, 0xE0u);
+    EXPECT_GT((pixel >> 8) & 0xFF, 0xD0u);
 }
