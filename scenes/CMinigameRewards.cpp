@@ -34,8 +34,7 @@ void CMinigameRewards::Load() {
     victoryImage = new CClickableImage("victory.png");
     balanceIcon = new CClickableImage("bullion_large.png");
     balanceIcon->SetScale(0.8f);
-    priceBarImage = new CClickableImage("bullion_large.png");
-    priceBarImage->SetScale(0.1f);
+    countText = new CCountText();
     for (int i = 0; i < kTrophies; ++i) {
         trophies[i] = new CClickableImage(CString::Format("trophy%d.png", i));
     }
@@ -46,7 +45,9 @@ void CMinigameRewards::Load() {
 }
 
 void CMinigameRewards::Unload() {
-    for (CClickableImage** image : {&houseImage, &victoryImage, &balanceIcon, &priceBarImage}) {
+    delete countText;
+    countText = nullptr;
+    for (CClickableImage** image : {&houseImage, &victoryImage, &balanceIcon}) {
         delete *image;
         *image = nullptr;
     }
@@ -105,14 +106,45 @@ void CMinigameRewards::RestartGame() {
     for (int i = 0; i < kTrophies; ++i) BackToShelf(i);
 }
 
+std::string CMinigameRewards::PriceText(int price) {
+    return std::to_string(price) + (price == 1 ? " lingot" : " lingots");
+}
+
+// "2 lingots" on a cream card under the trophy, kept inside the view.
 void CMinigameRewards::DrawPrice(int trophy) {
-    const int price = model->GetTrophyCost(trophy);
-    const CPoint centre = trophies[trophy]->GetPosition();
-    for (int k = 0; k < price; ++k) {
-        priceBarImage->SetPosition(centre.x - (price / 2) * kPriceBarStep + kPriceBarStep * k,
-                                   centre.y + kPriceRowBelow);
-        priceBarImage->Draw();
-    }
+    const std::string text = PriceText(model->GetTrophyCost(trophy));
+    const CClickableImage* picture = trophies[trophy];
+    const float width = CCountText::Width(text, kPriceTextHeight);
+    const int cardWidth = static_cast<int>(width) + 2 * kPriceCardPadding;
+    const int cardHeight = static_cast<int>(kPriceTextHeight * 0.8f);
+    const int lowerEdge = picture->GetPosition().y + static_cast<int>(picture->GetHeight() * picture->GetScale() / 2);
+    int left = picture->GetPosition().x - cardWidth / 2;
+    if (left < 4) left = 4;
+    if (left + cardWidth > viewWidth - 4) left = viewWidth - 4 - cardWidth;
+    const int top = lowerEdge + kPriceCardBelow - cardHeight / 2;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.26f, 0.05f, 0.03f, 1.0f);
+    glRecti(left - 2, top - 2, left + cardWidth + 2, top + cardHeight + 2);
+    glColor4f(1.0f, 0.97f, 0.9f, 1.0f);
+    glRecti(left, top, left + cardWidth, top + cardHeight);
+    glEnable(GL_TEXTURE_2D);
+    countText->Draw(text, static_cast<float>(left + kPriceCardPadding),
+                    top + cardHeight - kPriceTextHeight * 0.16f, kPriceTextHeight, 0.26f, 0.05f, 0.03f);
+}
+
+// "x12" beside the ingot, on a cream card so it reads on any background.
+void CMinigameRewards::DrawBalance() {
+    const std::string text = CString::Format("x%i", model->GetCompteTotal()).str();
+    const int width = static_cast<int>(CCountText::Width(text, kBalanceTextHeight));
+    const int top = kBalanceTextY - static_cast<int>(kBalanceTextHeight * 0.66f);
+    const int bottom = kBalanceTextY + static_cast<int>(kBalanceTextHeight * 0.12f);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.26f, 0.05f, 0.03f, 1.0f);
+    glRecti(kBalanceTextX - 8, top - 2, kBalanceTextX + width + 8, bottom + 2);
+    glColor4f(1.0f, 0.97f, 0.9f, 1.0f);
+    glRecti(kBalanceTextX - 6, top, kBalanceTextX + width + 6, bottom);
+    glEnable(GL_TEXTURE_2D);
+    countText->Draw(text, kBalanceTextX, kBalanceTextY, kBalanceTextHeight, 0.0f, 0.0f, 0.0f);
 }
 
 void CMinigameRewards::Draw(int width, int height) {
@@ -144,11 +176,7 @@ void CMinigameRewards::Draw(int width, int height) {
     }
     if (IsHouseFull()) victoryImage->Draw();
 
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    model->DrawText(kBalanceTextX, kBalanceTextY, GLUT_BITMAP_HELVETICA_12,
-                    CString::Format("x%i", model->GetCompteTotal()));
-    glEnable(GL_TEXTURE_2D);
+    DrawBalance();
 }
 
 void CMinigameRewards::OnLButtonDown(CPoint point) {

@@ -6,6 +6,7 @@
 #include "minigames/CAbstractMinigame.h"
 #include "scenes/RewardHouseLayout.h"
 #include "ui/CClickableImage.h"
+#include "ui/CCountText.h"
 #include "ui/CCustomButton.h"
 #include "ui/CMuteButton.h"
 
@@ -35,11 +36,14 @@ public:
     CPoint GetRestartSpot() const { return restartSpot; }
     int GetHoveredTrophy() const { return hoveredTrophy; }
     bool IsHouseFull() const;
+    // "1 lingot", "2 lingots": a price as the house shows it.
+    static std::string PriceText(int price);
 
 private:
     bool OnItsPlace(int trophy) const;
     void BackToShelf(int trophy);
     void DrawPrice(int trophy);
+    void DrawBalance();
 
     CClickableImage* houseImage = nullptr;
     CCustomButton* exitButton = nullptr;
@@ -47,7 +51,7 @@ private:
     CMuteButton* muteButton = nullptr;
     CClickableImage* victoryImage = nullptr;
     CClickableImage* balanceIcon = nullptr;
-    CClickableImage* priceBarImage = nullptr;
+    CCountText* countText = nullptr;  // the balance and the prices
     int draggedTrophy = -1;
     int hoveredTrophy = -1;
     bool dragging = false;

@@ -32,6 +32,7 @@ CRewardScene::CRewardScene(CModel* owner)
     emptyBarImage = PanelImage("gold_bullion_empty.png");
     logoImage = PanelImage("logo.png");
     largeBarImage = PanelImage("bullion_large.png");
+    countText = new CCountText();
 }
 
 void CRewardScene::Unload() {
@@ -39,6 +40,8 @@ void CRewardScene::Unload() {
     delete restartButton;
     delete menuButton;
     restartButton = menuButton = nullptr;
+    delete countText;
+    countText = nullptr;
     for (CClickableImage** image : {&completeImage, &titlesImage, &barImage, &emptyBarImage, &logoImage, &largeBarImage}) {
         delete *image;
         *image = nullptr;
@@ -104,10 +107,8 @@ void CRewardScene::Draw(int width, int height) {
     largeBarImage->SetPosition(kLargeBarX, kLargeBarY);
     largeBarImage->Draw();
 
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.3137255f, 0.05098039f, 0.02745098f, 1.0f);
-    model->DrawText(kBalanceTextX, kBalanceTextY, GLUT_BITMAP_9_BY_15, CString::Format("x%d", shownTotal));
-    glEnable(GL_TEXTURE_2D);
+    countText->Draw(CString::Format("x%d", shownTotal).str(), kBalanceTextX, kBalanceTextY, kBalanceTextHeight,
+                    0.3137255f, 0.05098039f, 0.02745098f);
 
     if (frameCount >= kFirstSlotFrame && frameCount % kFramesPerSlot == 0 && slotsShown < compteMax) {
         ++slotsShown;

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
+#include "ui/CCountText.h"
 #include "ui/CCustomButton.h"
 
 class CModel;
@@ -62,4 +63,5 @@ private:
     CClickableImage* emptyBarImage = nullptr;
     CClickableImage* logoImage = nullptr;
     CClickableImage* largeBarImage = nullptr;
+    CCountText* countText = nullptr;  // the balance, large enough to read
 };

@@ -30,7 +30,11 @@ constexpr float kShelfScale = 1.0f;
 constexpr float kHouseScale = 2.0f;
 // The balance: an ingot and "x%i" beside the exit button.
 constexpr int kBalanceIconX = 176;
-constexpr int kBalanceTextX = 166, kBalanceTextY = 60;
-constexpr int kPriceRowBelow = 30;  // tiny bars under a hovered trophy
-constexpr int kPriceBarStep = 10;
+// The balance "x12" beside its ingot (left end, baseline), and the price
+// card "2 lingots" under a hovered trophy; figures at least 24 px high.
+constexpr int kBalanceTextX = 210, kBalanceTextY = 68;
+constexpr float kBalanceTextHeight = 44;
+constexpr int kPriceCardBelow = 20;  // from the trophy's lower edge
+constexpr float kPriceTextHeight = 42;
+constexpr int kPriceCardPadding = 8;
 }  // namespace RewardHouseLayout

@@ -18,7 +18,8 @@ constexpr int kMenuFromBottom = 160;
 constexpr int kCompleteX = 303, kCompleteY = 80;
 constexpr int kTitlesX = 170, kTitlesY = 256;
 constexpr int kLargeBarX = 224, kLargeBarY = 250;
-constexpr int kBalanceTextX = 325, kBalanceTextY = 305;  // "x%d", 9 x 15 font
+constexpr int kBalanceTextX = 325, kBalanceTextY = 305;  // "x%d": left end and baseline
+constexpr float kBalanceTextHeight = 48;                   // its glyph cell, figures 28 px high
 constexpr int kSlotsY = 420;
 constexpr int kFirstSlotX = 150;
 constexpr int kSlotStep = 70;

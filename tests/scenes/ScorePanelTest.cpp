@@ -1,4 +1,7 @@
+#include <filesystem>
+
 #include "scenes/CRewardScene.h"
+#include "scenes/ScorePanelLayout.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -83,4 +86,19 @@ TEST_F(ScorePanel, TheMenuButtonLeadsBackToTheRoom) {
     EXPECT_TRUE(panel.GetMenuButton()->GetLight());
     panel.OnLButtonUp(CPoint(646, 440));
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+}
+
+TEST_F(ScorePanel, TheBalanceIsLargeEnoughToRead) {
+    std::filesystem::copy_file(ZELK_GAME_DIR "/Images/count_glyphs.png", folder.File("Images/count_glyphs.png"));
+    model->IncrementTotalScore(38);
+    CRewardScene panel(model);
+    for (int i = 0; i < 41; ++i) panel.Draw(800, 600);  // at rest
+    GlWindow::BeginFrame();
+    panel.Draw(800, 600);
+    using namespace ScorePanelLayout;
+    const GlWindow::Ink count = GlWindow::DarkInk(kBalanceTextX - 4, kBalanceTextY - 50, kBalanceTextX + 120,
+                                                  kBalanceTextY + 12);
+    EXPECT_GE(count.Height(), 24) << "x38";
+    EXPECT_GE(count.left, kBalanceTextX);
+    EXPECT_LE(count.bottom, kBalanceTextY + 1) << "figures stand on the baseline";
 }

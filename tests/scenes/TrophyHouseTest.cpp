@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "app/CConfirmWipeDlg.h"
 #include "scenes/CMinigameRewards.h"
 #include "support/GameFixture.h"
@@ -203,4 +205,36 @@ TEST_F(TrophyHouse, BoughtTrophiesStandInTheHouseOnTheNextVisit) {
     Frames(1);
     EXPECT_EQ(house->GetTrophy(4)->GetPosition(), house->GetHouseSpot(4));
     EXPECT_FLOAT_EQ(house->GetTrophy(4)->GetScale(), 2.0f);
+}
+
+namespace {
+// The house with the game's own glyph picture, so the counts draw as a
+// learner sees them.
+class HouseCounts : public TrophyHouse {
+protected:
+    void Pictures() override {
+        TrophyHouse::Pictures();
+        std::filesystem::copy_file(ZELK_GAME_DIR "/Images/count_glyphs.png", folder.File("Images/count_glyphs.png"),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+};
+}  // namespace
+
+TEST_F(HouseCounts, TheBalanceReadsBesideItsIngotAndThePriceInLingots) {
+    model->IncrementTotalScore(47);
+    GlWindow::BeginFrame();
+    Frames(1);
+    const GlWindow::Ink balance = GlWindow::DarkInk(150, 20, 320, 90);
+    EXPECT_GE(balance.Height(), 24) << "the figures of x47";
+    EXPECT_GE(balance.left, 176 + 26) << "right of the ingot (its right edge at 202), not over it";
+
+    Move(house->GetShelfSpot(2).x, house->GetShelfSpot(2).y);  // trophy 2: 3 lingots
+    GlWindow::BeginFrame();
+    Frames(1);
+    const CPoint under = house->GetShelfSpot(2);
+    const GlWindow::Ink price = GlWindow::DarkInk(under.x - 100, under.y + 20, under.x + 100, under.y + 70);
+    EXPECT_GE(price.Height(), 24);
+    EXPECT_GT(price.Width(), 100) << "\"3 lingots\", not a row of tiny bars";
+    EXPECT_EQ(CMinigameRewards::PriceText(1), "1 lingot");
+    EXPECT_EQ(CMinigameRewards::PriceText(3), "3 lingots");
 }

@@ -39,6 +39,21 @@ void GlWindow::BeginFrame() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
+GlWindow::Ink GlWindow::DarkInk(int x0, int y0, int x1, int y1) {
+    Ink ink;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const unsigned p = ReadPixel(x, y);
+            if (((p >> 24) & 0xFF) >= 0x60 || ((p >> 16) & 0xFF) >= 0x60) continue;
+            if (y < ink.top) ink.top = y;
+            if (y > ink.bottom) ink.bottom = y;
+            if (x < ink.left) ink.left = x;
+            if (x > ink.right) ink.right = x;
+        }
+    }
+    return ink;
+}
+
 unsigned GlWindow::ReadPixel(int x, int y) {
     glFinish();
     unsigned char rgba[4] = {0, 0, 0, 0};

@@ -200,9 +200,7 @@ void House(cairo_t* cr, int bought, bool victory) {
         if (i < bought) {
             Draw(cr, name, W / 2 + kHouseSpots[i].x, H / 2 + kHouseSpots[i].y, kHouseScale);
         } else if (i == 21 && !victory) {
-            Draw(cr, name, ShelfSpot(i).x, ShelfSpot(i).y, 2);  // hovered, grown
-            for (int k = 0; k < 2; ++k)
-                Draw(cr, "bullion_large.png", ShelfSpot(i).x - 10 + 10 * k, ShelfSpot(i).y + kPriceRowBelow, 0.1f);
+            Draw(cr, name, ShelfSpot(i).x, ShelfSpot(i).y, 2);  // hovered, grown (the game adds its price card)
         } else {
             Draw(cr, name, ShelfSpot(i).x, ShelfSpot(i).y, kShelfScale);
         }

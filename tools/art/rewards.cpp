@@ -9,6 +9,7 @@
 
 #include "Art.h"
 #include "scenes/RewardHouseLayout.h"
+#include "ui/CountGlyphs.h"
 #include "tools/assets/TrophyPrices.h"
 
 using namespace art;
@@ -460,8 +461,26 @@ void EmptySlot(cairo_t* cr, int w, int h) {
 
 }  // namespace
 
+// The counts' glyphs, white (the game tints them), each centred in its
+// advance at the left of its cell, on the table's baseline.
+void CountGlyphPicture(cairo_t* cr, int, int) {
+    using namespace CountGlyphs;
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, kFontPixels);
+    Set(cr, kWhite);
+    for (int i = 0; i < kCount; ++i) {
+        const char glyph[2] = {kGlyphs[i], '\0'};
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, glyph, &extents);
+        cairo_move_to(cr, i * kCellWidth + (kAdvance[i] - extents.x_advance) / 2.0, kBaseline);
+        cairo_show_text(cr, glyph);
+    }
+}
+
 int main(int argc, char** argv) {
     std::vector<Picture> pictures = {
+        {"count_glyphs.png", CountGlyphs::kCells * CountGlyphs::kCellWidth, CountGlyphs::kCellHeight,
+         CountGlyphPicture},
         {"gold_bullion.png", 64, 32, IngotPicture},
         {"gold_bullion_empty.png", 64, 32, EmptySlot},
         {"bullion_large.png", 128, 64, IngotPicture},

@@ -75,7 +75,7 @@ inline std::vector<std::string> Pictures() {
         "button_reward_menu_light.png", "MinijeuComplete.png", "scoreTitles.png", "gold_bullion.png",
         "gold_bullion_empty.png", "bullion_large.png",
         // the trophy house
-        "RewardHouse.png", "victory.png",
+        "RewardHouse.png", "victory.png", "count_glyphs.png",
         // widgets and category pictures
         "crosshair.png", "error.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
         "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
