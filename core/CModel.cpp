@@ -119,12 +119,12 @@ void CModel::InGameLeave() {
 
 bool CModel::Save() {
     if (login.IsEmpty()) return false;
-    return progress.SaveTo(CurrentDirectory() + "/Profiles", login);
+    return progress.SaveTo(ProfilesFolder(), login);
 }
 
 CProfile::ReadResult CModel::Load() {
     if (login.IsEmpty()) return CProfile::READ_MISSING;
-    const CProfile::ReadResult result = progress.LoadFrom(CurrentDirectory() + "/Profiles", login);
+    const CProfile::ReadResult result = progress.LoadFrom(ProfilesFolder(), login);
     if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
     return result;
 }
