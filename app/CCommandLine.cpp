@@ -21,6 +21,7 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
     CCommandLine line;
     bool help = false;
     bool version = false;
+    bool report = false;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
@@ -29,6 +30,10 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
             version = true;
         } else if (word == "--windowed") {
             line.windowed = true;
+        } else if (word == "--report") {
+            report = true;
+        } else if (word == "--csv") {
+            line.csv = true;
         } else if (word == "--profiles" || word.rfind("--profiles=", 0) == 0) {
             if (word == "--profiles") {
                 if (i + 1 >= argc) return Fault("--profiles needs a folder");
@@ -48,6 +53,11 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
         line.action = ACTION_HELP;
     } else if (version) {
         line.action = ACTION_VERSION;
+    } else if (line.csv && !report) {
+        return Fault("--csv goes with --report");
+    } else if (report) {
+        if (line.windowed) return Fault("--windowed does not go with --report");
+        line.action = ACTION_REPORT;
     }
     return line;
 }
@@ -58,6 +68,9 @@ std::string CCommandLine::HelpText() {
            "a pizzeria and a grocery.\n"
            "\n"
            "  --windowed        start in a window instead of full screen (F11 toggles)\n"
+           "  --report          print every learner's progress, one line each, and quit\n"
+           "  --report --csv    the same as CSV (UTF-8): learner, workplace, minigame,\n"
+           "                    score, maximum\n"
            "  --profiles DIR    keep the learners' profiles in DIR\n"
            "  --help            show this help and quit\n"
            "  --version         show the version and quit\n"

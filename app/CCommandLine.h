@@ -11,6 +11,7 @@ public:
         ACTION_PLAY,
         ACTION_HELP,
         ACTION_VERSION,
+        ACTION_REPORT,
         ACTION_FAULT,
     };
 
@@ -22,6 +23,7 @@ public:
 
     Action action = ACTION_PLAY;
     bool windowed = false;       // start in a window instead of full screen
+    bool csv = false;            // the report as CSV
     std::string profilesFolder;  // empty: the usual place
     std::string fault;           // for ACTION_FAULT: what was wrong, one line
 };

@@ -72,11 +72,10 @@ std::string ChooseProfilesFolder(const std::string& option, const char* environm
 }
 
 bool MakeFolders(const std::string& folder) {
-    if (folder.empty() || IsFolder(folder)) return !folder.empty();
-    const size_t slash = folder.find_last_not_of('/') == std::string::npos
-                             ? std::string::npos
-                             : folder.rfind('/', folder.find_last_not_of('/'));
+    if (folder.empty()) return false;
+    if (IsFolder(folder)) return true;
+    // The parent first; a trailing slash names no folder of its own.
+    const size_t slash = folder.find_last_of('/', folder.find_last_not_of('/'));
     if (slash != std::string::npos && slash > 0) MakeFolders(folder.substr(0, slash));
-    if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return false;
-    return IsFolder(folder);
+    return (mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST) && IsFolder(folder);
 }

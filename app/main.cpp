@@ -7,6 +7,7 @@
 #include "app/CCommandLine.h"
 #include "app/CZelkApp.h"
 #include "app/DataFolder.h"
+#include "core/CProgressReport.h"
 
 namespace {
 
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
         case CCommandLine::ACTION_FAULT:
             std::fprintf(stderr, "%s\n", line.fault.c_str());
             return 2;
+        case CCommandLine::ACTION_REPORT:
+            ChooseFolders(line);
+            return CProgressReport::Print(ProfilesFolder(), line.csv ? CProgressReport::FORMAT_CSV
+                                                                     : CProgressReport::FORMAT_TEXT);
         case CCommandLine::ACTION_PLAY:
             break;
     }

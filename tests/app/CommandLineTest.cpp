@@ -66,7 +66,7 @@ TEST(CommandLine, AnythingElseIsAOneLineFault) {
 
 TEST(CommandLine, HelpNamesEveryOptionAndVersionItsNumber) {
     const std::string help = CCommandLine::HelpText();
-    for (const char* option : {"--windowed", "--profiles", "--help", "--version", "ZELK_PROFILES"}) {
+    for (const char* option : {"--windowed", "--report", "--csv", "--profiles", "--help", "--version", "ZELK_PROFILES"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     const std::string version = CCommandLine::VersionText();
@@ -74,4 +74,18 @@ TEST(CommandLine, HelpNamesEveryOptionAndVersionItsNumber) {
     ASSERT_GT(version.size(), 6u);
     EXPECT_TRUE(version[5] >= '1' && version[5] <= '9') << version;
     EXPECT_EQ(version.back(), '\n');
+}
+
+TEST(CommandLine, TheReportAndItsCsv) {
+    const CCommandLine text = ParseWords({"--report"});
+    EXPECT_EQ(text.action, CCommandLine::ACTION_REPORT);
+    EXPECT_FALSE(text.csv);
+    const CCommandLine csv = ParseWords({"--csv", "--report", "--profiles", "/srv/centre"});
+    EXPECT_EQ(csv.action, CCommandLine::ACTION_REPORT);
+    EXPECT_TRUE(csv.csv);
+    EXPECT_EQ(csv.profilesFolder, "/srv/centre");
+    const CCommandLine alone = ParseWords({"--csv"});
+    EXPECT_EQ(alone.action, CCommandLine::ACTION_FAULT);
+    EXPECT_NE(alone.fault.find("--csv goes with --report"), std::string::npos);
+    EXPECT_EQ(ParseWords({"--report", "--windowed"}).action, CCommandLine::ACTION_FAULT);
 }

@@ -98,12 +98,17 @@ for key in "510 571" "510 527" "623 572" "567 618" "623 617" "510 482" "893 576"
   click_at "$(( $1 * W / 1357 ))" "$(( $2 * H / 718 ))"
   sleep 0.3
 done
-sleep 2
-wait_region_change 110 $(( H - 125 )) 80 48 180
-sleep 0.5
-click_at $(( W / 2 )) $(( H / 2 ))  # a click on the score panel saves
+# Any click on the score panel saves; the lesson's score is stored once the
+# panel has shown all its slots, so click until the saved profile holds it.
 PROFILE="$XDG_DATA_HOME/zelk/Profiles/Ana.txt"
-wait_for '[ -f "$PROFILE" ]' || fail "no profile in the user's data folder"
+saved=""
+for attempt in $(seq 40); do
+  sleep 1.5
+  click_at $(( W / 2 )) $(( H / 2 ))
+  sleep 0.5
+  if [ -f "$PROFILE" ] && [ "$(sed -n 1p "$PROFILE" | tr -d '\r')" = 7 ]; then saved=yes; break; fi
+done
+[ -n "$saved" ] || fail "no profile with the lesson's 7 points in the user's data folder"
 [ "$(sed -n 161p "$PROFILE")" = 7 ] || fail "the saved total is $(sed -n 161p "$PROFILE"), not 7"
 [ -z "$(ls -A "$GAME_DIR")" ] || fail "the game wrote in its working folder: $(ls -A "$GAME_DIR")"
 "$ZELK_CLOSE_WINDOW" "$WINDOW"
@@ -112,4 +117,31 @@ if grep -q 'SOIL loading error' "$ARTEFACTS/stdout.txt"; then
   fail "pictures missing: $(grep -m3 'SOIL loading error' "$ARTEFACTS/stdout.txt")"
 fi
 echo "installed game: pictures found, lesson played, profile saved in the user's data folder"
+
+# --- the tutor's report of that folder, with a fresh and a damaged profile beside ---
+PROFILES="$XDG_DATA_HOME/zelk/Profiles"
+{ for i in $(seq 160); do printf '0\r\n'; done; printf '0'; } >"$PROFILES/Bob.txt"
+printf '3 4 oops' >"$PROFILES/Zoé.txt"
+before="$(cd "$PROFILES" && ls -A | sort && cat -- *)"
+"$ZELK" --report >"$ARTEFACTS/report.txt" || fail "--report failed"
+cat >"$ARTEFACTS/report-expected.txt" <<'TEXT'
+Ana : 7 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 7/7, Prendre un message 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/9, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
+Bob : 0 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 0/7, Prendre un message 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/9, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
+Zoé : profil endommagé, rien n'est compté ; le fichier Zoé.txt est à vérifier
+TEXT
+diff "$ARTEFACTS/report-expected.txt" "$ARTEFACTS/report.txt" >&2 || fail "the report is not as expected"
+"$ZELK" --report --csv >"$ARTEFACTS/report.csv" || fail "--report --csv failed"
+[ "$(head -c 3 "$ARTEFACTS/report.csv" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the CSV has no UTF-8 mark"
+[ "$(wc -l <"$ARTEFACTS/report.csv")" -eq 50 ] || fail "the CSV has $(wc -l <"$ARTEFACTS/report.csv") rows, not 1 + 24 + 24 + 1"
+for row in "Ana,Bureau du dentiste,Le répondeur,7,7" "Ana,Épicerie,Lire un reçu,0,5" \
+           "Bob,Pizzeria,Le paiement par carte,0,9" "Zoé,,profil endommagé,,"; do
+  grep -qxF "$row"$'\r' "$ARTEFACTS/report.csv" || fail "the CSV lacks the row $row"
+done
+[ "$(cd "$PROFILES" && ls -A | sort && cat -- *)" = "$before" ] || fail "the report changed the profiles folder"
+# A shared folder named by the environment wins over the user's own.
+mkdir -p "$HOME_DIR/shared"
+cp "$PROFILES/Bob.txt" "$HOME_DIR/shared/Centre.txt"
+ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | grep -q '^Centre : 0 points' || fail "ZELK_PROFILES was not read"
+[ "$(ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | wc -l)" -eq 1 ] || fail "ZELK_PROFILES mixed the folders"
+echo "report and CSV as expected, profiles untouched, ZELK_PROFILES honoured"
 rm -f "$ARTEFACTS"/_*.png
