@@ -31,7 +31,8 @@ void CZelkView::OnSize(int cx, int cy) {
 
 void CZelkView::OnTimer() {
     if (firstTime) {
-        if (CMainFrame* frame = theApp.GetMainWnd()) frame->ToggleView();
+        CMainFrame* frame = theApp.GetMainWnd();
+        if (frame != nullptr && startFullScreen) frame->ToggleView();
         firstTime = false;
     }
     Draw();

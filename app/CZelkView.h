@@ -18,8 +18,10 @@ public:
     // GL state once the window's context is current.
     void Init();
     void OnSize(int cx, int cy);
-    // The frame tick: the first one puts the game full screen.
+    // The frame tick: the first one puts the game full screen, unless the
+    // game was started windowed.
     void OnTimer();
+    void StartWindowed() { startFullScreen = false; }
     void Draw();
     // Mouse points are client pixels. Ignored until the controller exists.
     void OnMouseMove(CPoint point);
@@ -39,5 +41,6 @@ private:
     CModel* model = nullptr;
     CController* controller = nullptr;
     bool firstTime = true;
+    bool startFullScreen = true;
     bool busy = false;
 };

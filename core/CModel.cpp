@@ -100,7 +100,7 @@ void CModel::RewardUser() {
 
 void CModel::RestartGame() {
     SaveIfChanged();
-    CProfile::BackUp(CurrentDirectory() + "/Profiles", login);
+    CProfile::BackUp(ProfilesFolder(), login);
     progress.Clear();
     unsavedChanges = true;
     Save();
@@ -133,7 +133,7 @@ void CModel::InGameLeave() {
 
 bool CModel::Save() {
     if (login.IsEmpty()) return false;
-    if (progress.SaveTo(CurrentDirectory() + "/Profiles", login)) {
+    if (progress.SaveTo(ProfilesFolder(), login)) {
         unsavedChanges = false;
         saveFailing = false;
         return true;
@@ -171,7 +171,7 @@ CProfile::ReadResult CModel::Load() {
     progress.Clear();
     unsavedChanges = false;
     if (login.IsEmpty()) return CProfile::READ_MISSING;
-    const CProfile::ReadResult result = progress.LoadFrom(CurrentDirectory() + "/Profiles", login);
+    const CProfile::ReadResult result = progress.LoadFrom(ProfilesFolder(), login);
     if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
     return result;
 }

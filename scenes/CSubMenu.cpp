@@ -7,7 +7,7 @@
 #include "core/CCategory.h"
 #include "app/Latin1.h"
 #include "core/CModel.h"
-#include "core/MinigameNames.h"
+#include "core/MinigameTitles.h"
 #include "minigames/CAbstractMinigame.h"
 #include "scenes/SubMenuLayout.h"
 #include "ui/CornerLayout.h"
@@ -136,9 +136,10 @@ std::string CSubMenu::HoveredLabel() const {
     CCategory* category = model->GetCurrentCategory();
     const int first = category ? FirstTypeOf(category->GetCategoryType()) : -1;
     if (first < 0 || hovered < 0 || hovered >= static_cast<int>(category->GetMinigames()->size())) return "";
-    const MinigameNames::Name name = MinigameNames::Of(first + hovered);
-    std::string label = name.title;
-    if (*name.language) label += std::string(" (") + name.language + ")";
+    const MinigameTitle* title = TitleOf(first + hovered);
+    if (title == nullptr) return "";
+    std::string label = title->name;
+    if (*title->language) label += std::string(" (") + title->language + ")";
     return label;
 }
 

@@ -22,7 +22,8 @@ start_game() {
     ln -s "$ZELK_ASSETS/Images" "$GAME_DIR/Images"
     ln -s "$ZELK_ASSETS/Sounds" "$GAME_DIR/Sounds"
   fi
-  (cd "$GAME_DIR" && exec "$ZELK" >"$ARTEFACTS/stdout.txt" 2>"$ARTEFACTS/stderr.txt") &
+  # ZELK_ARGS: options for the game, word by word.
+  (cd "$GAME_DIR" && exec "$ZELK" ${ZELK_ARGS:-} >"$ARTEFACTS/stdout.txt" 2>"$ARTEFACTS/stderr.txt") &
   ZELK_PID=$!
   WINDOW="$(xdotool search --sync --onlyvisible --name '^Zelk$' | head -n 1)"
   [ -n "$WINDOW" ] || fail "no window titled Zelk"

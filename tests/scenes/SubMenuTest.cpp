@@ -127,8 +127,8 @@ TEST_F(Room, HoveringAnIconNamesItsActivityAndTheLanguageOfItsRecordings) {
         {CATEGORY_DENTIST, 0, "Le répondeur"},
         {CATEGORY_DENTIST, 2, "Prendre un message (en anglais)"},
         {CATEGORY_DENTIST, 5, "Saluer au téléphone (en français)"},
-        {CATEGORY_PIZZA, 1, "Le GPS de livraison (en anglais)"},
-        {CATEGORY_PIZZA, 0, "Prendre une commande (en français)"},
+        {CATEGORY_PIZZA, 1, "Le GPS (en anglais)"},
+        {CATEGORY_PIZZA, 0, "Le bon de commande (en français)"},
         {CATEGORY_GROCERY, 3, "Les codes des fruits et légumes"},
     };
     for (const Expected& c : cases) {

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The game installed with `cmake --install` into a scratch prefix: its
+# launcher and software-centre files validate, its command line answers,
+# and started from an empty folder it finds its pictures, opens full screen
+# (or in a window with --windowed) and saves the learner's profile in the
+# user's data folder.
+. "$(dirname "$0")/common.sh"
+
+BUILD_DIR="$(dirname "$ZELK")"
+PREFIX="$(mktemp -d)"
+HOME_DIR="$(mktemp -d)"
+trap 'cleanup; rm -rf "$PREFIX" "$HOME_DIR"' EXIT
+cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$ARTEFACTS/install.txt"
+ZELK="$PREFIX/games/zelk"
+ZELK_ASSETS=""  # the installed game must find its own
+[ -x "$ZELK" ] || fail "no program in games/"
+[ -f "$PREFIX/share/games/zelk/Images/title_exit.png" ] || fail "no pictures in share/games/zelk"
+[ -f "$PREFIX/share/games/zelk/Sounds/beep.mp3" ] || fail "no sounds in share/games/zelk"
+[ ! -e "$PREFIX/share/games/zelk/Profiles" ] || fail "profiles were installed"
+
+# --- the launcher, its icons and the software-centre description ---
+desktop-file-validate "$PREFIX/share/applications/org.zelk.Zelk.desktop" || fail "the launcher does not validate"
+grep -qx 'Categories=Education;Game;' "$PREFIX/share/applications/org.zelk.Zelk.desktop" || fail "launcher categories"
+appstreamcli validate-tree --no-net "$PREFIX" >"$ARTEFACTS/appstream.txt" 2>&1 ||
+  fail "the metainfo does not validate: $(cat "$ARTEFACTS/appstream.txt")"
+for size in 16 24 32 48 64 128 256; do
+  icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/org.zelk.Zelk.png"
+  [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "no ${size} pixel icon"
+done
+echo "launcher, icons and metainfo validate"
+
+# --- the Debian package: the same tree under /usr, its libraries declared ---
+DEB_DIR="$PREFIX/deb"
+cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$DEB_DIR" >"$ARTEFACTS/cpack.txt" 2>&1 ||
+  fail "cpack failed: $(tail -3 "$ARTEFACTS/cpack.txt")"
+DEB="$(ls "$DEB_DIR"/zelk_*.deb)"
+depends="$(dpkg-deb -f "$DEB" Depends)"
+for library in libsdl2-mixer libglut libsoil1 libgl1-mesa-dri libmpg123; do
+  case "$depends" in *"$library"*) ;; *) fail "the package does not depend on $library: $depends" ;; esac
+done
+[ "$(dpkg-deb -f "$DEB" Section)" = games ] || fail "the package is not in section games"
+dpkg-deb -c "$DEB" >"$ARTEFACTS/deb-files.txt"
+for file in ./usr/games/zelk ./usr/share/games/zelk/Images/title_exit.png \
+            ./usr/share/applications/org.zelk.Zelk.desktop ./usr/share/metainfo/org.zelk.Zelk.metainfo.xml; do
+  grep -q " $file\$" "$ARTEFACTS/deb-files.txt" || fail "the package lacks $file"
+done
+echo "Debian package: $(basename "$DEB"), depends on $depends"
+
+# --- the command line ---
+"$ZELK" --version | grep -qE '^zelk [0-9]+\.[0-9]+' || fail "--version"
+"$ZELK" --help | grep -q -- '--windowed' || fail "--help"
+for bad in --bogus -x stray "--profiles"; do
+  status=0
+  "$ZELK" $bad >"$ARTEFACTS/bad.out" 2>"$ARTEFACTS/bad.err" || status=$?
+  [ "$status" -eq 2 ] || fail "'zelk $bad' ended with $status, not 2"
+  [ "$(wc -l <"$ARTEFACTS/bad.err")" -eq 1 ] || fail "'zelk $bad' did not say one line: $(cat "$ARTEFACTS/bad.err")"
+  [ ! -s "$ARTEFACTS/bad.out" ] || fail "'zelk $bad' printed on standard output"
+done
+echo "command line: version, help, errors with status 2"
+
+# --- windowed ---
+export HOME="$HOME_DIR" XDG_DATA_HOME="$HOME_DIR/data"
+unset ZELK_PROFILES
+ZELK_ARGS="--windowed"
+start_game
+sleep 2
+[ "$(window_size)" = "1024x768" ] || fail "--windowed opened $(window_size)"
+xdotool key --window "$WINDOW" F11
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "F11 did not go full screen"
+"$ZELK_CLOSE_WINDOW" "$WINDOW"
+wait_exit || fail "the windowed game did not end cleanly"
+echo "windowed at 1024x768, F11 to full screen"
+
+# --- full screen, a lesson played, the profile saved in the user's folder ---
+ZELK_ARGS=""
+start_game
+W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "not full screen: $(window_size)"
+wait_for_title
+wait_screen_still
+expect_screen title
+log_in Ana
+wait_screen_change login_typed 0.3
+wait_screen_still
+shot map
+xdotool mousemove "$(ref_x 1003)" "$(ref_y 218)"
+sleep 0.3
+xdotool click 1
+wait_screen_change map 0.3
+wait_screen_still
+shot room
+click_at "$(ref_x 69)" "$(ref_y 498)"
+wait_curtain
+click_at $(( W - 250 )) 52  # play
+sleep 0.5
+for key in "510 571" "510 527" "623 572" "567 618" "623 617" "510 482" "893 576"; do
+  set -- $key
+  click_at "$(( $1 * W / 1357 ))" "$(( $2 * H / 718 ))"
+  sleep 0.3
+done
+# Any click on the score panel saves; the lesson's score is stored once the
+# panel has shown all its slots, so click until the saved profile holds it.
+PROFILE="$XDG_DATA_HOME/zelk/Profiles/Ana.txt"
+saved=""
+for attempt in $(seq 40); do
+  sleep 1.5
+  click_at $(( W / 2 )) $(( H / 2 ))
+  sleep 0.5
+  if [ -f "$PROFILE" ] && [ "$(sed -n 1p "$PROFILE" | tr -d '\r')" = 7 ]; then saved=yes; break; fi
+done
+[ -n "$saved" ] || fail "no profile with the lesson's 7 points in the user's data folder"
+[ "$(sed -n 161p "$PROFILE")" = 7 ] || fail "the saved total is $(sed -n 161p "$PROFILE"), not 7"
+[ -z "$(ls -A "$GAME_DIR")" ] || fail "the game wrote in its working folder: $(ls -A "$GAME_DIR")"
+"$ZELK_CLOSE_WINDOW" "$WINDOW"
+wait_exit || fail "the game did not end cleanly"
+if grep -q 'SOIL loading error' "$ARTEFACTS/stdout.txt"; then
+  fail "pictures missing: $(grep -m3 'SOIL loading error' "$ARTEFACTS/stdout.txt")"
+fi
+echo "installed game: pictures found, lesson played, profile saved in the user's data folder"
+
+# --- the tutor's report of that folder, with a fresh and a damaged profile beside ---
+PROFILES="$XDG_DATA_HOME/zelk/Profiles"
+{ for i in $(seq 160); do printf '0\r\n'; done; printf '0'; } >"$PROFILES/Bob.txt"
+printf '3 4 oops' >"$PROFILES/Zoé.txt"
+before="$(cd "$PROFILES" && ls -A | sort && cat -- *)"
+"$ZELK" --report >"$ARTEFACTS/report.txt" || fail "--report failed"
+cat >"$ARTEFACTS/report-expected.txt" <<'TEXT'
+Ana : 7 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 7/7, Prendre un message en français 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone en français 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/9, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
+Bob : 0 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 0/7, Prendre un message en français 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone en français 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/9, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
+Zoé : profil endommagé, rien n'est compté ; le fichier Zoé.txt est à vérifier
+TEXT
+diff "$ARTEFACTS/report-expected.txt" "$ARTEFACTS/report.txt" >&2 || fail "the report is not as expected"
+"$ZELK" --report --csv >"$ARTEFACTS/report.csv" || fail "--report --csv failed"
+[ "$(head -c 3 "$ARTEFACTS/report.csv" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the CSV has no UTF-8 mark"
+[ "$(wc -l <"$ARTEFACTS/report.csv")" -eq 50 ] || fail "the CSV has $(wc -l <"$ARTEFACTS/report.csv") rows, not 1 + 24 + 24 + 1"
+for row in "Ana,Bureau du dentiste,Le répondeur,7,7" "Ana,Épicerie,Lire un reçu,0,5" \
+           "Bob,Pizzeria,Le paiement par carte,0,9" "Zoé,,profil endommagé,,"; do
+  grep -qxF "$row"$'\r' "$ARTEFACTS/report.csv" || fail "the CSV lacks the row $row"
+done
+[ "$(cd "$PROFILES" && ls -A | sort && cat -- *)" = "$before" ] || fail "the report changed the profiles folder"
+# A shared folder named by the environment wins over the user's own.
+mkdir -p "$HOME_DIR/shared"
+cp "$PROFILES/Bob.txt" "$HOME_DIR/shared/Centre.txt"
+ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | grep -q '^Centre : 0 points' || fail "ZELK_PROFILES was not read"
+[ "$(ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | wc -l)" -eq 1 ] || fail "ZELK_PROFILES mixed the folders"
+echo "report and CSV as expected, profiles untouched, ZELK_PROFILES honoured"
+rm -f "$ARTEFACTS"/_*.png
