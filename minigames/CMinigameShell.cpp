@@ -1,5 +1,7 @@
 #include "minigames/CMinigameShell.h"
 
+#include <GL/gl.h>
+
 #include <chrono>
 
 #include "core/CModel.h"
@@ -58,6 +60,7 @@ void CMinigameShell::Load(const char* firstCaption) {
     RestartFade();
     phase = PhaseIntro;
     pauseUntil = -1.0;
+    wrongSignFrames = 0;
     model->PlaySoundFile(sheet.intro, true);
     consigneImage = new CClickableImage(sheet.taskCard);
     consigneImage->SetPosition(kTaskCard.x, kTaskCard.y);
@@ -138,6 +141,43 @@ void CMinigameShell::DrawTop() {
     muteButton->Draw();
     exitButton->Draw();
     helpButton->Draw();
+    DrawWrongSign();
+}
+
+void CMinigameShell::WrongAnswer(CPoint at) {
+    model->PlaySoundFile("error.mp3", false);
+    wrongSignAt = at;
+    wrongSignFrames = kWrongSignFrames;
+}
+
+// A red cross with a white rim, 44 pixels across, fading as it shrinks a little.
+void CMinigameShell::DrawWrongSign() {
+    if (wrongSignFrames <= 0) return;
+    const float life = static_cast<float>(wrongSignFrames) / kWrongSignFrames;
+    --wrongSignFrames;
+    const float half = 16.0f + 6.0f * life;
+    const float x = static_cast<float>(wrongSignAt.x), y = static_cast<float>(wrongSignAt.y);
+    glDisable(GL_TEXTURE_2D);
+    for (int pass = 0; pass < 2; ++pass) {
+        const float thick = pass == 0 ? 8.0f : 5.0f;
+        if (pass == 0) {
+            glColor4f(1.0f, 1.0f, 1.0f, 0.9f * life);
+        } else {
+            glColor4f(0.85f, 0.1f, 0.08f, life);
+        }
+        for (int stroke = 0; stroke < 2; ++stroke) {
+            const float dir = stroke == 0 ? 1.0f : -1.0f;
+            // One bar of the cross: a quad along the diagonal.
+            const float ox = thick * 0.7071f, oy = thick * 0.7071f * dir;
+            glBegin(GL_QUADS);
+            glVertex2f(x - half - ox, y - half * dir + oy);
+            glVertex2f(x - half + ox, y - half * dir - oy);
+            glVertex2f(x + half + ox, y + half * dir - oy);
+            glVertex2f(x + half - ox, y + half * dir + oy);
+            glEnd();
+        }
+    }
+    glEnable(GL_TEXTURE_2D);
 }
 
 void CMinigameShell::DrawResults(int width, int height) {

@@ -103,6 +103,13 @@ public:
     // again (LoadButtonLocations), so clicks are judged where things are drawn.
     bool ViewResized(int width, int height);
 
+    // A wrong answer: "error.mp3" over the sound in progress, and a red
+    // cross at the click that fades within a second, so that a learner
+    // without sound sees the point was lost too. DrawTop draws the cross.
+    void WrongAnswer(CPoint at);
+    bool IsWrongSignShown() const { return wrongSignFrames > 0; }
+    static constexpr int kWrongSignFrames = 48;  // three quarters of a second
+
     // After a wrong answer the game takes no input for a second, and goes
     // on drawing meanwhile.
     static constexpr double kPauseSeconds = 1.0;
@@ -147,6 +154,10 @@ private:
     MinigameType type;
     MinigameSheet sheet;
     double pauseUntil = -1.0;
+    void DrawWrongSign();
+
+    CPoint wrongSignAt;
+    int wrongSignFrames = 0;  // frames left to the wrong answer's cross
     int placedWidth = -1;  // the view size the targets were placed for
     int placedHeight = -1;
 };

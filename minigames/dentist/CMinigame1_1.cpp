@@ -73,7 +73,7 @@ void CMinigame1_1::PlayGame(CPoint point) {
     if (step >= kStepCount) return;
     if (!closeEnough(point, buttonLocations[kSteps[step].key])) {
         stepFailed = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);
         shell.PauseInput();
         return;
     }

@@ -212,3 +212,27 @@ TEST_F(Lesson, PlayingAgainFromThePanelStartsOverAndKeepsTheTotal) {
     ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
     EXPECT_EQ(saved.compte[0][0], 7);
 }
+
+TEST_F(Lesson, AWrongKeyShowsARedCrossAtTheClickThatIsGoneASecondLater) {
+    PressPlay();
+    GlWindow::BeginFrame();
+    Frames(1, kW, kH);
+    const unsigned before = GlWindow::ReadPixel(200, 300);
+    Click(200, 300);  // no key there
+    EXPECT_TRUE(lesson->Shell().IsWrongSignShown());
+    GlWindow::BeginFrame();
+    Frames(1, kW, kH);
+    const unsigned shown = GlWindow::ReadPixel(200, 300);
+    EXPECT_GT((shown >> 24) & 0xFF, 0xB0u) << "red at the click";
+    EXPECT_LT((shown >> 16) & 0xFF, 0x60u);
+    EXPECT_NE(shown, before);
+    Frames(CMinigameShell::kWrongSignFrames, kW, kH);  // under a second at 64 frames a second
+    EXPECT_FALSE(lesson->Shell().IsWrongSignShown());
+    GlWindow::BeginFrame();
+    Frames(1, kW, kH);
+    EXPECT_EQ(GlWindow::ReadPixel(200, 300), before);
+    // A right key shows no cross.
+    now += CMinigameShell::kPauseSeconds;
+    PressStep();
+    EXPECT_FALSE(lesson->Shell().IsWrongSignShown());
+}
