@@ -2,6 +2,8 @@
 
 #include <GL/freeglut.h>
 
+#include <fstream>
+
 #include "app/DataFolder.h"
 #include "core/CCategory.h"
 #include "core/MinigameDispatch.h"
@@ -171,15 +173,50 @@ CProfile::ReadResult CModel::Load() {
     progress.Clear();
     unsavedChanges = false;
     if (login.IsEmpty()) return CProfile::READ_MISSING;
+    LoadSettings();
     const CProfile::ReadResult result = progress.LoadFrom(ProfilesFolder(), login);
     if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
     return result;
 }
 
 void CModel::PlaySoundFile(const CString& name, bool stopPrevious) {
-    if (stopPrevious) sound.Stop(soundHandle);
+    if (stopPrevious) {
+        sound.Stop(soundHandle);
+        subtitles.Stop();  // the voice cut short takes its words along
+    }
+    // Written even while muted: that is when they are needed most.
+    if (subtitlesOn) subtitles.Start(name.str(), sound.Seconds(name.str()));
     if (muted) return;
     soundHandle = sound.Play(name.str());
+}
+
+void CModel::ToggleSubtitles() {
+    subtitlesOn = !subtitlesOn;
+    if (!subtitlesOn) subtitles.Stop();
+    SaveSettings();
+}
+
+std::string CModel::SettingsFile() const {
+    return ProfilesFolder() + "/" + CProfile::ProfileFileFor(ProfilesFolder(), login) + ".settings";
+}
+
+// One setting a line, "subtitles=0" or "subtitles=1"; the profile itself
+// keeps its 161 values and nothing else.
+void CModel::LoadSettings() {
+    subtitlesOn = true;
+    if (login.IsEmpty()) return;
+    std::ifstream in(SettingsFile());
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("subtitles=", 0) == 0) subtitlesOn = line.substr(10, 1) != "0";
+    }
+}
+
+void CModel::SaveSettings() const {
+    if (login.IsEmpty()) return;
+    MakeFolders(ProfilesFolder());
+    std::ofstream out(SettingsFile(), std::ios::trunc);
+    out << "subtitles=" << (subtitlesOn ? 1 : 0) << "\n";
 }
 
 void CModel::PlayMusic(const CString& name, bool stopPrevious) {
@@ -194,7 +231,10 @@ void CModel::PlayMusic(const CString& name, bool stopPrevious) {
     musicHandle = sound.Play(name.str());
 }
 
-void CModel::StopSoundFile() { sound.Stop(soundHandle); }
+void CModel::StopSoundFile() {
+    sound.Stop(soundHandle);
+    subtitles.Stop();
+}
 
 void CModel::ToggleMute() {
     if (!muted) {
@@ -219,6 +259,8 @@ void CModel::Draw(int width, int height) {
         case GAMESTATE_INGAME: DrawInGameGraphics(width, height); break;
         default: break;
     }
+    // In the rooms the icons fill the lower part: the words go at the top.
+    subtitles.Draw(width, height, gameState == GAMESTATE_SUBMENU);
 }
 
 void CModel::DrawInGameGraphics(int width, int height) {

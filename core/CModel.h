@@ -6,6 +6,7 @@
 #include "app/CString.h"
 #include "core/CProfile.h"
 #include "core/CSoundPlayer.h"
+#include "core/CSubtitles.h"
 #include "core/GameTypes.h"
 #include "ui/CClickableImage.h"
 
@@ -119,6 +120,11 @@ public:
     // on again; the music that was playing (or asked for) then starts again.
     void ToggleMute();
     bool IsMuted() const { return muted; }
+    // Every voice is also written on screen unless the learner turns it
+    // off; the choice is kept beside their profile ("<profile>.settings").
+    bool SubtitlesOn() const { return subtitlesOn; }
+    void ToggleSubtitles();
+    CSubtitles& GetSubtitles() { return subtitles; }
     bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
     bool IsMusicPlaying() const { return sound.IsPlaying(musicHandle); }
     CSoundPlayer& GetSoundPlayer() { return sound; }
@@ -136,6 +142,10 @@ public:
 private:
     static const std::array<int32_t, kTrophies> kTrophyCost;
 
+    std::string SettingsFile() const;
+    void LoadSettings();
+    void SaveSettings() const;
+
     CAbstractMinigame* CurrentMinigame() const;
 
     GameState gameState = GAMESTATE_SPLASH;
@@ -150,6 +160,8 @@ private:
     CString musicName;               // the music last asked for
     CString musicToResume;           // what plays again when sound comes back
     CRewardScene* shownPanel = nullptr;
+    CSubtitles subtitles;
+    bool subtitlesOn = true;
     CClickableImage* ingot = nullptr;
     std::vector<CCategory*> categories;
     CString login;

@@ -53,6 +53,16 @@ CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
     return Handle{channel, channelGeneration[channel]};
 }
 
+double CSoundPlayer::Seconds(const std::string& name) {
+    if (!audioOpen || name.empty()) return 0.0;
+    Mix_Chunk* chunk = Decoded(name);
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    if (chunk == nullptr || Mix_QuerySpec(&frequency, &format, &channels) == 0 || frequency <= 0) return 0.0;
+    const int bytesPerSample = SDL_AUDIO_BITSIZE(format) / 8;
+    return static_cast<double>(chunk->alen) / (static_cast<double>(frequency) * channels * bytesPerSample);
+}
+
 bool CSoundPlayer::IsPlaying(const Handle& handle) const {
     if (!audioOpen || handle.channel < 0) return false;
     if (channelGeneration.at(handle.channel) != handle.generation) return false;

@@ -29,6 +29,9 @@ public:
     void Stop(const Handle& handle);
     bool IsPlaying(const Handle& handle) const;
     bool HasAudio() const { return audioOpen; }
+    // How long a file plays, in seconds; 0 when it cannot be known (no
+    // audio, no file).
+    double Seconds(const std::string& name);
     // Playbacks started so far.
     uint64_t PlayCount() const { return plays; }
     // Files decoded so far (missing ones included, as failures are kept too).

@@ -51,8 +51,8 @@ void CMinigameShell::Load(const char* firstCaption) {
     instructionButton = StandardButton("button_instruction.png", "button_instruction_light.png");
     playButton = StandardButton("button_play.png", "button_play_light.png");
     helpButton = StandardButton("button_questionmark.png", "button_questionmark_light.png");
-    muteButton = new CMuteButton(model);
-    muteButton->SetScale(CornerLayout::kScale);
+    muteButton = NewMuteButton(model);
+    subtitlesButton = NewSubtitleButton(model);
     crosshairs = new CCrosshairsIcon();
     markImage = new CClickableImage("error.png");
     markImage->SetScale(kMarkStartScale);
@@ -77,6 +77,7 @@ void CMinigameShell::Unload() {
     Release(helpButton);
     Release(playButton);
     Release(muteButton);
+    Release(subtitlesButton);
     Release(crosshairs);
     Release(resultsPanel);
     Release(markImage);
@@ -122,6 +123,7 @@ void CMinigameShell::DrawBackground(int width, int height) {
     playButton->SetPosition(width - kPlayFromRight, kY);
     helpButton->SetPosition(width - kHelpFromRight, kY);
     muteButton->SetPosition(width - kMuteFromRight, kY);
+    subtitlesButton->SetPosition(width - kMuteFromRight, kSubtitlesY);
     progressImage->SetPosition(width / 2, kProgressY);
 }
 
@@ -139,6 +141,7 @@ void CMinigameShell::DrawCaption(int width, int height) {
 void CMinigameShell::DrawTop() {
     if (phase != PhaseResults) progressImage->Draw();
     muteButton->Draw();
+    subtitlesButton->Draw();
     exitButton->Draw();
     helpButton->Draw();
     DrawWrongSign();
@@ -190,6 +193,10 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         model->ToggleMute();
         return CORNER_MUTE;
     }
+    if (subtitlesButton->HitTest(point)) {
+        model->ToggleSubtitles();
+        return CORNER_MUTE;  // a setting, like mute: nothing else happens
+    }
     if (exitButton->HitTest(point)) {
         // Leaving the score panel early keeps the game's result.
         if (phase == PhaseResults) resultsPanel->Finish();
@@ -205,6 +212,7 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
 
 bool CMinigameShell::OnMouseMove(CPoint point) {
     muteButton->SetLight(false);
+    subtitlesButton->SetLight(false);
     for (CCustomButton* button : {exitButton, playButton, helpButton, instructionButton}) button->SetLight(false);
     // The first of exit, mute, play, help and instructions under the pointer.
     const auto light = [this](auto* button) {
@@ -214,6 +222,7 @@ bool CMinigameShell::OnMouseMove(CPoint point) {
     };
     if (exitButton->HitTest(point)) return light(exitButton);
     if (muteButton->HitTest(point)) return light(muteButton);
+    if (subtitlesButton->HitTest(point)) return light(subtitlesButton);
     for (CCustomButton* button : {playButton, helpButton, instructionButton}) {
         if (button->HitTest(point)) return light(button);
     }

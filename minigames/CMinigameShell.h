@@ -8,7 +8,7 @@
 #include "ui/CClickableImage.h"
 #include "ui/CCrosshairsIcon.h"
 #include "ui/CCustomButton.h"
-#include "ui/CMuteButton.h"
+#include "ui/CToggleButton.h"
 
 class CModel;
 
@@ -35,7 +35,7 @@ struct MinigameSheet {
 // What a click on the standard buttons did.
 enum CornerClick {
     CORNER_NONE = 0,  // not on a standard button that acts by itself
-    CORNER_MUTE,      // sound toggled
+    CORNER_MUTE,      // sound (or subtitles) toggled
     CORNER_EXIT,      // the minigame must unload and leave for its room
     CORNER_HELP,      // the intro speaks again and the caption fades in again
 };
@@ -140,7 +140,8 @@ public:
     CCustomButton* instructionButton = nullptr;
     CCustomButton* helpButton = nullptr;
     CCustomButton* playButton = nullptr;
-    CMuteButton* muteButton = nullptr;  // shows whether sound is on
+    CToggleButton* muteButton = nullptr;  // shows whether sound is on
+    CToggleButton* subtitlesButton = nullptr;  // under it: voices written on screen
     CCrosshairsIcon* crosshairs = nullptr;
     CRewardScene* resultsPanel = nullptr;
     CClickableImage* markImage = nullptr;  // "error.png", the review's stamp

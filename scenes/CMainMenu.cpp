@@ -26,8 +26,8 @@ void CMainMenu::Load() {
     groceryOverlay = new CClickableImage("BuildingGrocery.png");
     vaultOverlay = new CClickableImage("vault.png");
     helpImage = CornerImage("button_questionmark.png");
-    muteImage = new CMuteButton(model);
-    muteImage->SetScale(CornerLayout::kScale);
+    muteImage = NewMuteButton(model);
+    subtitlesButton = NewSubtitleButton(model);
     clouds = new CClickableImage("clouds.png");
     menuState = MAINMENU_IDLE;
     leaveCounter = 0;
@@ -43,6 +43,8 @@ void CMainMenu::Unload() {
     }
     delete muteImage;
     muteImage = nullptr;
+    delete subtitlesButton;
+    subtitlesButton = nullptr;
 }
 
 void CMainMenu::DrawClouds(int width, int height) {
@@ -88,9 +90,11 @@ void CMainMenu::Draw(int width, int height) {
     exitImage->SetPosition(CornerLayout::kExitX, CornerLayout::kY);
     helpImage->SetPosition(width - CornerLayout::kHelpFromRight, CornerLayout::kY);
     muteImage->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kY);
+    subtitlesButton->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);
     exitImage->Draw();
     helpImage->Draw();
     muteImage->Draw();
+    subtitlesButton->Draw();
 }
 
 bool CMainMenu::closeEnough(CPoint a, CPoint b) {
@@ -113,4 +117,5 @@ MainMenuHit CMainMenu::HitTest(CPoint point) const {
 void CMainMenu::HandleAudio(CPoint point) {
     if (helpImage && helpImage->HitTest(point)) model->PlaySoundFile("mainmenuInstruction.mp3", true);
     if (muteImage && muteImage->HitTest(point)) model->ToggleMute();
+    if (subtitlesButton && subtitlesButton->HitTest(point)) model->ToggleSubtitles();
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
-#include "ui/CMuteButton.h"
+#include "ui/CToggleButton.h"
 
 class CModel;
 
@@ -51,7 +51,8 @@ private:
     CClickableImage* groceryOverlay = nullptr;
     CClickableImage* vaultOverlay = nullptr;
     CClickableImage* helpImage = nullptr;
-    CMuteButton* muteImage = nullptr;
+    CToggleButton* muteImage = nullptr;
+    CToggleButton* subtitlesButton = nullptr;
     double cloudOffset = 0.0;
     CClickableImage* clouds = nullptr;
     MainMenuState menuState = MAINMENU_IDLE;

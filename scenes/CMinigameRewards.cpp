@@ -29,8 +29,8 @@ void CMinigameRewards::Load() {
     houseImage->SetScale(2.0f);
     exitButton = CornerButton("title_exit.png", "title_exit_light.png");
     helpButton = CornerButton("button_questionmark.png", "button_questionmark_light.png");
-    muteButton = new CMuteButton(model);
-    muteButton->SetScale(CornerLayout::kScale);
+    muteButton = NewMuteButton(model);
+    subtitlesButton = NewSubtitleButton(model);
     victoryImage = new CClickableImage("victory.png");
     balanceIcon = new CClickableImage("bullion_large.png");
     balanceIcon->SetScale(0.8f);
@@ -57,6 +57,8 @@ void CMinigameRewards::Unload() {
     }
     delete muteButton;
     muteButton = nullptr;
+    delete subtitlesButton;
+    subtitlesButton = nullptr;
     for (CClickableImage*& trophy : trophies) {
         delete trophy;
         trophy = nullptr;
@@ -163,9 +165,11 @@ void CMinigameRewards::Draw(int width, int height) {
     balanceIcon->SetPosition(kBalanceIconX, CornerLayout::kY);
     helpButton->SetPosition(width - CornerLayout::kHelpFromRight, CornerLayout::kY);
     muteButton->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kY);
+    subtitlesButton->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);
     exitButton->Draw();
     balanceIcon->Draw();
     muteButton->Draw();
+    subtitlesButton->Draw();
     helpButton->Draw();
 
     for (CClickableImage* trophy : trophies) trophy->Draw();
@@ -218,6 +222,7 @@ void CMinigameRewards::OnLButtonUp(CPoint point) {
     if (needsLoad) return;
     dragging = false;
     if (muteButton->HitTest(point)) model->ToggleMute();
+    if (subtitlesButton->HitTest(point)) model->ToggleSubtitles();
     if (helpButton->HitTest(point)) model->PlaySoundFile("consigne_2_9.mp3", true);
     if (exitButton->HitTest(point)) {
         Unload();

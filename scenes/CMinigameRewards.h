@@ -8,7 +8,7 @@
 #include "ui/CClickableImage.h"
 #include "ui/CCountText.h"
 #include "ui/CCustomButton.h"
-#include "ui/CMuteButton.h"
+#include "ui/CToggleButton.h"
 
 // The trophy house, behind the vault on the town map. The learner drags a
 // trophy from the shelf onto its place in the house; it stays there if the
@@ -48,7 +48,8 @@ private:
     CClickableImage* houseImage = nullptr;
     CCustomButton* exitButton = nullptr;
     CCustomButton* helpButton = nullptr;
-    CMuteButton* muteButton = nullptr;
+    CToggleButton* muteButton = nullptr;
+    CToggleButton* subtitlesButton = nullptr;
     CClickableImage* victoryImage = nullptr;
     CClickableImage* balanceIcon = nullptr;
     CCountText* countText = nullptr;  // the balance and the prices

@@ -45,8 +45,8 @@ void CSubMenu::Load() {
     Unload();
     exitImage = ScaledImage("title_exit.png");
     helpImage = ScaledImage("button_questionmark.png");
-    muteImage = new CMuteButton(model);
-    muteImage->SetScale(CornerLayout::kScale);
+    muteImage = NewMuteButton(model);
+    subtitlesButton = NewSubtitleButton(model);
     loadingImage = ScaledImage("loading.png");
     curtain = 0;
     transition = SUBMENUHIT_NONE;
@@ -64,6 +64,8 @@ void CSubMenu::Unload() {
     }
     delete muteImage;
     muteImage = nullptr;
+    delete subtitlesButton;
+    subtitlesButton = nullptr;
 }
 
 void CSubMenu::Reset() {
@@ -121,9 +123,11 @@ void CSubMenu::Draw(int width, int height) {
     exitImage->SetPosition(CornerLayout::kExitX, CornerLayout::kY);
     helpImage->SetPosition(width - CornerLayout::kHelpFromRight, CornerLayout::kY);
     muteImage->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kY);
+    subtitlesButton->SetPosition(width - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);
     exitImage->Draw();
     helpImage->Draw();
     muteImage->Draw();
+    subtitlesButton->Draw();
 
     if (transition != SUBMENUHIT_NONE) {
         DrawLoadingScreen(width, height);
@@ -184,6 +188,7 @@ int CSubMenu::OnLButtonUp(CPoint point) {
     if (exitImage && exitImage->HitTest(point)) return SUBMENUHIT_EXIT;
     if (helpImage && helpImage->HitTest(point)) model->PlaySoundFile("submenuInstruction.mp3", true);
     if (muteImage && muteImage->HitTest(point)) model->ToggleMute();
+    if (subtitlesButton && subtitlesButton->HitTest(point)) model->ToggleSubtitles();
     return SUBMENUHIT_NONE;
 }
 

@@ -3,7 +3,7 @@
 
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
-#include "ui/CMuteButton.h"
+#include "ui/CToggleButton.h"
 
 class CModel;
 
@@ -49,7 +49,8 @@ private:
     CClickableImage* background = nullptr;
     CClickableImage* exitImage = nullptr;
     CClickableImage* helpImage = nullptr;
-    CMuteButton* muteImage = nullptr;
+    CToggleButton* muteImage = nullptr;
+    CToggleButton* subtitlesButton = nullptr;
     CClickableImage* loadingImage = nullptr;
     int curtain = 0;
     int transition = SUBMENUHIT_NONE;

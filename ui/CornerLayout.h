@@ -9,5 +9,7 @@ constexpr int kInstructionFromRight = 346;
 constexpr int kPlayFromRight = 250;
 constexpr int kHelpFromRight = 154;
 constexpr int kMuteFromRight = 58;
+// The subtitles button stands under the mute button.
+constexpr int kSubtitlesY = 124;
 constexpr float kScale = 2.0f;
 }  // namespace CornerLayout

@@ -124,6 +124,24 @@ void SpeakerOff(cairo_t* c, double cx, double cy) {
     }
 }
 
+// Written words: a card with two lines of text, the subtitles' sign.
+void Subtitles(cairo_t* c, double cx, double cy, bool off) {
+    RoundedRect(c, cx - 16, cy - 11, 32, 22, 4);
+    StrokePath(c, kWhite, 3);
+    for (int i = 0; i < 2; ++i) {
+        cairo_move_to(c, cx - 9, cy - 3 + i * 7);
+        cairo_line_to(c, cx + (i == 0 ? 9 : 4), cy - 3 + i * 7);
+        StrokePath(c, kWhite, 3);
+    }
+    if (!off) return;
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    for (int pass = 0; pass < 2; ++pass) {
+        cairo_move_to(c, cx - 17, cy + 15);
+        cairo_line_to(c, cx + 17, cy - 15);
+        StrokePath(c, pass == 0 ? kNavyDark : kCoral, pass == 0 ? 8 : 4);
+    }
+}
+
 void Document(cairo_t* c, double cx, double cy) {
     RoundedRect(c, cx - 11, cy - 15, 22, 30, 3);
     FillPath(c, kWhite);
@@ -186,6 +204,14 @@ int main(int argc, char** argv) {
         {"button_muted.png", 64, 64,
          [](cairo_t* cr, int w, int h) {
              Disc(cr, w, h, kNavyDark, [](cairo_t* c, double cx, double cy) { SpeakerOff(c, cx - 1, cy); });
+         }},
+        {"button_subtitles.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kNavy, [](cairo_t* c, double cx, double cy) { Subtitles(c, cx, cy, false); });
+         }},
+        {"button_subtitles_off.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kNavyDark, [](cairo_t* c, double cx, double cy) { Subtitles(c, cx, cy, true); });
          }},
         {"button_instruction.png", 64, 64,
          [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, Document); }},

@@ -68,7 +68,7 @@ inline std::vector<std::string> Pictures() {
         // the workplaces' rooms
         "waitingroom.png", "pizzaria.png", "shelf_background.png", "loading.png",
         // the standard buttons
-        "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_muted.png", "button_instruction.png",
+        "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_muted.png", "button_subtitles.png", "button_subtitles_off.png", "button_instruction.png",
         "button_instruction_light.png", "button_play.png", "button_play_light.png",
         // the score panel
         "button_reward_restart.png", "button_reward_restart_light.png", "button_reward_menu.png",

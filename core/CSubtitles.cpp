@@ -1,0 +1,157 @@
+#include "core/CSubtitles.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "app/DataFolder.h"
+#include "app/Latin1.h"
+
+namespace {
+
+void* const kFont = GLUT_BITMAP_HELVETICA_18;
+constexpr int kLineHeight = 24;
+constexpr int kPadding = 10;
+constexpr int kBandTopBelowButtons = 92;  // under the corner buttons (y 52)
+constexpr size_t kLineCharacters = 110;   // about 1000 pixels of this type
+constexpr double kSecondsPerWord = 0.42;  // when the recording's length is unknown
+
+int TextWidth(const std::string& latin1) {
+    return glutBitmapLength(kFont, reinterpret_cast<const unsigned char*>(latin1.c_str()));
+}
+
+// The words of a part wrapped to lines of the view's width.
+std::vector<std::string> Wrap(const std::string& part, int width) {
+    std::vector<std::string> lines(1);
+    size_t at = 0;
+    while (at < part.size()) {
+        size_t end = part.find(' ', at);
+        if (end == std::string::npos) end = part.size();
+        const std::string word = part.substr(at, end - at);
+        const std::string longer = lines.back().empty() ? word : lines.back() + " " + word;
+        if (!lines.back().empty() && TextWidth(longer) > width) {
+            lines.push_back(word);
+        } else {
+            lines.back() = longer;
+        }
+        at = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+void CSubtitles::Load() {
+    if (loaded) return;
+    loaded = true;
+    std::ifstream in(DataFile("Sounds", "subtitles.txt"));
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t bar = line.find('|');
+        if (bar == std::string::npos) continue;
+        texts[line.substr(0, bar)] = line.substr(bar + 1);
+    }
+}
+
+const std::string* CSubtitles::TextOf(const std::string& sound) const {
+    auto found = texts.find(sound);
+    return found == texts.end() ? nullptr : &found->second;
+}
+
+std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lineCharacters) {
+    // Sentences first: cut after ". ", "? ", "! " and ": ".
+    std::vector<std::string> sentences;
+    std::string current;
+    for (size_t i = 0; i < latin1.size(); ++i) {
+        current += latin1[i];
+        const char c = latin1[i];
+        const bool ends = (c == '.' || c == '?' || c == '!' || c == ':') && (i + 1 == latin1.size() || latin1[i + 1] == ' ');
+        if (ends) {
+            sentences.push_back(current);
+            current.clear();
+            if (i + 1 < latin1.size()) ++i;  // the space after it
+        }
+    }
+    if (!current.empty()) sentences.push_back(current);
+    // A sentence longer than two lines is cut between words.
+    const size_t most = 2 * lineCharacters;
+    std::vector<std::string> pieces;
+    for (const std::string& sentence : sentences) {
+        std::string rest = sentence;
+        while (rest.size() > most) {
+            size_t cut = rest.rfind(' ', most);
+            if (cut == std::string::npos || cut == 0) cut = most;
+            pieces.push_back(rest.substr(0, cut));
+            rest = rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
+        }
+        if (!rest.empty()) pieces.push_back(rest);
+    }
+    // Then as many whole pieces in a part as fit.
+    std::vector<std::string> result;
+    for (const std::string& piece : pieces) {
+        if (!result.empty() && result.back().size() + 1 + piece.size() <= most) {
+            result.back() += " " + piece;
+        } else {
+            result.push_back(piece);
+        }
+    }
+    return result;
+}
+
+void CSubtitles::Start(const std::string& sound, double seconds) {
+    Load();
+    const std::string* words = TextOf(sound);
+    if (words == nullptr) return;
+    const std::string latin1 = Latin1FromUtf8(*words);
+    parts = Parts(latin1, kLineCharacters);
+    if (seconds <= 0.0) {
+        size_t count = 1;
+        for (char c : latin1) count += c == ' ';
+        seconds = 1.0 + kSecondsPerWord * static_cast<double>(count);
+    }
+    // Each part for its share of the recording, by its length.
+    const double totalFrames = seconds * kFramesPerSecond;
+    size_t characters = 0;
+    for (const std::string& part : parts) characters += part.size();
+    partEnds.clear();
+    size_t sofar = 0;
+    for (const std::string& part : parts) {
+        sofar += part.size();
+        partEnds.push_back(static_cast<int>(totalFrames * static_cast<double>(sofar) / static_cast<double>(characters)) + 1);
+    }
+    frame = 0;
+}
+
+std::string CSubtitles::CurrentPart() const {
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (frame < partEnds[i]) return parts[i];
+    }
+    return "";
+}
+
+void CSubtitles::Draw(int width, int height, bool atTop) {
+    if (parts.empty()) return;
+    const std::string part = CurrentPart();
+    ++frame;
+    if (part.empty()) {
+        parts.clear();
+        return;
+    }
+    const std::vector<std::string> lines = Wrap(part, width - 4 * kPadding);
+    int widest = 0;
+    for (const std::string& line : lines) widest = std::max(widest, TextWidth(line));
+    const int bandHeight = static_cast<int>(lines.size()) * kLineHeight + 2 * kPadding;
+    const int top = atTop ? kBandTopBelowButtons : height - bandHeight - 6;
+    const int left = (width - widest) / 2 - 2 * kPadding;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.08f, 0.06f, 0.05f, 0.8f);
+    glRecti(left, top, left + widest + 4 * kPadding, top + bandHeight);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int x = (width - TextWidth(lines[i])) / 2;
+        glRasterPos2f(static_cast<float>(x), static_cast<float>(top + kPadding + kLineHeight * (i + 1) - 6));
+        for (char c : lines[i]) glutBitmapCharacter(kFont, static_cast<unsigned char>(c));
+    }
+    glEnable(GL_TEXTURE_2D);
+}

@@ -1,0 +1,127 @@
+// Every voice is written on screen too, from the very lines it is spoken from.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/Latin1.h"
+#include "core/CSubtitles.h"
+#include "support/GameFixture.h"
+#include "support/Narration.h"
+#include "support/WavWriter.h"
+
+namespace {
+
+class Subtitles : public GameFixture {
+protected:
+    void Pictures() override {
+        folder.MakeFolder("Sounds");
+        std::filesystem::copy_file(ZELK_GAME_DIR "/Sounds/subtitles.txt", folder.File("Sounds/subtitles.txt"));
+        folder.AddPicture("button_subtitles.png", 128, 64);
+    }
+    // What the band shows, part after part, until it is done.
+    std::string AllShown(int limitFrames = 200000) {
+        std::string shown, last;
+        for (int i = 0; i < limitFrames && model->GetSubtitles().IsShowing(); ++i) {
+            const std::string part = model->GetSubtitles().CurrentPart();
+            if (!part.empty() && part != last) shown += (shown.empty() ? "" : " ") + part;
+            last = part;
+            model->GetSubtitles().Draw(800, 600, false);
+        }
+        return shown;
+    }
+};
+
+}  // namespace
+
+TEST_F(Subtitles, EveryNarrationLineIsWrittenWordForWordWhileItPlays) {
+    const auto lines = NarrationLines();
+    ASSERT_GT(lines.size(), 20u);
+    for (const auto& [file, voiceAndText] : lines) {
+        const std::string text = voiceAndText.substr(voiceAndText.find('|') + 1);
+        model->PlaySoundFile(file.c_str(), true);
+        ASSERT_TRUE(model->GetSubtitles().IsShowing()) << file;
+        EXPECT_EQ(AllShown(), Latin1FromUtf8(text)) << file;
+    }
+}
+
+TEST_F(Subtitles, EffectsHaveNoWordsAndAVoiceCutShortTakesItsWordsAlong) {
+    model->PlaySoundFile("beep.mp3", false);
+    EXPECT_FALSE(model->GetSubtitles().IsShowing());
+    model->PlaySoundFile("Message1_1a.mp3", true);
+    EXPECT_TRUE(model->GetSubtitles().IsShowing());
+    model->PlaySoundFile("beep.mp3", false);  // a ding over the voice: the words stay
+    EXPECT_TRUE(model->GetSubtitles().IsShowing());
+    model->PlaySoundFile("error.mp3", true);  // the voice is stopped
+    EXPECT_FALSE(model->GetSubtitles().IsShowing());
+}
+
+TEST_F(Subtitles, TheWordsShowEvenWithTheSoundOff) {
+    model->ToggleMute();
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    EXPECT_TRUE(model->GetSubtitles().IsShowing());
+    EXPECT_FALSE(model->IsSoundPlaying());
+    // With no recording to time them, each part stays long enough to read.
+    const std::string first = model->GetSubtitles().CurrentPart();
+    for (int i = 0; i < 64 * 2; ++i) model->GetSubtitles().Draw(800, 600, false);
+    EXPECT_EQ(model->GetSubtitles().CurrentPart(), first);
+}
+
+TEST_F(Subtitles, EachPartLastsItsShareOfTheRecording) {
+    WriteToneWav(folder.File("Sounds/Intro1_1.mp3"), 8000);  // eight seconds
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    int frames = 0;
+    while (model->GetSubtitles().IsShowing() && frames < 10000) {
+        model->GetSubtitles().Draw(800, 600, false);
+        ++frames;
+    }
+    EXPECT_NEAR(frames, 8 * CSubtitles::kFramesPerSecond, 4);
+}
+
+TEST(SubtitleParts, WholeSentencesAsFarAsTwoLinesHoldAndLongOnesCutBetweenWords) {
+    const auto parts = CSubtitles::Parts("Un. Deux trois. Quatre cinq six sept huit neuf dix onze douze.", 12);
+    ASSERT_FALSE(parts.empty());
+    std::string joined;
+    for (const std::string& part : parts) {
+        EXPECT_LE(part.size(), 24u) << part;
+        EXPECT_NE(part.front(), ' ');
+        EXPECT_NE(part.back(), ' ');
+        joined += (joined.empty() ? "" : " ") + part;
+    }
+    EXPECT_EQ(joined, "Un. Deux trois. Quatre cinq six sept huit neuf dix onze douze.");
+    EXPECT_EQ(parts[0], "Un. Deux trois.");
+}
+
+TEST_F(Subtitles, TheButtonTurnsThemOffForThisLearnerAndTheProfileStaysAsItWas) {
+    model->SetLogin("Ana");
+    model->Load();
+    EXPECT_TRUE(model->SubtitlesOn());
+    model->IncrementTotalScore(3);
+    ASSERT_TRUE(model->Save());
+    const std::string profile = folder.Read("Profiles/Ana.txt");
+    model->ToggleSubtitles();
+    EXPECT_FALSE(model->SubtitlesOn());
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    EXPECT_FALSE(model->GetSubtitles().IsShowing());
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt"), profile) << "161 values, untouched";
+    // Kept for Ana: off at her next login, on for a new learner.
+    model->SetLogin("Bruno");
+    model->Load();
+    EXPECT_TRUE(model->SubtitlesOn());
+    model->SetLogin("ANA");
+    model->Load();
+    EXPECT_FALSE(model->SubtitlesOn());
+}
+
+TEST_F(Subtitles, TheBandIsDrawnAtTheBottomOrUnderTheCornerButtons) {
+    model->PlaySoundFile("Message1_1a.mp3", true);
+    GlWindow::BeginFrame();
+    model->GetSubtitles().Draw(800, 600, false);
+    const GlWindow::Ink bottom = GlWindow::DarkInk(0, 0, 800, 600);
+    EXPECT_GT(bottom.top, 500);
+    EXPECT_EQ(bottom.bottom, 600 - 6 - 1);
+    GlWindow::BeginFrame();
+    model->GetSubtitles().Draw(800, 600, true);
+    const GlWindow::Ink top = GlWindow::DarkInk(0, 0, 800, 600);
+    EXPECT_EQ(top.top, 92);
+    EXPECT_LT(top.bottom, 200);
+}
