@@ -21,6 +21,9 @@ public:
     // The frame tick: the first one puts the game full screen.
     void OnTimer();
     void Draw();
+    // The next frame goes through the renderer even when it shows what the
+    // last one showed.
+    void RedrawNextFrame() { redrawNext = true; }
     // Mouse points are client pixels. Ignored until the controller exists.
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
@@ -40,4 +43,5 @@ private:
     CController* controller = nullptr;
     bool firstTime = true;
     bool busy = false;
+    bool redrawNext = true;
 };

@@ -1,0 +1,99 @@
+#include "ScreenBench.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
+#include "app/CZelkView.h"
+#include "core/CModel.h"
+#include "support/ScratchFolder.h"
+
+namespace ScreenBench {
+
+namespace {
+
+double Now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+double Percentile(std::vector<double> samples, double share) {
+    if (samples.empty()) return 0.0;
+    std::sort(samples.begin(), samples.end());
+    const size_t index = static_cast<size_t>(share * static_cast<double>(samples.size() - 1) + 0.5);
+    return samples[std::min(index, samples.size() - 1)];
+}
+
+}  // namespace
+
+void OpenWindow() {
+    int argc = 1;
+    char name[] = "zelk_bench";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(kWidth, kHeight);
+    glutCreateWindow("zelk bench");
+    glutDisplayFunc([] {});
+    for (int i = 0; i < 5; ++i) glutMainLoopEvent();
+    CZelkView view;  // the projection every frame is drawn in
+    view.Init();
+    view.OnSize(kWidth, kHeight);
+}
+
+void Screen::Frame() {
+    view->Draw();
+    glutMainLoopEvent();
+}
+
+void Screen::Click(CPoint point) {
+    view->OnMouseMove(point);
+    view->OnLButtonDown(point);
+    view->OnLButtonUp(point);
+}
+
+void Run(benchmark::State& state, const std::function<void(Screen&)>& setUp,
+         const std::function<void(Screen&)>& beforeEachFrame) {
+    const bool asPlayed = state.range(0) == 1;
+    // A game folder of its own: the real pictures and sounds, no profiles.
+    ScratchFolder folder;
+    std::filesystem::create_directory_symlink(ZELK_GAME_DIR "/Images", folder.File("Images"));
+    std::filesystem::create_directory_symlink(ZELK_GAME_DIR "/Sounds", folder.File("Sounds"));
+    CZelkView view;
+    view.Init();
+    view.OnSize(kWidth, kHeight);
+    view.Draw();  // the first tick makes the model and the controller
+    Screen screen{&view, view.GetModel()};
+
+    const double loadStart = Now();
+    setUp(screen);
+    screen.Frame();
+    glFinish();
+    const double loadSeconds = Now() - loadStart;
+
+    std::vector<double> frames;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (beforeEachFrame) beforeEachFrame(screen);
+        if (!asPlayed) view.RedrawNextFrame();
+        state.ResumeTiming();
+        const double start = Now();
+        screen.Frame();
+        frames.push_back(Now() - start);
+    }
+    state.counters["p50_ms"] = Percentile(frames, 0.50) * 1e3;
+    state.counters["p95_ms"] = Percentile(frames, 0.95) * 1e3;
+    state.counters["load_ms"] = loadSeconds * 1e3;
+    state.counters["frames"] = static_cast<double>(frames.size());
+    state.SetLabel(asPlayed ? "as played" : "every frame drawn");
+    view.OnDestroy();
+}
+
+void Modes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(60);
+}
+
+}  // namespace ScreenBench
