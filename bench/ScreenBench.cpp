@@ -3,6 +3,9 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <chrono>
 #include <filesystem>
 #include <vector>
@@ -25,6 +28,21 @@ double Percentile(std::vector<double> samples, double share) {
     std::sort(samples.begin(), samples.end());
     const size_t index = static_cast<size_t>(share * static_cast<double>(samples.size() - 1) + 0.5);
     return samples[std::min(index, samples.size() - 1)];
+}
+
+// The screen as shown, into ZELK_BENCH_SHOTS/NAME.ppm when that is set.
+void SaveShot(const std::string& name) {
+    const char* folder = std::getenv("ZELK_BENCH_SHOTS");
+    if (folder == nullptr) return;
+    std::vector<unsigned char> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
+    glReadBuffer(GL_FRONT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    std::FILE* file = std::fopen((std::string(folder) + "/" + name + ".ppm").c_str(), "wb");
+    if (file == nullptr) return;
+    std::fprintf(file, "P6\n%d %d\n255\n", kWidth, kHeight);
+    for (int y = kHeight - 1; y >= 0; --y) std::fwrite(&rgb[static_cast<size_t>(y) * kWidth * 3], 1, kWidth * 3, file);
+    std::fclose(file);
 }
 
 }  // namespace
@@ -55,7 +73,7 @@ void Screen::Click(CPoint point) {
     view->OnLButtonUp(point);
 }
 
-void Run(benchmark::State& state, const std::function<void(Screen&)>& setUp,
+void Run(benchmark::State& state, const char* name, const std::function<void(Screen&)>& setUp,
          const std::function<void(Screen&)>& beforeEachFrame) {
     const bool asPlayed = state.range(0) == 1;
     // A game folder of its own: the real pictures and sounds, no profiles.
@@ -73,6 +91,7 @@ void Run(benchmark::State& state, const std::function<void(Screen&)>& setUp,
     screen.Frame();
     glFinish();
     const double loadSeconds = Now() - loadStart;
+    if (!asPlayed) SaveShot(name);
 
     std::vector<double> frames;
     for (auto _ : state) {

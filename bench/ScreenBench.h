@@ -9,7 +9,7 @@
 //
 //   #include "ScreenBench.h"
 //   void BM_Minigame1_2Play(benchmark::State& state) {
-//       ScreenBench::Run(state, [](ScreenBench::Screen& screen) {
+//       ScreenBench::Run(state, "Minigame1_2Play", [](ScreenBench::Screen& screen) {
 //           screen.model->SetCurrentCategory(CATEGORY_DENTIST);
 //           screen.model->SetMinigameType(MINIGAME_1_2);
 //           screen.model->SetGameState(GAMESTATE_INGAME);
@@ -21,7 +21,9 @@
 //
 // The set-up runs once (timed as load_ms); an optional second function runs
 // untimed before every frame, to put back a screen that moves on by itself
-// (a curtain that closes). Every benchmark starts from a fresh model.
+// (a curtain that closes). Every benchmark starts from a fresh model. With
+// ZELK_BENCH_SHOTS naming a folder, each screen's first frame is saved
+// there as NAME.ppm, to compare the look of two builds.
 // SCREEN_BENCHMARK runs the screen twice: "every frame drawn" forces the
 // whole frame through the renderer each tick (the cost of a screen in
 // motion), "as played" lets the view skip a frame identical to the last.
@@ -51,7 +53,8 @@ struct Screen {
 // Opens the bench's window at 1366 x 768 (once, before any benchmark).
 void OpenWindow();
 
-void Run(benchmark::State& state, const std::function<void(Screen&)>& setUp,
+// name: the screen's, for its screenshot (ZELK_BENCH_SHOTS, see Run).
+void Run(benchmark::State& state, const char* name, const std::function<void(Screen&)>& setUp,
          const std::function<void(Screen&)>& beforeEachFrame = nullptr);
 
 // Range 0: every frame drawn; 1: as played.

@@ -25,23 +25,23 @@ CMinigame1_1* AnsweringMachine(Screen& screen) {
 }
 
 void BM_Splash(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { SetState(screen, GAMESTATE_SPLASH); });
+    ScreenBench::Run(state, "Splash", [](Screen& screen) { SetState(screen, GAMESTATE_SPLASH); });
 }
 SCREEN_BENCHMARK(BM_Splash);
 
 void BM_Title(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { SetState(screen, GAMESTATE_TITLE); });
+    ScreenBench::Run(state, "Title", [](Screen& screen) { SetState(screen, GAMESTATE_TITLE); });
 }
 SCREEN_BENCHMARK(BM_Title);
 
 void BM_Credits(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { SetState(screen, GAMESTATE_CREDITS); });
+    ScreenBench::Run(state, "Credits", [](Screen& screen) { SetState(screen, GAMESTATE_CREDITS); });
 }
 SCREEN_BENCHMARK(BM_Credits);
 
 // The map with the dentist's building lit, its clouds drifting.
 void BM_TownMap(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) {
+    ScreenBench::Run(state, "TownMap", [](Screen& screen) {
         screen.model->SetCurrentCategory(CATEGORY_DENTIST);
         SetState(screen, GAMESTATE_MAINMENU);
     });
@@ -49,25 +49,24 @@ void BM_TownMap(benchmark::State& state) {
 SCREEN_BENCHMARK(BM_TownMap);
 
 void BM_RoomDentist(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { Room(screen, CATEGORY_DENTIST); });
+    ScreenBench::Run(state, "RoomDentist", [](Screen& screen) { Room(screen, CATEGORY_DENTIST); });
 }
 SCREEN_BENCHMARK(BM_RoomDentist);
 
 void BM_RoomPizzeria(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { Room(screen, CATEGORY_PIZZA); });
+    ScreenBench::Run(state, "RoomPizzeria", [](Screen& screen) { Room(screen, CATEGORY_PIZZA); });
 }
 SCREEN_BENCHMARK(BM_RoomPizzeria);
 
 void BM_RoomGrocery(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) { Room(screen, CATEGORY_GROCERY); });
+    ScreenBench::Run(state, "RoomGrocery", [](Screen& screen) { Room(screen, CATEGORY_GROCERY); });
 }
 SCREEN_BENCHMARK(BM_RoomGrocery);
 
 // The curtain running across the dentist's room towards the map; it is
 // drawn again from the start each time it would close.
 void BM_Curtain(benchmark::State& state) {
-    ScreenBench::Run(
-        state,
+    ScreenBench::Run(state, "Curtain",
         [](Screen& screen) {
             Room(screen, CATEGORY_DENTIST);
             screen.model->GetSubMenu()->Transition(SUBMENUHIT_EXIT);
@@ -83,7 +82,7 @@ SCREEN_BENCHMARK(BM_Curtain);
 
 // The answering-machine lesson's play screen, past its intro.
 void BM_Minigame1_1Play(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) {
+    ScreenBench::Run(state, "Minigame1_1Play", [](Screen& screen) {
         Room(screen, CATEGORY_DENTIST);
         screen.model->SetMinigameType(MINIGAME_1_1);
         SetState(screen, GAMESTATE_INGAME);
@@ -95,7 +94,7 @@ SCREEN_BENCHMARK(BM_Minigame1_1Play);
 
 // The score panel of the answering-machine lesson: sliding in, counting.
 void BM_ScorePanel(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) {
+    ScreenBench::Run(state, "ScorePanel", [](Screen& screen) {
         Room(screen, CATEGORY_DENTIST);
         screen.model->SetMinigameType(MINIGAME_1_1);
         SetState(screen, GAMESTATE_INGAME);
@@ -106,7 +105,7 @@ void BM_ScorePanel(benchmark::State& state) {
 SCREEN_BENCHMARK(BM_ScorePanel);
 
 void BM_TrophyHouse(benchmark::State& state) {
-    ScreenBench::Run(state, [](Screen& screen) {
+    ScreenBench::Run(state, "TrophyHouse", [](Screen& screen) {
         screen.model->SetCurrentCategory(CATEGORY_REWARDS);
         screen.model->SetMinigameType(MINIGAME_REWARDS);
         SetState(screen, GAMESTATE_INGAME);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "app/CPoint.h"
 
@@ -33,7 +34,19 @@ public:
     int32_t GetHeight() const { return height; }
     uint32_t GetTexture() const { return texture; }
 
+    // Mesa's llvmpipe and its kin: pictures then load uncompressed, without
+    // mipmaps, and only their visible part.
+    static bool IsSoftwareRenderer();
+
 private:
+    // A part of the picture that shows: where, as fractions of the picture
+    // from its top-left corner, and which texels.
+    struct Part {
+        float x0, y0, x1, y1;
+        float s0, t0, s1, t1;
+        bool opaque;  // drawn without blending
+    };
+
     void DrawQuad(float w, float h);
 
     int32_t width = 0;
@@ -43,4 +56,5 @@ private:
     int32_t y = 0;
     float alpha = 1.0f;
     float scale = 1.0f;
+    std::vector<Part> parts;
 };

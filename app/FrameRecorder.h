@@ -1,0 +1,58 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// The GL calls of one frame, kept instead of run: the view records every
+// frame, and only when it differs from the frame on screen does it replay
+// it into the renderer and swap. A still screen then costs the scenes'
+// logic and nothing more, while every tick still runs every scene.
+//
+// The game's drawing calls reach the recorder because the program is linked
+// with --wrap for each of them (kWrappedCalls in the top CMakeLists.txt):
+// outside a recording they go straight to GL, so tests and loading see no
+// difference. Textures are created at once even inside a recording; a
+// texture deleted inside one goes only once the frame is done.
+class FrameRecorder {
+public:
+    // The op codes of the commands; each is followed by its arguments.
+    enum Op : uint32_t {
+        OP_BEGIN, OP_END, OP_VERTEX2F, OP_TEXCOORD2F, OP_COLOR4F, OP_RECTF, OP_RECTI,
+        OP_TRANSLATEF, OP_SCALEF, OP_ROTATEF, OP_PUSHMATRIX, OP_POPMATRIX, OP_ENABLE, OP_DISABLE,
+        OP_BINDTEXTURE, OP_BLENDFUNC, OP_RASTERPOS2F, OP_SCISSOR, OP_PUSHATTRIB, OP_POPATTRIB,
+        OP_CLEAR, OP_CLEARCOLOR, OP_BITMAPCHARACTER,
+    };
+
+    static FrameRecorder& Instance();
+
+    // From now on the wrapped calls are recorded.
+    void Begin();
+    // Recording ends; true when this frame differs from the last one replayed
+    // (or something forces it: a texture was deleted, Invalidate was called).
+    bool End();
+    // Runs the frame just recorded, then keeps it as the one on screen.
+    void Replay();
+    // The frame on screen is no longer known: the next frame is drawn.
+    void Invalidate() { lastValid = false; }
+    // Deletes the textures whose deletion waited for the frame's end.
+    void DeletePendingTextures();
+
+    bool IsRecording() const { return recording; }
+    void Record(Op op) { frame.push_back(op); }
+    void Word(uint32_t word) { frame.push_back(word); }
+    void Float(float value);
+    void Pointer(const void* pointer);
+    void DeleteLater(uint32_t texture);
+    std::size_t CommandWords() const { return frame.size(); }
+
+private:
+    FrameRecorder() = default;
+    float FloatAt(std::size_t& at) const;
+    const void* PointerAt(std::size_t& at) const;
+
+    std::vector<uint32_t> frame;  // this frame's commands
+    std::vector<uint32_t> last;   // the frame on screen
+    std::vector<uint32_t> pendingDeletes;
+    bool recording = false;
+    bool lastValid = false;
+};
