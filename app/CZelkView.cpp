@@ -6,6 +6,7 @@
 #include "app/FrameRecorder.h"
 #include "core/CController.h"
 #include "core/CModel.h"
+#include "ui/CClickableImage.h"
 
 void CZelkView::Init() {
     glMatrixMode(GL_PROJECTION);
@@ -67,6 +68,7 @@ void CZelkView::Draw() {
         redrawNext = false;
     }
     recorder.DeletePendingTextures();
+    CClickableImage::EndOfTick();
     busy = false;
 }
 

@@ -27,6 +27,25 @@ int NextPowerOfTwo(int n) {
     return p;
 }
 
+// Width and height from a PNG's header, without decoding it.
+bool ReadPngSize(const std::string& path, int& w, int& h) {
+    unsigned char header[24];
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    const size_t got = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (got != sizeof header || std::memcmp(header, kSignature, 8) != 0 || std::memcmp(header + 12, "IHDR", 4) != 0) {
+        return false;
+    }
+    auto BigEndian = [](const unsigned char* b) {
+        return static_cast<int>((uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) | b[3]);
+    };
+    w = BigEndian(header + 16);
+    h = BigEndian(header + 20);
+    return w > 0 && h > 0;
+}
+
 // The texture the loader made for a file, as one rectangle of the file's texels.
 struct Upload {
     GLuint texture = 0;
@@ -70,6 +89,13 @@ bool CClickableImage::IsSoftwareRenderer() {
     return software;
 }
 
+std::vector<CClickableImage*>& CClickableImage::AllPictures() {
+    static std::vector<CClickableImage*> pictures;
+    return pictures;
+}
+
+int64_t CClickableImage::tick = 0;
+
 CClickableImage::CClickableImage(const char* fileName) {
     if (fileName == nullptr) return;
     // SOIL crashes without a current context; without one there is nothing
@@ -78,7 +104,21 @@ CClickableImage::CClickableImage(const char* fileName) {
         std::printf("SOIL loading error: '%s'\n", "no OpenGL context");
         return;
     }
-    const std::string path = DataFile("Images", fileName);
+    path = DataFile("Images", fileName);
+    AllPictures().push_back(this);
+    int w = 0, h = 0;
+    if (!ReadPngSize(path, w, h)) {
+        Load();  // not a PNG we can read ahead: SOIL says what is wrong
+        return;
+    }
+    // Mipmap level 1 of the power-of-two-rounded file, as the loader's
+    // mipmapped texture reports it; the pixels wait for the first draw.
+    width = std::max(1, NextPowerOfTwo(w) / 2);
+    height = std::max(1, NextPowerOfTwo(h) / 2);
+}
+
+void CClickableImage::Load() {
+    loadTried = true;
     int w = 0, h = 0, channels = 0;
     unsigned char* pixels = SOIL_load_image(path.c_str(), &w, &h, &channels, SOIL_LOAD_AUTO);
     if (pixels == nullptr) {
@@ -101,6 +141,7 @@ CClickableImage::CClickableImage(const char* fileName) {
         std::printf("SOIL loading error: '%s'\n", SOIL_last_result());
         return;
     }
+    lastShown = tick;
     glBindTexture(GL_TEXTURE_2D, texture);
     // SOIL leaves GL_CLAMP, which blends the outer texels with the (clear)
     // border colour: every picture would get a faint fringe.
@@ -109,19 +150,14 @@ CClickableImage::CClickableImage(const char* fileName) {
     if (software) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        // Mipmap level 1 of the power-of-two-rounded file, as the mipmapped
-        // texture would report it.
+    }
+    if (width == 0) {  // sized by the load itself
         width = std::max(1, NextPowerOfTwo(w) / 2);
         height = std::max(1, NextPowerOfTwo(h) / 2);
-    } else {
-        GLint lw = 0, lh = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &lw);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_HEIGHT, &lh);
-        width = lw;
-        height = lh;
     }
     // Each part as fractions of the picture, and where it lies in the texture.
     const float tw = static_cast<float>(upload.x1 - upload.x0), th = static_cast<float>(upload.y1 - upload.y0);
+    parts.clear();
     for (const CoverageRect& r : coverage.rects) {
         Part part;
         part.x0 = static_cast<float>(r.x0) / w;
@@ -144,19 +180,47 @@ CClickableImage::CClickableImage(const char* fileName) {
     }
 }
 
-CClickableImage::~CClickableImage() {
-    // Scenes load their pictures again each time they open: free the texture
-    // so that repeated visits do not pile them up.
+void CClickableImage::ReleaseTexture() {
     if (texture != 0 && glXGetCurrentContext() != nullptr) {
         GLuint name = texture;
         glDeleteTextures(1, &name);
     }
+    texture = 0;
+    parts.clear();
+    loadTried = false;
+}
+
+uint32_t CClickableImage::GetTexture() {
+    if (!loadTried && !path.empty()) Load();
+    return texture;
+}
+
+void CClickableImage::EndOfTick() {
+    ++tick;
+    for (CClickableImage* picture : AllPictures()) {
+        if (picture->texture != 0 && tick - picture->lastShown > kKeepTicks) picture->ReleaseTexture();
+    }
+}
+
+CClickableImage::~CClickableImage() {
+    // Scenes load their pictures again each time they open: free the texture
+    // so that repeated visits do not pile them up.
+    ReleaseTexture();
+    std::vector<CClickableImage*>& pictures = AllPictures();
+    auto it = std::find(pictures.begin(), pictures.end(), this);
+    if (it != pictures.end()) {
+        *it = pictures.back();
+        pictures.pop_back();
+    }
 }
 
 void CClickableImage::DrawQuad(float w, float h) {
+    // A picture that shows is loaded now if it was not; an invisible one is not.
+    if (alpha > 0.0f && !loadTried && !path.empty()) Load();
+    if (texture != 0) lastShown = tick;
     glBindTexture(GL_TEXTURE_2D, texture);
     glColor4f(1.0f, 1.0f, 1.0f, alpha);
-    if (texture == 0) {  // nothing loaded: the plain quad
+    if (texture == 0 && loadTried) {  // nothing loaded: the plain quad
         glBegin(GL_POLYGON);
         glVertex2f(0.0f, 0.0f);
         glVertex2f(w, 0.0f);
@@ -165,7 +229,7 @@ void CClickableImage::DrawQuad(float w, float h) {
         glEnd();
         return;
     }
-    if (alpha <= 0.0f) return;  // fully transparent: nothing would change
+    if (alpha <= 0.0f || texture == 0) return;  // fully transparent: nothing would change
     // Opaque parts first, without blending (the same pixels, far cheaper),
     // then the see-through ones. The parts do not overlap.
     const bool blendAll = alpha < 1.0f;

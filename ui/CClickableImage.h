@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/CPoint.h"
@@ -8,6 +9,8 @@
 // centred on a position with a scale and an opacity, and hit-tested as a
 // plain rectangle. Its size is half the power-of-two-rounded file size
 // (mipmap level 1), so every picture file is made at twice its size on screen.
+// The size is read from the file's header at once; the pixels load when the
+// picture first shows, and go again once it has not shown for a while.
 class CClickableImage {
 public:
     // fileName is a bare name such as "title_exit.png"; null makes an empty
@@ -32,7 +35,13 @@ public:
     float GetAlpha() const { return alpha; }
     int32_t GetWidth() const { return width; }
     int32_t GetHeight() const { return height; }
-    uint32_t GetTexture() const { return texture; }
+    // Loads the picture if it is not loaded.
+    uint32_t GetTexture();
+
+    // Once per frame tick: textures of pictures that have not shown for
+    // kKeepTicks are freed (they load again when they show).
+    static constexpr int64_t kKeepTicks = 128;
+    static void EndOfTick();
 
     // Mesa's llvmpipe and its kin: pictures then load uncompressed, without
     // mipmaps, and only their visible part.
@@ -48,6 +57,10 @@ private:
     };
 
     void DrawQuad(float w, float h);
+    void Load();
+    void ReleaseTexture();
+    static std::vector<CClickableImage*>& AllPictures();
+    static int64_t tick;
 
     int32_t width = 0;
     int32_t height = 0;
@@ -57,4 +70,7 @@ private:
     float alpha = 1.0f;
     float scale = 1.0f;
     std::vector<Part> parts;
+    std::string path;  // empty for a picture without a file
+    bool loadTried = false;
+    int64_t lastShown = 0;
 };
