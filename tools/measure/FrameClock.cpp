@@ -1,10 +1,10 @@
 // Preloaded into the game by tools/measure-idle, never linked into it: it
 // notes, in the file named by ZELK_FRAME_CLOCK, when each of the first
 // frames reached the screen, how many frame ticks and how many swaps there
-// were, and the process's peak memory when it ends.
+// were, and the most private memory it held.
 //   "swap N SECONDS"   the N-th buffer swap (wall clock), for the first few
 //   "ticks N" "swaps N" running counts, written once a second
-//   "peak KIB"         VmHWM at exit
+//   "anon KIB"         the most private memory seen (RssAnon, every 8th tick)
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -31,6 +31,20 @@ double WallClock() {
 }
 
 long swaps = 0;
+long peakAnon = 0;
+
+// RssAnon: the process's own memory, without the shared libraries' pages.
+void SampleAnon() {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, "RssAnon:", 8) == 0) {
+            const long kib = std::atol(line + 8);
+            if (kib > peakAnon) peakAnon = kib;
+        }
+    }
+    if (status) std::fclose(status);
+}
 long ticks = 0;
 double lastReport = 0.0;
 
@@ -38,20 +52,8 @@ void ReportCounts() {
     const double now = WallClock();
     if (Log() == nullptr || now - lastReport < 1.0) return;
     lastReport = now;
-    std::fprintf(Log(), "ticks %ld\nswaps %ld\n", ticks, swaps);
+    std::fprintf(Log(), "ticks %ld\nswaps %ld\nanon %ld\n", ticks, swaps, peakAnon);
     std::fflush(Log());
-}
-
-__attribute__((destructor)) void ReportPeak() {
-    if (Log() == nullptr) return;
-    FILE* status = std::fopen("/proc/self/status", "r");
-    char line[256];
-    while (status && std::fgets(line, sizeof line, status)) {
-        if (std::strncmp(line, "VmHWM:", 6) == 0) std::fprintf(Log(), "peak %ld\n", std::atol(line + 6));
-    }
-    if (status) std::fclose(status);
-    std::fprintf(Log(), "ticks %ld\nswaps %ld\n", ticks, swaps);
-    std::fclose(Log());
 }
 
 }  // namespace
@@ -61,6 +63,7 @@ extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     static Swap real = reinterpret_cast<Swap>(dlsym(RTLD_NEXT, "glXSwapBuffers"));
     real(display, drawable);
     ++swaps;
+    SampleAnon();
     if (Log() && swaps <= 5) {
         std::fprintf(Log(), "swap %ld %.6f\n", swaps, WallClock());
         std::fflush(Log());
@@ -74,7 +77,7 @@ extern "C" void glGetIntegerv(GLenum name, GLint* values) {
     static Get real = reinterpret_cast<Get>(dlsym(RTLD_NEXT, "glGetIntegerv"));
     real(name, values);
     if (name == GL_VIEWPORT) {
-        ++ticks;
+        if (++ticks % 8 == 0) SampleAnon();
         ReportCounts();
     }
 }
