@@ -2,6 +2,9 @@
 // Frame times of one screen of the game, drawn by the game's own view at
 // 1366 x 768 with the game's real pictures, reported by Google Benchmark as
 // counters: p50_ms and p95_ms (frame time, median and 95th percentile),
+// cpu_p50_ms and cpu_p95_ms (processor time of all the process's threads,
+// the renderer's included, for a frame: what the frame costs whatever else
+// the machine runs; on two idle cores a frame takes half to all of it),
 // load_ms (putting the screen up and drawing its first frame, which loads
 // its pictures) and frames (how many were timed).
 //
