@@ -53,7 +53,8 @@ public:
     void Float(float value);
     void Pointer(const void* pointer);
     void DeleteLater(uint32_t texture);
-    std::size_t CommandWords() const { return frame.size(); }
+    // How much of the frame the copy of what stood still holds (0: none).
+    std::size_t StillWords() const { return still.size(); }
 
 private:
     FrameRecorder() = default;

@@ -37,6 +37,7 @@ public:
     int32_t GetHeight() const { return height; }
     // Loads the picture if it is not loaded.
     uint32_t GetTexture();
+    bool IsLoaded() const { return texture != 0; }
 
     // Once per frame tick: textures of pictures that have not shown for
     // kKeepTicks are freed (they load again when they show).
