@@ -5,6 +5,7 @@
 //   "swap N SECONDS"   the N-th buffer swap (wall clock), for the first few
 //   "ticks N" "swaps N" running counts, written once a second
 //   "anon KIB"         the most private memory seen (RssAnon, every 8th tick)
+//   "peak KIB"         VmHWM, when the game ends of itself
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -53,6 +54,19 @@ void ReportCounts() {
     if (Log() == nullptr || now - lastReport < 1.0) return;
     lastReport = now;
     std::fprintf(Log(), "ticks %ld\nswaps %ld\nanon %ld\n", ticks, swaps, peakAnon);
+    std::fflush(Log());
+}
+
+// The whole run's high-water mark, when the game ends of itself.
+__attribute__((destructor)) void ReportPeak() {
+    if (Log() == nullptr) return;
+    FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0) std::fprintf(Log(), "peak %ld\n", std::atol(line + 6));
+    }
+    if (status) std::fclose(status);
+    std::fprintf(Log(), "anon %ld\n", peakAnon);
     std::fflush(Log());
 }
 
