@@ -64,6 +64,10 @@ Upload UploadVisiblePart(const unsigned char* pixels, int w, int h, int channels
         upload.x1 = upload.y1 = 1;
     }
     const int cw = upload.x1 - upload.x0, ch = upload.y1 - upload.y0;
+    if (cw == w && ch == h) {  // all of it shows: no copy
+        upload.texture = SOIL_create_OGL_texture(pixels, w, h, channels, SOIL_CREATE_NEW_ID, kSoftwareLoadFlags);
+        return upload;
+    }
     std::vector<unsigned char> part(static_cast<size_t>(cw) * ch * channels);
     for (int y = 0; y < ch; ++y) {
         std::memcpy(&part[static_cast<size_t>(y) * cw * channels],
@@ -71,7 +75,6 @@ Upload UploadVisiblePart(const unsigned char* pixels, int w, int h, int channels
                     static_cast<size_t>(cw) * channels);
     }
     upload.texture = SOIL_create_OGL_texture(part.data(), cw, ch, channels, SOIL_CREATE_NEW_ID, kSoftwareLoadFlags);
-    (void)h;
     return upload;
 }
 
