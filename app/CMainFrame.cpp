@@ -28,7 +28,10 @@ bool CMainFrame::Create(int width, int height) {
     glutInitWindowSize(width, height);
     window = glutCreateWindow(kTitle);
     if (window <= 0) return false;
-    glutDisplayFunc([] {});  // frames are drawn on ticks only
+    // Frames are drawn on ticks only; an exposed window gets a whole one.
+    glutDisplayFunc([] {
+        if (CZelkView* view = theApp.GetView()) view->RedrawNextFrame();
+    });
     glutCreateMenu(&CMainFrame::OnMenu);
     glutAddMenuEntry("Play", MENU_PLAY);  // inert, as it always was
     glutAddMenuEntry("Exit", MENU_EXIT);

@@ -4,8 +4,10 @@
 
 #include "app/CSaveFailedDlg.h"
 #include "app/CZelkApp.h"
+#include "app/FrameRecorder.h"
 #include "core/CController.h"
 #include "core/CModel.h"
+#include "ui/CClickableImage.h"
 
 void CZelkView::Init() {
     glMatrixMode(GL_PROJECTION);
@@ -19,6 +21,7 @@ void CZelkView::Init() {
 void CZelkView::OnSize(int cx, int cy) {
     if (cy <= 0) return;  // minimised
     glViewport(0, 0, cx, cy);
+    redrawNext = true;
     oldRect.right = cx;
     oldRect.bottom = cy;
     // One unit per pixel, origin top-left, y downwards: as the mouse arrives.
@@ -45,10 +48,14 @@ void CZelkView::OnTimer() {
 void CZelkView::Draw() {
     if (busy) return;
     busy = true;
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
+    // The scenes run every tick; the renderer and the swap only when the
+    // frame differs from the one on screen.
+    FrameRecorder& recorder = FrameRecorder::Instance();
+    recorder.Begin();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -59,8 +66,15 @@ void CZelkView::Draw() {
         controller = new CController(model);
     }
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->Draw(viewport[2], viewport[3]);
-    glFinish();
-    theApp.SwapBuffers();
+    const bool changed = recorder.End();
+    if (changed || redrawNext) {
+        recorder.Replay();
+        glFinish();
+        theApp.SwapBuffers();
+        redrawNext = false;
+    }
+    recorder.DeletePendingTextures();
+    CClickableImage::EndOfTick();
     busy = false;
 }
 

@@ -23,6 +23,9 @@ public:
     void OnTimer();
     void StartWindowed() { startFullScreen = false; }
     void Draw();
+    // The next frame goes through the renderer even when it shows what the
+    // last one showed.
+    void RedrawNextFrame() { redrawNext = true; }
     // Mouse points are client pixels. Ignored until the controller exists.
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
@@ -43,4 +46,5 @@ private:
     bool firstTime = true;
     bool startFullScreen = true;
     bool busy = false;
+    bool redrawNext = true;
 };

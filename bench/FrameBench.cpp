@@ -1,38 +1,18 @@
-// What a frame and a picture load cost at 1366 x 768, as a baseline for
-// the scenes: run under a display (Xvfb uses Mesa's software renderer).
+// What full-screen pictures and a picture load cost at 1366 x 768, apart
+// from any screen of the game.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <vector>
 
-#include "app/CZelkView.h"
-#include "core/CModel.h"
+#include "ScreenBench.h"
 #include "support/ScratchFolder.h"
 #include "ui/CClickableImage.h"
 
 namespace {
 
-constexpr int kWidth = 1366;
-constexpr int kHeight = 768;
-
-void OpenWindow() {
-    int argc = 1;
-    char name[] = "zelk_bench";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWidth, kHeight);
-    glutCreateWindow("zelk bench");
-    glutDisplayFunc([] {});
-    for (int i = 0; i < 5; ++i) glutMainLoopEvent();
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    CZelkView view;
-    view.Init();
-    view.OnSize(kWidth, kHeight);
-}
+constexpr int kWidth = ScreenBench::kWidth;
+constexpr int kHeight = ScreenBench::kHeight;
 
 ScratchFolder& Pictures() {
     static ScratchFolder folder;
@@ -78,33 +58,4 @@ void BM_LoadPicture(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// One frame of each screen with the game's own pictures (when built).
-void BM_SceneFrame(benchmark::State& state) {
-    ScratchFolder folder;
-    std::filesystem::create_directory_symlink(ZELK_GAME_DIR "/Images", folder.File("Images"));
-    CModel model;
-    model.SetCurrentCategory(state.range(0) == GAMESTATE_INGAME ? CATEGORY_REWARDS : CATEGORY_DENTIST);
-    model.SetMinigameType(MINIGAME_REWARDS);
-    model.SetGameState(static_cast<GameState>(state.range(0)));
-    model.Draw(kWidth, kHeight);  // loads the screen's pictures
-    for (auto _ : state) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        model.Draw(kWidth, kHeight);
-        glFinish();
-        glutSwapBuffers();
-        glutMainLoopEvent();
-    }
-    static const char* const names[] = {"splash", "title", "credits", "town map", "room", "trophy house"};
-    state.SetLabel(names[state.range(0)]);
-}
-BENCHMARK(BM_SceneFrame)->DenseRange(GAMESTATE_SPLASH, GAMESTATE_INGAME)->Unit(benchmark::kMillisecond);
-
 }  // namespace
-
-int main(int argc, char** argv) {
-    OpenWindow();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/CPoint.h"
 
@@ -7,6 +9,8 @@
 // centred on a position with a scale and an opacity, and hit-tested as a
 // plain rectangle. Its size is half the power-of-two-rounded file size
 // (mipmap level 1), so every picture file is made at twice its size on screen.
+// The size is read from the file's header at once; the pixels load when the
+// picture first shows, and go again once it has not shown for a while.
 class CClickableImage {
 public:
     // fileName is a bare name such as "title_exit.png"; null makes an empty
@@ -31,10 +35,33 @@ public:
     float GetAlpha() const { return alpha; }
     int32_t GetWidth() const { return width; }
     int32_t GetHeight() const { return height; }
-    uint32_t GetTexture() const { return texture; }
+    // Loads the picture if it is not loaded.
+    uint32_t GetTexture();
+    bool IsLoaded() const { return texture != 0; }
+
+    // Once per frame tick: textures of pictures that have not shown for
+    // kKeepTicks are freed (they load again when they show).
+    static constexpr int64_t kKeepTicks = 128;
+    static void EndOfTick();
+
+    // Mesa's llvmpipe and its kin: pictures then load uncompressed, without
+    // mipmaps, and only their visible part.
+    static bool IsSoftwareRenderer();
 
 private:
+    // A part of the picture that shows: where, as fractions of the picture
+    // from its top-left corner, and which texels.
+    struct Part {
+        float x0, y0, x1, y1;
+        float s0, t0, s1, t1;
+        bool opaque;  // drawn without blending
+    };
+
     void DrawQuad(float w, float h);
+    void Load();
+    void ReleaseTexture();
+    static std::vector<CClickableImage*>& AllPictures();
+    static int64_t tick;
 
     int32_t width = 0;
     int32_t height = 0;
@@ -43,4 +70,8 @@ private:
     int32_t y = 0;
     float alpha = 1.0f;
     float scale = 1.0f;
+    std::vector<Part> parts;
+    std::string path;  // empty for a picture without a file
+    bool loadTried = false;
+    int64_t lastShown = 0;
 };

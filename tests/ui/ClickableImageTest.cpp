@@ -5,6 +5,7 @@
 #include <GL/glx.h>
 
 #include "support/GlWindow.h"
+#include "support/PngWriter.h"
 #include "support/ScratchFolder.h"
 #include "ui/CClickableImage.h"
 
@@ -156,4 +157,56 @@ TEST_F(ClickableImage, DestroyingAPictureFreesItsTexture) {
         ASSERT_TRUE(glIsTexture(name));
     }
     EXPECT_FALSE(glIsTexture(name));
+}
+
+TEST_F(ClickableImage, ThePixelsLoadWhenThePictureFirstShowsAndGoWhenItHasNotShownForAWhile) {
+    folder.AddPicture("a.png", 256, 128, 0xFF0000FF);
+    CClickableImage image("a.png");
+    EXPECT_EQ(image.GetWidth(), 128);  // from the file's header
+    EXPECT_FALSE(image.IsLoaded());
+    image.SetAlpha(0.0f);
+    image.Draw();
+    EXPECT_FALSE(image.IsLoaded());  // nothing to see: nothing loaded
+    image.SetAlpha(1.0f);
+    image.SetPosition(400, 300);
+    image.Draw();
+    ASSERT_TRUE(image.IsLoaded());
+    EXPECT_TRUE(IsRed(GlWindow::ReadPixel(400, 300)));
+
+    for (int64_t i = 0; i < CClickableImage::kKeepTicks; ++i) CClickableImage::EndOfTick();
+    EXPECT_TRUE(image.IsLoaded());
+    CClickableImage::EndOfTick();
+    EXPECT_FALSE(image.IsLoaded());
+
+    GlWindow::BeginFrame();
+    image.Draw();  // back again
+    EXPECT_TRUE(image.IsLoaded());
+    EXPECT_TRUE(IsRed(GlWindow::ReadPixel(400, 300)));
+}
+
+TEST_F(ClickableImage, OnlyTheVisiblePartIsDrawnWhereItWasInTheWholePicture) {
+    // 256 x 256 on file, 128 x 128 on screen; red in the file's lower-right
+    // quarter only, a see-through blue stripe at its left edge.
+    folder.MakeFolder("Images");
+    ASSERT_TRUE(WritePng(folder.File("Images/corner.png"), 256, 256, [](int x, int y) -> uint32_t {
+        if (x >= 128 && y >= 128) return 0xFF0000FF;
+        if (x < 16) return 0x0000FF80;
+        return 0x00000000;
+    }));
+    CClickableImage image("corner.png");
+    image.SetPosition(400, 300);  // covers (336, 236) to (464, 364)
+    image.Draw();
+    EXPECT_TRUE(IsRed(GlWindow::ReadPixel(430, 330)));
+    EXPECT_TRUE(IsRed(GlWindow::ReadPixel(402, 302)));
+    EXPECT_TRUE(IsWhite(GlWindow::ReadPixel(398, 330)));
+    EXPECT_TRUE(IsWhite(GlWindow::ReadPixel(430, 298)));
+    const unsigned stripe = GlWindow::ReadPixel(338, 250);
+    EXPECT_LT(Red(stripe), 200u);  // blue blended over white
+    EXPECT_GT(stripe >> 8 & 0xFF, 200u);
+
+    GlWindow::BeginFrame();
+    image.SetPosition(0, 0);
+    image.FillScreen(GlWindow::kWidth, GlWindow::kHeight);  // stretched: red from the middle on
+    EXPECT_TRUE(IsRed(GlWindow::ReadPixel(GlWindow::kWidth / 2 + 5, GlWindow::kHeight / 2 + 5)));
+    EXPECT_TRUE(IsWhite(GlWindow::ReadPixel(GlWindow::kWidth / 2 - 5, GlWindow::kHeight / 2 + 5)));
 }
