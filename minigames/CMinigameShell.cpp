@@ -138,6 +138,13 @@ void CMinigameShell::DrawTop() {
     helpButton->Draw();
 }
 
+// Mute, exit and help on top, without the strip.
+void CMinigameShell::DrawCornerButtons() {
+    muteButton->Draw();
+    exitButton->Draw();
+    helpButton->Draw();
+}
+
 void CMinigameShell::DrawResults(int width, int height) {
     resultsPanel->SetCompteMax(sheet.maximum);
     resultsPanel->Draw(width, height);
