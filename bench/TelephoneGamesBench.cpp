@@ -23,7 +23,9 @@ struct PlayScreen {
 const PlayScreen kScreens[] = {
     {MINIGAME_1_2, true, "1_2 message form (French)"},
     {MINIGAME_1_3, true, "1_3 message form (English)"},
+    {MINIGAME_1_6, true, "1_6 greetings (French)"},
     {MINIGAME_1_8, false, "1_8 call transfers"},
+    {MINIGAME_1_9, true, "1_9 greetings (English)"},
 };
 
 void BM_TelephoneGamePlayFrame(benchmark::State& state) {

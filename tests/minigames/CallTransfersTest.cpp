@@ -31,7 +31,7 @@ protected:
         game = static_cast<CMinigame1_8*>((*model->GetCurrentCategoryMinigames())[7]);
     }
     void TearDown() override {
-        CMinigameShell::clock = nullptr;
+        CMinigameShell::clock = steadyClock;
         GameFixture::TearDown();
     }
     void Press(int key) {
@@ -62,6 +62,7 @@ protected:
         return saved.compte[0][7];
     }
 
+    const std::function<double()> steadyClock = CMinigameShell::clock;
     double now = 1000.0;
     CMinigame1_8* game = nullptr;
 };

@@ -31,6 +31,10 @@ inline const std::vector<Pattern>& Patterns() {
         {"message1_8_%d.png", {{{1, 6}}}},
         // the message forms (1_2, 1_3)
         {"minijeu1_2progress%d.png", {{{1, 3}}}},
+        // the greetings (1_6, 1_9)
+        {"minijeu1_6progress%d.png", {{{1, 3}}}},
+        {"greeting%d.png", {{{1, 8}}}},
+        {"greeting_%d_EN.png", {{{1, 8}}}},
     };
     return patterns;
 }
@@ -93,6 +97,9 @@ inline std::vector<std::string> Pictures() {
         // the message forms (1_2, 1_3)
         "red_wood_background.png", "french_message.png", "english_message.png", "french_message_overlay.png",
         "message_de_la_repondeuse.png", "consigne1_2.png", "consigne1_3.png",
+        // the greetings (1_6, 1_9)
+        "greeting_empty.png", "acceptable.png", "greetings_overlay.png", "greetings_overlay_english.png",
+        "consigne1_6.png", "consigne1_9.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -119,6 +126,14 @@ inline std::vector<std::string> Sounds() {
         "correspondence3.mp3", "correspondence4.mp3", "correspondence5.mp3", "correspondence6.mp3",
         "correspondence01.mp3", "correspondence02.mp3", "correspondence03.mp3", "correspondence04.mp3",
         "correspondence05.mp3", "correspondence06.mp3",
+        // the greetings (1_6, 1_9)
+        "Intro1_6.mp3", "Intro1_9.mp3", "Intro1_6b.mp3", "ellenestpasici.mp3", "ellenestpasdisponible.mp3",
+        "hold.mp3", "enattente.mp3", "uninstant.mp3", "vousaider.mp3", "daide.mp3", "calendrier.mp3",
+        "audio_english_1.mp3", "audio_english_2.mp3", "audio_english_3.mp3", "audio_english_4.mp3",
+        "audio_english_5.mp3", "audio_english_6.mp3", "audio_english_7.mp3", "audio_english_8.mp3",
+        "sophiealappareil.mp3", "icisophie.mp3", "prendreunmessage.mp3", "bonjour1.mp3", "veuxtudelaide.mp3",
+        "pasici.mp3", "helloyouvereached.mp3", "goodmorning.mp3", "imsorry.mp3", "hello.mp3",
+        "hicanihelpyou.mp3", "sorryshesnothere.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
