@@ -56,10 +56,7 @@ expect_screen lesson_play lesson_intro
 play_steps
 wait_panel
 expect_screen panel_perfect lesson_play
-click_at $(( W / 2 )) $(( H / 2 ))  # any click on the panel saves
-sleep 0.5
-[ -f "$PROFILE" ] || fail "no profile was saved"
-[ "$(profile_line 1)" = 7 ] || fail "first score cell is $(profile_line 1), not 7"
+click_panel_until_saved "$PROFILE" 1 7  # the first score cell
 [ "$(profile_line 161)" = 7 ] || fail "total is $(profile_line 161), not 7"
 echo "perfect game: cell 7, total 7"
 
@@ -74,9 +71,7 @@ sleep 1.5
 play_steps
 wait_panel
 expect_screen panel_one_wrong lesson_again
-click_at $(( W / 2 )) $(( H / 2 ))
-sleep 0.5
-[ "$(profile_line 1)" = 6 ] || fail "first score cell is $(profile_line 1), not 6"
+click_panel_until_saved "$PROFILE" 1 6
 [ "$(profile_line 161)" = 13 ] || fail "total is $(profile_line 161), not 13"
 [ "$(wc -l < "$PROFILE")" -eq 160 ] || fail "the profile does not have 161 lines"
 echo "second game: cell 6, total 13"

@@ -25,19 +25,6 @@ dial() { local i; for ((i = 0; i < ${#1}; i++)); do press "${1:i:1}"; done; }
 
 profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
 
-# Any click on the score panel saves, but the score is in the profile only
-# once the panel has dropped its bars and stored it: click until it is.
-click_panel_until_saved() {
-  local line="$1" value="$2" i=0
-  while [ "$i" -lt 120 ]; do
-    click_at $(( W / 2 )) $(( H / 2 ))
-    sleep 0.5
-    [ -f "$PROFILE" ] && [ "$(profile_line "$line")" = "$value" ] && return 0
-    i=$((i + 1))
-  done
-  fail "line $line of the profile never became $value"
-}
-
 start_game
 W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
 wait_for_title
@@ -65,7 +52,7 @@ expect_screen review first_call
 click_at $(( W - 250 )) 52  # play: from the review to the panel
 wait_screen_change review 0.5
 expect_screen panel review
-click_panel_until_saved 8 5  # the transfers' cell
+click_panel_until_saved "$PROFILE" 8 5  # the transfers' cell
 shot panel_stored
 [ "$(profile_line 161)" = 5 ] || fail "total is $(profile_line 161), not 5"
 echo "one call lost: cell 5, total 5"
