@@ -113,7 +113,7 @@ bool CMessageForm::IsRight(List list) const {
     const int right = GetRecording().right[list];
     const CString chosen = lists[list]->GetSelectedItem();
     // "Aucun" and a list left alone both say that nothing was given.
-    if (right == kNone) return chosen.IsEmpty() || chosen == CString(kDates[kNone].text);
+    if (right == kNone) return chosen.IsEmpty() || chosen == CString(kNothing);
     return chosen == CString(ListItems(list, language)[right].text);
 }
 

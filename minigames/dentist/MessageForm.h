@@ -23,6 +23,7 @@ constexpr int kNoList = 9;  // no list open
 
 constexpr int kItemsPerList = 5;  // the last is always "Aucun"
 constexpr int kNone = kItemsPerList - 1;
+constexpr const char* kNothing = "Aucun";
 // The your-name list offers the learner's own login at this place.
 constexpr int kLoginItem = 2;
 
