@@ -183,6 +183,13 @@ void CMinigameShell::DrawWrongSign() {
     glEnable(GL_TEXTURE_2D);
 }
 
+// Mute, exit and help on top, without the strip.
+void CMinigameShell::DrawCornerButtons() {
+    muteButton->Draw();
+    exitButton->Draw();
+    helpButton->Draw();
+}
+
 void CMinigameShell::DrawResults(int width, int height) {
     resultsPanel->SetCompteMax(sheet.maximum);
     resultsPanel->Draw(width, height);

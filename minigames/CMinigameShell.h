@@ -75,6 +75,10 @@ public:
     void DrawTop();
     void DrawResults(int width, int height);
 
+    // Mute, exit and help on top, without the strip: for the screens that
+    // cover the strip (the organisation chart of the call transfers).
+    void DrawCornerButtons();
+
     // Mute, exit and help, in that order. Help speaks the intro again.
     CornerClick OnCornerClick(CPoint point);
     // Lights the standard button under the pointer (hand cursor) and
@@ -125,7 +129,8 @@ public:
     // playing: every target near the click is selected in turn (a second
     // click on the selected one deselects it) and the crosshairs move onto
     // it; the explanation of the selection is spoken. Far from all, the
-    // crosshairs go off screen. Returns the selection, -1 for none.
+    // crosshairs go off screen. Returns the selection, -1 for none. A
+    // target whose explanation is null is selected silently.
     template <class Near>
     int ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,
                        const char* const* explanations);
@@ -182,7 +187,7 @@ int CMinigameShell::ExploreTargets(CPoint point, const CPoint* targets, int coun
         any = true;
         crosshairs->SetPosition(targets[i]);
         selected = selected == i ? -1 : i;
-        if (selected >= 0) PlayExplanation(explanations[selected]);
+        if (selected >= 0 && explanations[selected]) PlayExplanation(explanations[selected]);
     }
     if (!any) crosshairs->SetPosition(CPoint(-100, -100));
     return selected;

@@ -2,9 +2,9 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/dentist/CMessageForm.h"
 
-// Taking a telephone message on a message form (French messages).
+// Taking a recorded message in French on the telephone-message pad.
 class CMinigame1_2 : public CAbstractMinigame {
 public:
     CMinigame1_2(CModel* model, MinigameType type);
@@ -16,8 +16,10 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonUp(CPoint point);
 
+    const CMessageForm& Form() const { return form; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    CMessageForm form;
 };
 
 using CMinigame1_2Controller = CMinigameController<CMinigame1_2, 1, false>;

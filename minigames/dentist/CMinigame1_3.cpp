@@ -2,18 +2,26 @@
 
 #include "core/CModel.h"
 
+namespace {
+
+const MinigameSheet kSheet = {
+    "red_wood_background.png", "french_message_overlay.png", "minijeu1_2progress%d.png",
+    "consigne1_3.png",         "Intro1_3.mp3",              CMessageForm::kMaximum,
+};
+
+}  // namespace
+
 CMinigame1_3::CMinigame1_3(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_3.png") {}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_3.png"),
+      form(owner, minigameType, kSheet, MessageForm::kEnglishForm) {}
 
 void CMinigame1_3::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    form.Load();
     needsLoad = false;
 }
 
 void CMinigame1_3::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    form.Unload();
     needsLoad = true;
 }
 
@@ -21,15 +29,16 @@ void CMinigame1_3::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
+    form.Draw(width, height);
 }
 
 void CMinigame1_3::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
+    model->SetCursor(CURSOR_ARROW);
+    if (!needsLoad) form.OnMouseMove(point);
 }
 
 void CMinigame1_3::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    if (needsLoad || form.OnLButtonUp(point)) return;
     Unload();
     model->SetGameState(GAMESTATE_SUBMENU);
 }

@@ -2,9 +2,9 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/dentist/CMessageForm.h"
 
-// Taking a telephone message on a message form (English messages).
+// Taking a recorded message in English, taken down in French on the telephone-message pad.
 class CMinigame1_3 : public CAbstractMinigame {
 public:
     CMinigame1_3(CModel* model, MinigameType type);
@@ -16,8 +16,10 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonUp(CPoint point);
 
+    const CMessageForm& Form() const { return form; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    CMessageForm form;
 };
 
 using CMinigame1_3Controller = CMinigameController<CMinigame1_3, 2, false>;

@@ -2,18 +2,26 @@
 
 #include "core/CModel.h"
 
+namespace {
+
+const MinigameSheet kSheet = {
+    "red_wood_background.png", Greetings::kEnglish.overlay, "minijeu1_6progress%d.png",
+    "consigne1_9.png",         "Intro1_9.mp3",          CGreetingCards::kMaximum,
+};
+
+}  // namespace
+
 CMinigame1_9::CMinigame1_9(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_9.png") {}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_9.png"),
+      cards(owner, minigameType, kSheet, Greetings::kEnglish, true) {}
 
 void CMinigame1_9::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    cards.Load();
     needsLoad = false;
 }
 
 void CMinigame1_9::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    cards.Unload();
     needsLoad = true;
 }
 
@@ -21,17 +29,16 @@ void CMinigame1_9::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
+    cards.Draw(width, height);
 }
 
 void CMinigame1_9::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
+    model->SetCursor(CURSOR_ARROW);
+    if (!needsLoad) cards.OnMouseMove(point);
 }
 
-void CMinigame1_9::OnLButtonDown(CPoint) {}
-
 void CMinigame1_9::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    if (needsLoad || cards.OnLButtonUp(point)) return;
     Unload();
     model->SetGameState(GAMESTATE_SUBMENU);
 }

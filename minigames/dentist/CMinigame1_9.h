@@ -2,9 +2,9 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/dentist/CGreetingCards.h"
 
-// Choosing the acceptable telephone greetings (English).
+// Choosing the greetings, in English, that are right for the office's telephone.
 class CMinigame1_9 : public CAbstractMinigame {
 public:
     CMinigame1_9(CModel* model, MinigameType type);
@@ -14,11 +14,13 @@ public:
     void Unload();
     void Draw(int width, int height);
     void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
+    void OnLButtonDown(CPoint) {}
     void OnLButtonUp(CPoint point);
 
+    const CGreetingCards& Cards() const { return cards; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    CGreetingCards cards;
 };
 
 using CMinigame1_9Controller = CMinigameController<CMinigame1_9, 8, true>;

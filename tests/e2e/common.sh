@@ -200,3 +200,19 @@ wait_curtain() {
   done
   fail "nothing came after the curtain"
 }
+
+# Any click on the score panel saves, but the score is in the profile only
+# once the panel has dropped its bars and stored it (slowly on a busy
+# machine): clicks the middle of the screen until line $2 of profile $1
+# reads $3.
+click_panel_until_saved() {
+  local profile="$1" line="$2" value="$3" i=0 w h
+  w="$(screen_size | cut -dx -f1)"; h="$(screen_size | cut -dx -f2)"
+  while [ "$i" -lt 120 ]; do
+    click_at $(( w / 2 )) $(( h / 2 ))
+    sleep 0.5
+    [ -f "$profile" ] && [ "$(sed -n "${line}p" "$profile" | tr -d '\r')" = "$value" ] && return 0
+    i=$((i + 1))
+  done
+  fail "line $line of the profile never became $value"
+}

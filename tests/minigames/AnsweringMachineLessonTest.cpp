@@ -26,7 +26,7 @@ protected:
         Open();
     }
     void TearDown() override {
-        CMinigameShell::clock = nullptr;
+        CMinigameShell::clock = steadyClock;  // later tests run on the real one
         GameFixture::TearDown();
     }
     void Open() {
@@ -52,6 +52,7 @@ protected:
         Frames(1, kW, kH);  // the buttons appear, the score is stored
     }
 
+    const std::function<double()> steadyClock = CMinigameShell::clock;
     double now = 1000.0;
     CMinigame1_1* lesson = nullptr;
 };

@@ -137,4 +137,50 @@ Picture TaskCard(const std::string& name, const std::string& title, const std::s
             }};
 }
 
+// --- the strip of a game that starts on its first step at once ---
+
+namespace {
+
+// One strip: `done` steps ticked, the next one under way when `current`.
+Picture StripPicture(const std::string& name, int steps, int done, bool current, const Colour& accent) {
+    return {name, 512, 64, [steps, done, current, accent](cairo_t* cr, int w, int h) {
+                const double gap = 40, cy = h / 2.0;
+                const double span = gap * (steps - 1) + 2 * 26;
+                const double left = (w - span) / 2;
+                WithShadow(
+                    cr, w, h,
+                    [&](cairo_t* c) {
+                        RoundedRect(c, left, cy - 24, span, 48, 24);
+                        FillPath(c, kNavy.Alpha(0.92));
+                        RoundedRect(c, left + 2, cy - 22, span - 4, 44, 22);
+                        StrokePath(c, kWhite.Alpha(0.25), 1.5);
+                    },
+                    0, 2, 3, 0.35);
+                for (int s = 0; s < steps; ++s) {
+                    const double cx = left + 26 + gap * s;
+                    if (s + 1 < steps) {
+                        cairo_move_to(cr, cx + 16, cy);
+                        cairo_line_to(cr, cx + gap - 16, cy);
+                        StrokePath(cr, s < done ? kGold : kWhite.Alpha(0.35), 3);
+                    }
+                    StripStep(cr, cx, cy, s + 1, s < done, current && s == done, accent);
+                }
+            }};
+}
+
+std::string StripName(const std::string& pattern, int n) {
+    char name[128];
+    std::snprintf(name, sizeof name, pattern.c_str(), n);
+    return name;
+}
+
+}  // namespace
+
+// For games that start on their first step at once.
+std::vector<Picture> ProgressStripFromFirstStep(const std::string& pattern, int steps, const Colour& accent) {
+    std::vector<Picture> pictures;
+    for (int n = 1; n <= steps + 1; ++n) pictures.push_back(StripPicture(StripName(pattern, n), steps, n - 1, true, accent));
+    return pictures;
+}
+
 }  // namespace art

@@ -18,6 +18,11 @@ Picture CaptionPicture(const std::string& name, const std::string& text, const C
 // and step n - 1 under way. `pattern` holds one %d.
 std::vector<Picture> ProgressStrip(const std::string& pattern, int steps, const Colour& accent);
 
+// The same strip for a game that starts on its first step at once (no
+// intro sheet): picture n shows n - 1 steps done and step n under way;
+// picture steps + 1 shows them all done.
+std::vector<Picture> ProgressStripFromFirstStep(const std::string& pattern, int steps, const Colour& accent);
+
 // The task card, drawn at scale 1 (twice its size on screen): the
 // workplace's colour, a title and a short reminder.
 Picture TaskCard(const std::string& name, const std::string& title, const std::string& reminder,

@@ -1,4 +1,6 @@
-// The answering-machine lesson: the office desk with the machine, the lit
+// The answering-machine lesson: the office desk with the machine (a
+// telephone with its dial pad, whose keys 1, 4, 7, 0, 9 and # also work the
+// answering machine), the lit
 // machine of the intro sheet, the seven captions, the progress strip and the
 // task card. Keys, labels and captions come from the game's own table, so a
 // key is drawn where the game hit-tests it and a caption says what its step
@@ -8,6 +10,7 @@
 #include "Art.h"
 #include "Lesson.h"
 #include "minigames/dentist/AnsweringMachine.h"
+#include "minigames/dentist/TelephoneKeypad.h"
 
 using namespace art;
 using namespace art::ink;
@@ -27,6 +30,41 @@ void UseMachineLayout(cairo_t* cr, int w, int h) {
 }
 
 double KeyRadius(int key) { return key == KEY_LISTEN ? kListenRadius : kKeyRadius; }
+
+// --- the dial pad: its keys lie on the rows and columns of the machine's
+// keys, within a few pixels of where the call transfers look for them ---
+const Colour kDialCap = Hex(0xE4E0D8);
+constexpr double kDialColumns[3] = {510, 567, 623};
+constexpr double kDialRows[4] = {482, 527, 572, 618};
+
+double Nearest(const double* values, int count, double v) {
+    double best = values[0];
+    for (int i = 1; i < count; ++i)
+        if (std::fabs(values[i] - v) < std::fabs(best - v)) best = values[i];
+    return best;
+}
+double DialX(int dial) { return Nearest(kDialColumns, 3, TelephoneKeypad::kKeys[dial].x); }
+double DialY(int dial) { return Nearest(kDialRows, 4, TelephoneKeypad::kKeys[dial].y); }
+
+// The machine's key drawn on that dial key, -1 for none.
+int MachineKeyOf(int dial) {
+    for (int key = 0; key < kKeyCount; ++key)
+        if (kKeys[key].x == DialX(dial) && std::fabs(kKeys[key].y - DialY(dial)) < 1.5) return key;
+    return -1;
+}
+// The dial key a machine key also is, -1 for none.
+int DialKeyOf(int key) {
+    for (int dial = 0; dial < TelephoneKeypad::kKeyCount; ++dial)
+        if (MachineKeyOf(dial) == key) return dial;
+    return -1;
+}
+
+void DialSymbol(cairo_t* cr, int dial, double x, double y, const Colour& c) {
+    Font f;
+    f.px = 15;
+    const char symbol[2] = {TelephoneKeypad::kKeys[dial].symbol, 0};
+    TextMiddle(cr, symbol, x, y, f, c);
+}
 
 // --- the pictograms on the keys, centred on (x, y), s = half their size ---
 void Triangle(cairo_t* cr, double x, double y, double s, int direction) {
@@ -171,7 +209,33 @@ void Key(cairo_t* cr, int key) {
         RoundedRect(cr, k.x - r + 1, k.y - r - 1, 2 * r - 2, 2 * r - 3, 6);
         FillPath(cr, cap);
     }
-    Pictogram(cr, key, k.x, k.y - 1.5, r * 0.6, mark);
+    const int digit = DialKeyOf(key);
+    if (digit < 0) {
+        Pictogram(cr, key, k.x, k.y - 1.5, r * 0.6, mark);
+        return;
+    }
+    // A dial key too: its digit large, the function small beside it.
+    DialSymbol(cr, digit, k.x - r * 0.3, k.y - 2, mark);
+    cairo_new_path(cr);  // the digit leaves the pen where it ended
+    Pictogram(cr, key, k.x + r * 0.38, k.y - 1.5, r * 0.3, mark);
+}
+
+// A dial key that is only a dial key: the digit and its letters.
+void PlainDialKey(cairo_t* cr, int dial) {
+    const double x = DialX(dial), y = DialY(dial), r = kKeyRadius;
+    RoundedRect(cr, x - r - 2, y - r + 3, 2 * r + 4, 2 * r + 2, 8);
+    FillPath(cr, Hex(0x000000, 0.35));
+    RoundedRect(cr, x - r, y - r, 2 * r, 2 * r, 7);
+    FillPath(cr, kDialCap.Mix(kInk, 0.3));
+    RoundedRect(cr, x - r + 1, y - r - 1, 2 * r - 2, 2 * r - 3, 6);
+    FillPath(cr, kDialCap);
+    const char* letters = TelephoneKeypad::kKeys[dial].letters;
+    DialSymbol(cr, dial, x, letters[0] ? y - 5 : y - 2, kInk);
+    if (letters[0]) {
+        Font f;
+        f.px = 7.5;
+        TextMiddle(cr, letters, x, y + 8, f, kInk.Alpha(0.7));
+    }
 }
 
 void Grille(cairo_t* cr, double x0, double y0, double x1, double y1) {
@@ -208,6 +272,8 @@ void Machine(cairo_t* cr) {
     Grille(cr, 892, 424, 988, 520);
 
     for (int key = 0; key < kKeyCount; ++key) Key(cr, key);
+    for (int dial = 0; dial < TelephoneKeypad::kKeyCount; ++dial)
+        if (MachineKeyOf(dial) < 0) PlainDialKey(cr, dial);
     for (int key = 0; key < kKeyCount; ++key) KeyLabel(cr, key, kLabel);
 }
 

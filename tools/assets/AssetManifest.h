@@ -26,6 +26,15 @@ inline const std::vector<Pattern>& Patterns() {
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
+        // the call transfers (1_8)
+        {"minijeu1_8progress%d.png", {{{1, 7}}}},
+        {"message1_8_%d.png", {{{1, 6}}}},
+        // the message forms (1_2, 1_3)
+        {"minijeu1_2progress%d.png", {{{1, 3}}}},
+        // the greetings (1_6, 1_9)
+        {"minijeu1_6progress%d.png", {{{1, 3}}}},
+        {"greeting%d.png", {{{1, 8}}}},
+        {"greeting_%d_EN.png", {{{1, 8}}}},
     };
     return patterns;
 }
@@ -83,6 +92,14 @@ inline std::vector<std::string> Pictures() {
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
         "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
         "instruction1_1f.png", "instruction1_1g.png",
+        // the call transfers (1_8)
+        "organigramme_overlay.png", "consigne1_8.png",
+        // the message forms (1_2, 1_3)
+        "red_wood_background.png", "french_message.png", "english_message.png", "french_message_overlay.png",
+        "message_de_la_repondeuse.png", "consigne1_2.png", "consigne1_3.png",
+        // the greetings (1_6, 1_9)
+        "greeting_empty.png", "acceptable.png", "greetings_overlay.png", "greetings_overlay_english.png",
+        "consigne1_6.png", "consigne1_9.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -98,6 +115,25 @@ inline std::vector<std::string> Sounds() {
         "Message1_1e.mp3", "Message1_1f.mp3", "Message1_1g.mp3", "RebobinerMessage.mp3", "RejouerMessage.mp3",
         "EffacerMessage.mp3", "AideMessage.mp3", "SauvegarderMessage.mp3", "ProchainMessage.mp3",
         "EcouterMessages.mp3", "AugmenterVolumeMessage.mp3", "HautParleurMessage.mp3", "RendreMuetMessage.mp3",
+        // the call transfers (1_8)
+        "Intro1_8.mp3", "message1_8_b.mp3", "message1_8_c.mp3", "message1_8_d.mp3", "message1_8_e.mp3",
+        "message1_8_f.mp3", "message1_8_g.mp3", "nr0.mp3", "nr1.mp3", "nr2.mp3", "nr3.mp3", "nr4.mp3", "nr5.mp3",
+        "nr6.mp3", "nr7.mp3", "nr8.mp3", "nr9.mp3",
+        // the message forms (1_2, 1_3)
+        "Intro1_2.mp3", "Intro1_3.mp3", "french_message1.mp3", "french_message2.mp3", "english_message1.mp3",
+        "english_message2.mp3", "date.mp3", "destinaire.mp3", "delapartde.mp3", "message.mp3", "votreNom.mp3",
+        "temps.mp3", "numeroDeTelephone.mp3", "Urgent.mp3", "correspondence1.mp3", "correspondence2.mp3",
+        "correspondence3.mp3", "correspondence4.mp3", "correspondence5.mp3", "correspondence6.mp3",
+        "correspondence01.mp3", "correspondence02.mp3", "correspondence03.mp3", "correspondence04.mp3",
+        "correspondence05.mp3", "correspondence06.mp3",
+        // the greetings (1_6, 1_9)
+        "Intro1_6.mp3", "Intro1_9.mp3", "Intro1_6b.mp3", "ellenestpasici.mp3", "ellenestpasdisponible.mp3",
+        "hold.mp3", "enattente.mp3", "uninstant.mp3", "vousaider.mp3", "daide.mp3", "calendrier.mp3",
+        "audio_english_1.mp3", "audio_english_2.mp3", "audio_english_3.mp3", "audio_english_4.mp3",
+        "audio_english_5.mp3", "audio_english_6.mp3", "audio_english_7.mp3", "audio_english_8.mp3",
+        "sophiealappareil.mp3", "icisophie.mp3", "prendreunmessage.mp3", "bonjour1.mp3", "veuxtudelaide.mp3",
+        "pasici.mp3", "helloyouvereached.mp3", "goodmorning.mp3", "imsorry.mp3", "hello.mp3",
+        "hicanihelpyou.mp3", "sorryshesnothere.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",

@@ -1,0 +1,231 @@
+#include "minigames/dentist/CMinigame1_8.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace CallTransfers;
+using namespace TelephoneKeypad;
+
+namespace {
+
+class Transfers : public GameFixture {
+protected:
+    static constexpr int kW = TelephoneKeypad::kReferenceWidth;  // keys fall on their reference pixels
+    static constexpr int kH = TelephoneKeypad::kReferenceHeight;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
+        }
+        folder.MakeFolder("Sounds");
+        WriteToneWav(folder.File("Sounds/") + kReminder, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [this] { return now; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(MINIGAME_1_8);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame1_8*>((*model->GetCurrentCategoryMinigames())[7]);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = steadyClock;
+        GameFixture::TearDown();
+    }
+    void Press(int key) {
+        const CPoint p = game->GetKeyLocation(key);
+        Click(p.x, p.y);
+    }
+    void Dial(const std::string& symbols) {
+        for (char symbol : symbols) {
+            for (int key = 0; key < kKeyCount; ++key)
+                if (kKeys[key].symbol == symbol) Press(key);
+            now += CMinigameShell::kPauseSeconds;  // past the pause a wrong digit starts
+            Frames(1, kW, kH);
+        }
+    }
+    void DialRight() { Dial(Extension(game->GetMessageIndex())); }
+    void PressPlay() { Click(kW - 250, 52); }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    // Draws the score panel until it has stored the score, then clicks it.
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    int SavedCell() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved.compte[0][7];
+    }
+
+    const std::function<double()> steadyClock = CMinigameShell::clock;
+    double now = 1000.0;
+    CMinigame1_8* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Transfers, TheGameOpensOnTheFirstCallWithItsExtensionExpected) {
+    EXPECT_EQ(game->Shell().phase, PhasePlay);
+    EXPECT_EQ(game->GetMessageIndex(), 0);
+    EXPECT_EQ(game->GetExpected(), "11");
+    EXPECT_STREQ(game->GetCurrentMessage(), "Intro1_8.mp3");
+    EXPECT_EQ(game->GetKeyLocation(KEY_HASH), CPoint(623, 622));
+    EXPECT_EQ(game->GetSlot(0), CPoint(kW / 2 - 141, 90));
+    EXPECT_EQ(game->GetSlot(5), CPoint(kW / 2 + 110, 90));
+}
+
+TEST_F(Transfers, SixRightExtensionsGoStraightToTheResultsAndAreSaved) {
+    for (int call = 0; call < kCallCount; ++call) {
+        EXPECT_EQ(game->GetExpected(), Extension(call));
+        DialRight();
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 6);
+    FinishPanel();
+    EXPECT_EQ(SavedCell(), 6);
+    EXPECT_EQ(model->GetTotalScore(), 6);
+}
+
+TEST_F(Transfers, AFailedCallLeadsToTheReviewWithMarksOnTheRightOnes) {
+    DialRight();
+    Dial("9");  // the second call (12) fails on its first key
+    EXPECT_TRUE(game->IsFailed(1));
+    EXPECT_EQ(game->GetMessageIndex(), 2);
+    EXPECT_EQ(game->GetDialled(), "");
+    while (game->GetMessageIndex() < kCallCount) DialRight();
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 5);
+    for (int call = 0; call < kCallCount; ++call) EXPECT_EQ(game->IsFailed(call), call == 1) << call;
+    Frames(20, kW, kH);  // the stamps fall and rest
+    EXPECT_FLOAT_EQ(game->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    EXPECT_EQ(game->Shell().markImage->GetPosition(), game->GetSlot(5));  // the last one drawn
+    Click(300, 300);  // only the play button leaves the review
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    PressPlay();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(SavedCell(), 5);
+    EXPECT_EQ(model->GetTotalScore(), 5);
+}
+
+TEST_F(Transfers, FourThreeOneEarnsOnTheThirdKeyAndFourOneFailsOnTheSecond) {
+    for (int call = 0; call < 5; ++call) DialRight();
+    ASSERT_EQ(game->GetExpected(), "431");
+    Dial("43");
+    EXPECT_EQ(game->GetDialled(), "43");
+    EXPECT_EQ(Points(), 5);
+    Dial("1");
+    EXPECT_EQ(Points(), 6);
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+
+    model->SetGameState(GAMESTATE_SUBMENU);
+    game->Unload();
+    model->SetGameState(GAMESTATE_INGAME);
+    Frames(1, kW, kH);
+    for (int call = 0; call < 5; ++call) DialRight();
+    Dial("4");
+    EXPECT_FALSE(game->IsFailed(5));
+    Dial("1");
+    EXPECT_TRUE(game->IsFailed(5));
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+}
+
+TEST_F(Transfers, TheEmergencyLineIsZeroAtOnceAndAnyOtherFirstKeyFailsIt) {
+    for (int call = 0; call < 3; ++call) DialRight();
+    ASSERT_EQ(game->GetExpected(), "0");
+    Dial("0");
+    EXPECT_EQ(Points(), 4);
+    EXPECT_FALSE(game->IsFailed(3));
+
+    game->Unload();
+    Frames(1, kW, kH);
+    for (int call = 0; call < 3; ++call) DialRight();
+    Dial("1");
+    EXPECT_TRUE(game->IsFailed(3));
+    EXPECT_EQ(game->GetMessageIndex(), 4);
+}
+
+TEST_F(Transfers, HashAndStarPressedFirstFailTheCall) {
+    Dial("#");
+    EXPECT_TRUE(game->IsFailed(0));
+    Dial("*");
+    EXPECT_TRUE(game->IsFailed(1));
+    EXPECT_EQ(game->GetMessageIndex(), 2);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(Transfers, AClickOnNoKeyChangesNothing) {
+    Dial("1");
+    // Between keys 1 and 2, 29 pixels from each; and far off on the desk.
+    Click(538, 488);
+    Click(1100, 300);
+    EXPECT_EQ(game->GetDialled(), "1");
+    EXPECT_EQ(game->GetMessageIndex(), 0);
+    EXPECT_FALSE(game->IsFailed(0));
+    Dial("1");
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(Transfers, AWrongDigitHoldsInputForASecondAndTheNextCallWaitsForTheError) {
+    WriteToneWav(folder.File("Sounds/error.mp3"), 3000);
+    Press(KEY_9);
+    ASSERT_TRUE(game->IsFailed(0));
+    Frames(2, kW, kH);
+    EXPECT_FALSE(game->IsMessagePlayed());  // the error is heard first
+    EXPECT_STREQ(game->GetCurrentMessage(), kCalls[1].recording);
+    Press(KEY_1);  // too soon: ignored
+    EXPECT_EQ(game->GetDialled(), "");
+    now += CMinigameShell::kPauseSeconds;
+    Press(KEY_1);
+    EXPECT_EQ(game->GetDialled(), "1");
+    model->StopSoundFile();
+    Frames(1, kW, kH);
+    EXPECT_TRUE(game->IsMessagePlayed());
+}
+
+TEST_F(Transfers, TheChartLetsTheDigitKeysSpeakAndPlayResumesTheCall) {
+    Dial("1");
+    Click(kW - 346, 52);  // the instruction button
+    ASSERT_EQ(game->Shell().phase, PhaseInstructions);
+    Press(KEY_6);
+    EXPECT_EQ(game->GetSelectedKey(), 6);
+    EXPECT_TRUE(model->IsSoundPlaying());  // the reminder
+    model->StopSoundFile();
+    Press(KEY_8);  // selected, says nothing
+    EXPECT_EQ(game->GetSelectedKey(), 8);
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Press(KEY_HASH);  // not a key of the chart's view
+    EXPECT_EQ(game->GetSelectedKey(), 8);
+    EXPECT_EQ(game->GetDialled(), "1");  // exploring dials nothing
+    PressPlay();
+    EXPECT_EQ(game->Shell().phase, PhasePlay);
+    EXPECT_EQ(game->GetSelectedKey(), -1);
+    Dial("1");
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(Transfers, LeavingAndComingBackStartsOverAtTheFirstCall) {
+    DialRight();
+    Dial("5");
+    Click(80, 52);  // exit
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_TRUE(game->NeedsLoad());
+    model->SetGameState(GAMESTATE_INGAME);
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->Shell().phase, PhasePlay);
+    EXPECT_EQ(game->GetMessageIndex(), 0);
+    EXPECT_FALSE(game->IsFailed(1));
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(Transfers, KeysArePlacedAgainWhenTheViewChangesSize) {
+    Frames(1, 800, 600);
+    EXPECT_EQ(game->GetKeyLocation(KEY_5), CPoint(int(800 * (566 / 1357.0)), int(600 * (532 / 718.0))));
+    Dial("1");
+    EXPECT_EQ(game->GetDialled(), "1");  // the call is not reset by the new placing
+}

@@ -1,0 +1,252 @@
+#include <set>
+#include <vector>
+
+#include "minigames/dentist/CMinigame1_6.h"
+#include "minigames/dentist/CMinigame1_9.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace Greetings;
+
+namespace {
+
+class GreetingGame : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
+        }
+        folder.MakeFolder("Sounds");
+        for (const char* name : {"beep.mp3", kFrenchCards[0].recording, kFrenchCards[1].recording,
+                                 kFrenchExamples[0].recording})
+            WriteToneWav(folder.File("Sounds/") + name, 3000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [] { return 1000.0; };
+        model->SetLogin("Ana");
+    }
+    void TearDown() override {
+        CMinigameShell::clock = steadyClock;
+        GameFixture::TearDown();
+    }
+    const std::function<double()> steadyClock = CMinigameShell::clock;
+    void Open(MinigameType type, int width = kW, int height = kH) {
+        w = width;
+        h = height;
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(type);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, w, h);
+        cell = type;
+        cards = type == MINIGAME_1_6
+                    ? &static_cast<CMinigame1_6*>((*model->GetCurrentCategoryMinigames())[5])->Cards()
+                    : &static_cast<CMinigame1_9*>((*model->GetCurrentCategoryMinigames())[8])->Cards();
+    }
+    void PressPlay() { Click(w - 250, 52); }
+    void Start(MinigameType type, int width = kW, int height = kH) {
+        Open(type, width, height);
+        PressPlay();
+        ASSERT_EQ(cards->Shell().phase, PhasePlay);
+    }
+    void PressSlot(int slot) {
+        const CPoint p = cards->GetSlot(slot);
+        Click(p.x, p.y);
+    }
+    std::vector<int> WrongSlots() const {
+        std::vector<int> wrong;
+        for (int slot = 0; slot < kCardCount; ++slot)
+            if (!IsAcceptable(slot)) wrong.push_back(slot);
+        return wrong;
+    }
+    bool IsAcceptable(int slot) const {
+        for (int s : cards->GetAcceptableSlots())
+            if (s == slot) return true;
+        return false;
+    }
+    std::vector<int> Order() const {
+        std::vector<int> order;
+        for (int slot = 0; slot < kCardCount; ++slot) order.push_back(cards->GetCardInSlot(slot));
+        return order;
+    }
+    void Reenter() {
+        Click(80, 52);  // exit
+        ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, w, h);
+    }
+    int Points() const { return cards->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, w, h);
+        for (int i = 0; i < 400 && !cards->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, w, h);
+        Frames(1, w, h);
+        Click(w / 2, h / 2);  // a click on the panel saves
+    }
+    int SavedCell() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved.compte[0][cell];
+    }
+
+    const CGreetingCards* cards = nullptr;
+    int cell = 0;
+    int w = kW, h = kH;
+};
+
+}  // namespace
+
+TEST_F(GreetingGame, TheThreeAcceptableCardsScoreThreeAndAreSaved) {
+    Start(MINIGAME_1_6);
+    ASSERT_EQ(cards->GetAcceptableSlots().size(), 3u);
+    // Cards 2, 3 and 7 of the French game.
+    for (int card : {1, 2, 6}) EXPECT_TRUE(IsAcceptable(cards->GetSlotOfCard(card))) << card;
+    for (int slot : cards->GetAcceptableSlots()) PressSlot(slot);
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 3);
+    FinishPanel();
+    EXPECT_EQ(SavedCell(), 3);
+    EXPECT_EQ(model->GetTotalScore(), 3);
+}
+
+TEST_F(GreetingGame, TwoRightCardsAreReviewedWithTheirStampsThenScored) {
+    Start(MINIGAME_1_9);
+    for (int card : {0, 4, 7}) EXPECT_TRUE(IsAcceptable(cards->GetSlotOfCard(card))) << card;
+    const std::vector<int> right = cards->GetAcceptableSlots();
+    PressSlot(right[0]);
+    PressSlot(right[2]);
+    PressPlay();
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 2);
+    Frames(20, w, h);
+    EXPECT_FLOAT_EQ(cards->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    const CPoint last = cards->GetSlot(right[2]);
+    EXPECT_EQ(cards->Shell().markImage->GetPosition(), CPoint(last.x + kTagDx, last.y + kTagDy));
+    PressSlot(right[1]);  // the review takes no more cards
+    EXPECT_FALSE(cards->IsPressed(right[1]));
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(SavedCell(), 2);
+}
+
+TEST_F(GreetingGame, HandingInNothingScoresZeroAndLeadsToTheReview) {
+    Start(MINIGAME_1_6);
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 0);
+}
+
+// The running score never drops below zero: a wrong card before the three
+// right ones costs nothing, one after them costs a point.
+TEST_F(GreetingGame, TheScoreDependsOnWhereTheWrongCardLies) {
+    Start(MINIGAME_1_6);
+    for (int tries = 0; tries < 60; ++tries) {
+        const std::vector<int> right = cards->GetAcceptableSlots();
+        const std::vector<int> wrong = WrongSlots();
+        if (wrong.front() < right.front() && wrong.back() > right.back()) break;
+        Reenter();
+        PressPlay();
+    }
+    const std::vector<int> right = cards->GetAcceptableSlots();
+    const std::vector<int> wrong = WrongSlots();
+    ASSERT_TRUE(wrong.front() < right.front() && wrong.back() > right.back()) << "no such order in 60 games";
+    for (int slot : right) PressSlot(slot);
+    PressSlot(wrong.front());
+    EXPECT_EQ(cards->Score(), 3);
+    PressSlot(wrong.front());
+    PressSlot(wrong.back());
+    EXPECT_EQ(cards->Score(), 2);
+    for (int slot : wrong)
+        if (!cards->IsPressed(slot)) PressSlot(slot);  // all eight
+    EXPECT_LE(cards->Score(), 3);
+    EXPECT_LT(cards->Score(), 3);  // the last wrong card comes after the right ones
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), cards->Score());
+}
+
+TEST_F(GreetingGame, PressingACardTwiceReleasesItSilently) {
+    Start(MINIGAME_1_6);
+    model->StopSoundFile();
+    PressSlot(3);
+    EXPECT_TRUE(cards->IsPressed(3));
+    EXPECT_TRUE(model->IsSoundPlaying());  // the beep
+    model->StopSoundFile();
+    PressSlot(3);
+    EXPECT_FALSE(cards->IsPressed(3));
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Click(683, 20);  // on no card
+    for (int slot = 0; slot < kCardCount; ++slot) EXPECT_FALSE(cards->IsPressed(slot));
+}
+
+TEST_F(GreetingGame, ThePointerTurnsACardAndSpeaksIt) {
+    Start(MINIGAME_1_6);
+    model->StopSoundFile();
+    const int slot = cards->GetSlotOfCard(0);
+    const CPoint p = cards->GetSlot(slot);
+    Move(p.x + 140, p.y - 40);
+    EXPECT_TRUE(cards->IsLit(slot));
+    EXPECT_TRUE(model->IsSoundPlaying());
+    model->StopSoundFile();
+    Move(p.x + 100, p.y);  // still on it: not spoken again
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Move(p.x + 151, p.y);
+    EXPECT_FALSE(cards->IsLit(slot));
+    PressSlot(slot);
+    Frames(1, w, h);
+    Move(20, 700);
+    Frames(1, w, h);
+    EXPECT_TRUE(cards->IsLit(slot));  // a pressed card stays turned
+}
+
+// In a low view two slots of a column lie 80 pixels apart: a point between
+// them is within reach of both. The French game turns the first one only,
+// the English game both; a click presses both.
+TEST_F(GreetingGame, BetweenTwoNearCardsTheGamesDiffer) {
+    for (MinigameType type : {MINIGAME_1_6, MINIGAME_1_9}) {
+        Start(type, 1366, 400);
+        const CPoint a = cards->GetSlot(0), b = cards->GetSlot(1);
+        ASSERT_EQ(b.y - a.y, 80);
+        Move(a.x, (a.y + b.y) / 2);
+        EXPECT_TRUE(cards->IsLit(0));
+        EXPECT_EQ(cards->IsLit(1), type == MINIGAME_1_9) << type;
+        Click(a.x, (a.y + b.y) / 2);
+        EXPECT_TRUE(cards->IsPressed(0));
+        EXPECT_TRUE(cards->IsPressed(1));
+        Click(80, 52);
+    }
+}
+
+TEST_F(GreetingGame, EveryGameLaysTheCardsOutInANewOrder) {
+    Open(MINIGAME_1_9);
+    std::set<std::vector<int>> orders = {Order()};
+    for (int game = 0; game < 4; ++game) {
+        Reenter();
+        orders.insert(Order());
+    }
+    EXPECT_GE(orders.size(), 4u);
+    for (int card = 0; card < kCardCount; ++card) EXPECT_GE(cards->GetSlotOfCard(card), 0);
+}
+
+TEST_F(GreetingGame, TheIntroSheetSpeaksItsExamplesAndPlayStartsTheGame) {
+    Open(MINIGAME_1_6);
+    ASSERT_EQ(cards->Shell().phase, PhaseIntro);
+    model->StopSoundFile();
+    const CPoint example = cards->GetExample(0);
+    EXPECT_EQ(example, CPoint(kW / 2 - 233, kH / 2 - 179));
+    Click(example.x + 149, example.y + 49);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhasePlay);
+    Click(kW - 346, 52);  // the instruction button shows the sheet again
+    EXPECT_EQ(cards->Shell().phase, PhaseInstructions);
+    PressSlot(0);  // no card is pressed through the sheet
+    PressPlay();
+    EXPECT_EQ(cards->Shell().phase, PhasePlay);
+    EXPECT_FALSE(cards->IsPressed(0));
+}
