@@ -26,6 +26,9 @@ inline const std::vector<Pattern>& Patterns() {
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
+        // the sign hunts (2_3, 2_7)
+        {"minijeu2_3progress%d.png", {{{1, 11}}}},
+        {"minijeu2_7progress%d.png", {{{1, 11}}}},
     };
     return patterns;
 }
@@ -83,6 +86,16 @@ inline std::vector<std::string> Pictures() {
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
         "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
         "instruction1_1f.png", "instruction1_1g.png",
+        // the sign hunts (2_3, 2_7)
+        "sign_doNotEnter.png", "sign_lightsAhead.png", "sign_noBikes.png", "sign_noLeftTurn.png",
+        "sign_noParking.png", "sign_pedestrianCrossing.png", "sign_roadToGravel.png", "sign_sharpRight.png",
+        "sign_windingRoad.png", "sign_yield.png", "sign_911.png", "sign_bumpy.png", "sign_etcc.png",
+        "sign_height.png", "sign_otterlake.png", "sign_ouestest.png", "sign_remaining.png", "sign_slope.png",
+        "sign_via.png", "sign_laneEnding.png", "signs1.png", "signs2.png", "signs3.png", "signs4.png",
+        "signs5.png", "signs6.png", "signs7.png", "signs8.png", "signs9.png", "signs10.png", "signs11.png",
+        "signs13.png", "signs14.png", "signs15.png", "signs16.png", "signs17.png", "signs18.png", "signs19.png",
+        "signs20.png", "overlaysigns.png", "overlaysigns2.png", "comicBubble.png", "consigne2_3.png",
+        "consigne2_7.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -98,6 +111,12 @@ inline std::vector<std::string> Sounds() {
         "Message1_1e.mp3", "Message1_1f.mp3", "Message1_1g.mp3", "RebobinerMessage.mp3", "RejouerMessage.mp3",
         "EffacerMessage.mp3", "AideMessage.mp3", "SauvegarderMessage.mp3", "ProchainMessage.mp3",
         "EcouterMessages.mp3", "AugmenterVolumeMessage.mp3", "HautParleurMessage.mp3", "RendreMuetMessage.mp3",
+        // the sign hunts (2_3, 2_7)
+        "Intro2_3.mp3", "Intro2_7.mp3", "sign_feudecirculation.mp3", "sign_bicyclettes.mp3", "sign_gauche.mp3",
+        "sign_defensedentrer.mp3", "sign_stationnement.mp3", "sign_pietons.mp3", "sign_gravillons.mp3",
+        "sign_droite.mp3", "sign_virages.mp3", "sign_cedez.mp3", "sign_911.mp3", "sign_bosses.mp3", "sign_69.mp3",
+        "sign_44.mp3", "sign_forestFire.mp3", "sign_EstOuest.mp3", "sign_distances.mp3", "sign_incline.mp3",
+        "sign_commercial.mp3", "sign_merge.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
