@@ -374,7 +374,8 @@ void DrawFace(cairo_t* cr, const std::string& name) { kFaces.at(name)(cr); }
 
 void Street(cairo_t* cr, int w, int h) {
     UseReferenceLayout(cr, w, h);
-    FillVertical(cr, Hex(0xBFE0F0), Hex(0xEAF4F6), 0, 420);
+    cairo_rectangle(cr, 0, 0, 1362, 430);
+    FillVertical(cr, Hex(0xBFE0F0), Hex(0xEAF4F6), 0, 430);
     // Low buildings of a main street, far away and pale.
     Random random{23};
     double x = -20;

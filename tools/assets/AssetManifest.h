@@ -29,6 +29,9 @@ inline const std::vector<Pattern>& Patterns() {
         // the sign hunts (2_3, 2_7)
         {"minijeu2_3progress%d.png", {{{1, 11}}}},
         {"minijeu2_7progress%d.png", {{{1, 11}}}},
+        // the delivery GPS (2_2, 2_8)
+        {"minijeu2_2progress%d.png", {{{1, 5}}}},
+        {"minijeu2_8progress%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -96,6 +99,11 @@ inline std::vector<std::string> Pictures() {
         "signs13.png", "signs14.png", "signs15.png", "signs16.png", "signs17.png", "signs18.png", "signs19.png",
         "signs20.png", "overlaysigns.png", "overlaysigns2.png", "comicBubble.png", "consigne2_3.png",
         "consigne2_7.png",
+        // the delivery GPS (2_2, 2_8)
+        "GPS_1.png", "GPS_2.png", "GPS_3.png", "GPS_4.png", "GPS_5.png", "GPS_6.png", "GPS_7.png", "GPS_8.png",
+        "GPS_1_FR.png", "GPS_2_FR.png", "GPS_3_FR.png", "GPS_4_FR.png", "GPS_5_FR.png", "GPS_6_FR.png",
+        "GPS_7_FR.png", "GPS_8_FR.png", "gps_overlay.png", "gps_overlay_FR.png", "pizzaSticky.png",
+        "pizzaSticky_FR.png", "consigne2_2.png", "consigne2_8.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -117,6 +125,10 @@ inline std::vector<std::string> Sounds() {
         "sign_droite.mp3", "sign_virages.mp3", "sign_cedez.mp3", "sign_911.mp3", "sign_bosses.mp3", "sign_69.mp3",
         "sign_44.mp3", "sign_forestFire.mp3", "sign_EstOuest.mp3", "sign_distances.mp3", "sign_incline.mp3",
         "sign_commercial.mp3", "sign_merge.mp3",
+        // the delivery GPS (2_2, 2_8)
+        "Intro2_2.mp3", "Intro2_8.mp3", "NavigateTo.mp3", "AddressGPS.mp3", "StreetAndHouseNumber.mp3",
+        "naviguerVers.mp3", "adresse.mp3", "rueEtNumeroDeRue.mp3", "City.mp3", "Street.mp3", "HouseNumber.mp3",
+        "224.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
