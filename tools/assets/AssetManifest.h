@@ -32,6 +32,8 @@ inline const std::vector<Pattern>& Patterns() {
         // the delivery GPS (2_2, 2_8)
         {"minijeu2_2progress%d.png", {{{1, 5}}}},
         {"minijeu2_8progress%d.png", {{{1, 5}}}},
+        // the office building's lobby (2_4)
+        {"minijeu2_4progress%d.png", {{{1, 6}}}},
     };
     return patterns;
 }
@@ -104,6 +106,9 @@ inline std::vector<std::string> Pictures() {
         "GPS_1_FR.png", "GPS_2_FR.png", "GPS_3_FR.png", "GPS_4_FR.png", "GPS_5_FR.png", "GPS_6_FR.png",
         "GPS_7_FR.png", "GPS_8_FR.png", "gps_overlay.png", "gps_overlay_FR.png", "pizzaSticky.png",
         "pizzaSticky_FR.png", "consigne2_2.png", "consigne2_8.png",
+        // the office building's lobby (2_4)
+        "elevator.png", "elevatorTutorial.png", "nameChart.png", "elevatorButtons.png", "namesSmall.png",
+        "elevatorButtonsSmall.png", "consigne2_4.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -129,6 +134,9 @@ inline std::vector<std::string> Sounds() {
         "Intro2_2.mp3", "Intro2_8.mp3", "NavigateTo.mp3", "AddressGPS.mp3", "StreetAndHouseNumber.mp3",
         "naviguerVers.mp3", "adresse.mp3", "rueEtNumeroDeRue.mp3", "City.mp3", "Street.mp3", "HouseNumber.mp3",
         "224.mp3",
+        // the office building's lobby (2_4)
+        "Intro2_4.mp3", "visiteur1.mp3", "visiteur2.mp3", "visiteur3.mp3", "visiteur4.mp3", "visiteur5.mp3",
+        "prenom.mp3", "surnom.mp3", "integer.mp3", "button.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
