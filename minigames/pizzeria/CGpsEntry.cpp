@@ -251,7 +251,10 @@ void CGpsEntry::DrawField() {
 void CGpsEntry::Draw(int width, int height) {
     if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
     if (shell.phase == PhasePlay && routeFrames == 0) EndGame();  // the route has been seen
-    shell.DrawBackground(width, height);
+    // The screen of the step fills the view; before play, the first one.
+    int screen = shell.phase == PhasePlay ? step : 0;
+    if (shell.phase == PhaseReview || shell.phase == PhaseResults) screen = kStepCount;
+    shell.DrawBackground(width, height, screenImages[screen]);
     switch (shell.phase) {
         case PhaseIntro:
         case PhaseInstructions:
@@ -262,7 +265,6 @@ void CGpsEntry::Draw(int width, int height) {
             break;
         case PhasePlay:
             if (routeFrames > 0) --routeFrames;
-            screenImages[step]->FillScreen(width, height);
             stickyImage->Draw();
             DrawField();
             shell.instructionButton->Draw();
@@ -273,7 +275,6 @@ void CGpsEntry::Draw(int width, int height) {
             }
             break;
         case PhaseReview: {
-            screenImages[kStepCount]->FillScreen(width, height);
             stickyImage->Draw();
             shell.playButton->Draw();
             std::vector<CPoint> marks;
@@ -282,7 +283,7 @@ void CGpsEntry::Draw(int width, int height) {
             shell.DrawMarks(marks);
             break;
         }
-        case PhaseResults: shell.DrawResults(width, height); break;
+        case PhaseResults: shell.DrawResults(width, height); break;  // over the route
     }
     shell.DrawTop();
 }
