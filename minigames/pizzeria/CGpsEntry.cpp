@@ -34,7 +34,9 @@ CGpsEntry::CGpsEntry(CModel* owner, MinigameType type, const Language& gpsLangua
 
 void CGpsEntry::Load() {
     shell.Load(nullptr);
-    for (int i = 0; i <= kStepCount; ++i) screenImages[i] = new CClickableImage(language.screens[i]);
+    // The first screen is the shell's background; the others are loaded here.
+    for (int i = 1; i <= kStepCount; ++i) screenImages[i] = new CClickableImage(language.screens[i]);
+    screenImages[0] = nullptr;
     stickyImage = new CClickableImage(language.sticky);
     stickyImage->SetScale(kStickyScale);
     step = 0;
@@ -254,7 +256,7 @@ void CGpsEntry::Draw(int width, int height) {
     // The screen of the step fills the view; before play, the first one.
     int screen = shell.phase == PhasePlay ? step : 0;
     if (shell.phase == PhaseReview || shell.phase == PhaseResults) screen = kStepCount;
-    shell.DrawBackground(width, height, screenImages[screen]);
+    shell.DrawBackground(width, height, screen == 0 ? shell.backgroundImage : screenImages[screen]);
     switch (shell.phase) {
         case PhaseIntro:
         case PhaseInstructions:

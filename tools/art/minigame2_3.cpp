@@ -269,6 +269,7 @@ void FireDanger(cairo_t* cr) {
     TextMiddle(cr, "DE FORÊT", kC, 76, Type(21), kSignGreen);
     const Colour bands[4] = {Hex(0x2E9E4F), Hex(0x1F6FC5), Hex(0xF6C517), Hex(0xC8202F)};
     for (int i = 0; i < 4; ++i) {
+        cairo_new_path(cr);  // the text leaves a current point behind
         cairo_arc(cr, kC, 206, 74, M_PI + i * M_PI / 4, M_PI + (i + 1) * M_PI / 4);
         cairo_arc_negative(cr, kC, 206, 42, M_PI + (i + 1) * M_PI / 4, M_PI + i * M_PI / 4);
         cairo_close_path(cr);
@@ -489,10 +490,10 @@ int main(int argc, char** argv) {
     AddDeck(pictures, kRoadDeck,
             "La bulle dit ce que veut dire un panneau. Cliquez sur ce panneau. Dix panneaux, "
             "et ils changent de place. Cliquez sur Jouer.",
-            "Les panneaux routiers");
+            "Panneaux routiers");
     AddDeck(pictures, kInfoDeck,
             "La bulle dit ce que veut dire un panneau d'information. Cliquez sur ce panneau. Dix "
             "panneaux, et ils changent de place. Cliquez sur Jouer.",
-            "Les panneaux d'information");
+            "Panneaux d'information");
     return Run(argc, argv, pictures);
 }
