@@ -115,9 +115,11 @@ void CMinigameShell::FadeInAndOut(CClickableImage* image, int holdFrames) {
     image->Draw();
 }
 
-void CMinigameShell::DrawBackground(int width, int height) {
+void CMinigameShell::DrawBackground(int width, int height) { DrawBackground(width, height, backgroundImage); }
+
+void CMinigameShell::DrawBackground(int width, int height, CClickableImage* background) {
     using namespace CornerLayout;
-    backgroundImage->FillScreen(width, height);
+    background->FillScreen(width, height);
     exitButton->SetPosition(kExitX, kY);
     instructionButton->SetPosition(width - kInstructionFromRight, kY);
     playButton->SetPosition(width - kPlayFromRight, kY);

@@ -67,6 +67,10 @@ public:
 
     // The background, and the buttons and the strip put in place.
     void DrawBackground(int width, int height);
+    // The same with another full-screen picture in the background's place,
+    // for a game whose whole screen changes with its steps (the GPS): one
+    // full-screen picture a frame instead of two.
+    void DrawBackground(int width, int height, CClickableImage* background);
     // The darkened scene with the sheet over it.
     void DrawSheet(int width, int height);
     // The caption at scale 2 in the middle, fading (500 frames held).

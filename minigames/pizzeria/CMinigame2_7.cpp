@@ -3,17 +3,15 @@
 #include "core/CModel.h"
 
 CMinigame2_7::CMinigame2_7(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame2_7.png") {}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame2_7.png"), game(owner, minigameType, Signs::kInfoDeck) {}
 
 void CMinigame2_7::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    game.Load();
     needsLoad = false;
 }
 
 void CMinigame2_7::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    game.Unload();
     needsLoad = true;
 }
 
@@ -21,17 +19,15 @@ void CMinigame2_7::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
+    game.Draw(width, height);
 }
 
 void CMinigame2_7::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
+    if (!needsLoad) game.OnMouseMove(point);
 }
 
-void CMinigame2_7::OnLButtonDown(CPoint) {}
-
 void CMinigame2_7::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    if (needsLoad || !game.OnLButtonUp(point)) return;
     Unload();
     model->SetGameState(GAMESTATE_SUBMENU);
 }

@@ -2,11 +2,14 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/pizzeria/CSignHunt.h"
 
-// Information signs: clicking the sign that a meaning names.
+// Information signs: the same hunt as the road signs, over ten information
+// signs of the road and the street.
 class CMinigame2_7 : public CAbstractMinigame {
 public:
+    static constexpr int kMaximum = CSignHunt::kMaximum;
+
     CMinigame2_7(CModel* model, MinigameType type);
     ~CMinigame2_7() { Unload(); }
 
@@ -14,11 +17,13 @@ public:
     void Unload();
     void Draw(int width, int height);
     void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
+    void OnLButtonDown(CPoint) {}  // a sign is chosen when the button comes up
     void OnLButtonUp(CPoint point);
 
+    const CSignHunt& Game() const { return game; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    CSignHunt game;
 };
 
 using CMinigame2_7Controller = CMinigameController<CMinigame2_7, 6, true>;

@@ -2,11 +2,14 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/pizzeria/CGpsEntry.h"
 
-// Entering a delivery address in the GPS, French labels.
+// The delivery GPS in French: the same address entry on a navigator that
+// speaks French.
 class CMinigame2_8 : public CAbstractMinigame {
 public:
+    static constexpr int kMaximum = CGpsEntry::kMaximum;
+
     CMinigame2_8(CModel* model, MinigameType type);
     ~CMinigame2_8() { Unload(); }
 
@@ -14,11 +17,13 @@ public:
     void Unload();
     void Draw(int width, int height);
     void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
+    void OnLButtonDown(CPoint) {}  // a key is typed when the button comes up
     void OnLButtonUp(CPoint point);
 
+    const CGpsEntry& Game() const { return game; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    CGpsEntry game;
 };
 
 using CMinigame2_8Controller = CMinigameController<CMinigame2_8, 7, true>;

@@ -35,6 +35,14 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu1_6progress%d.png", {{{1, 3}}}},
         {"greeting%d.png", {{{1, 8}}}},
         {"greeting_%d_EN.png", {{{1, 8}}}},
+        // the sign hunts (2_3, 2_7)
+        {"minijeu2_3progress%d.png", {{{1, 11}}}},
+        {"minijeu2_7progress%d.png", {{{1, 11}}}},
+        // the delivery GPS (2_2, 2_8)
+        {"minijeu2_2progress%d.png", {{{1, 5}}}},
+        {"minijeu2_8progress%d.png", {{{1, 5}}}},
+        // the office building's lobby (2_4)
+        {"minijeu2_4progress%d.png", {{{1, 6}}}},
     };
     return patterns;
 }
@@ -100,6 +108,24 @@ inline std::vector<std::string> Pictures() {
         // the greetings (1_6, 1_9)
         "greeting_empty.png", "acceptable.png", "greetings_overlay.png", "greetings_overlay_english.png",
         "consigne1_6.png", "consigne1_9.png",
+        // the sign hunts (2_3, 2_7)
+        "sign_doNotEnter.png", "sign_lightsAhead.png", "sign_noBikes.png", "sign_noLeftTurn.png",
+        "sign_noParking.png", "sign_pedestrianCrossing.png", "sign_roadToGravel.png", "sign_sharpRight.png",
+        "sign_windingRoad.png", "sign_yield.png", "sign_911.png", "sign_bumpy.png", "sign_etcc.png",
+        "sign_height.png", "sign_otterlake.png", "sign_ouestest.png", "sign_remaining.png", "sign_slope.png",
+        "sign_via.png", "sign_laneEnding.png", "signs1.png", "signs2.png", "signs3.png", "signs4.png",
+        "signs5.png", "signs6.png", "signs7.png", "signs8.png", "signs9.png", "signs10.png", "signs11.png",
+        "signs13.png", "signs14.png", "signs15.png", "signs16.png", "signs17.png", "signs18.png", "signs19.png",
+        "signs20.png", "overlaysigns.png", "overlaysigns2.png", "comicBubble.png", "consigne2_3.png",
+        "consigne2_7.png",
+        // the delivery GPS (2_2, 2_8)
+        "GPS_1.png", "GPS_2.png", "GPS_3.png", "GPS_4.png", "GPS_5.png", "GPS_6.png", "GPS_7.png", "GPS_8.png",
+        "GPS_1_FR.png", "GPS_2_FR.png", "GPS_3_FR.png", "GPS_4_FR.png", "GPS_5_FR.png", "GPS_6_FR.png",
+        "GPS_7_FR.png", "GPS_8_FR.png", "gps_overlay.png", "gps_overlay_FR.png", "pizzaSticky.png",
+        "pizzaSticky_FR.png", "consigne2_2.png", "consigne2_8.png",
+        // the office building's lobby (2_4)
+        "elevator.png", "elevatorTutorial.png", "nameChart.png", "elevatorButtons.png", "namesSmall.png",
+        "elevatorButtonsSmall.png", "consigne2_4.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -134,6 +160,19 @@ inline std::vector<std::string> Sounds() {
         "sophiealappareil.mp3", "icisophie.mp3", "prendreunmessage.mp3", "bonjour1.mp3", "veuxtudelaide.mp3",
         "pasici.mp3", "helloyouvereached.mp3", "goodmorning.mp3", "imsorry.mp3", "hello.mp3",
         "hicanihelpyou.mp3", "sorryshesnothere.mp3",
+        // the sign hunts (2_3, 2_7)
+        "Intro2_3.mp3", "Intro2_7.mp3", "sign_feudecirculation.mp3", "sign_bicyclettes.mp3", "sign_gauche.mp3",
+        "sign_defensedentrer.mp3", "sign_stationnement.mp3", "sign_pietons.mp3", "sign_gravillons.mp3",
+        "sign_droite.mp3", "sign_virages.mp3", "sign_cedez.mp3", "sign_911.mp3", "sign_bosses.mp3", "sign_69.mp3",
+        "sign_44.mp3", "sign_forestFire.mp3", "sign_EstOuest.mp3", "sign_distances.mp3", "sign_incline.mp3",
+        "sign_commercial.mp3", "sign_merge.mp3",
+        // the delivery GPS (2_2, 2_8)
+        "Intro2_2.mp3", "Intro2_8.mp3", "NavigateTo.mp3", "AddressGPS.mp3", "StreetAndHouseNumber.mp3",
+        "naviguerVers.mp3", "adresse.mp3", "rueEtNumeroDeRue.mp3", "City.mp3", "Street.mp3", "HouseNumber.mp3",
+        "224.mp3",
+        // the office building's lobby (2_4)
+        "Intro2_4.mp3", "visiteur1.mp3", "visiteur2.mp3", "visiteur3.mp3", "visiteur4.mp3", "visiteur5.mp3",
+        "prenom.mp3", "surnom.mp3", "integer.mp3", "button.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",

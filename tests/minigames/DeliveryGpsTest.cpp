@@ -1,0 +1,234 @@
+// The delivery GPS in English (2_2) and in French (2_8), played through the
+// real model and controller: both run on the same tests with their own data.
+#include "core/CProfile.h"
+#include "minigames/pizzeria/CMinigame2_2.h"
+#include "minigames/pizzeria/CMinigame2_8.h"
+#include "support/GameFixture.h"
+
+using namespace DeliveryGps;
+
+namespace {
+
+class DeliveryGpsGame : public GameFixture, public testing::WithParamInterface<MinigameType> {
+protected:
+    static constexpr int kW = 1362;
+    static constexpr int kH = 726;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [this] { return now; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_PIZZA);
+        model->SetMinigameType(GetParam());
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    int Position() const { return GetParam() - MINIGAME_2_1; }
+    const Language& Words() const { return GetParam() == MINIGAME_2_2 ? kEnglish : kFrench; }
+    const CGpsEntry& Gps() const {
+        CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
+        if (GetParam() == MINIGAME_2_2) return static_cast<CMinigame2_2*>(game)->Game();
+        return static_cast<CMinigame2_8*>(game)->Game();
+    }
+    void At(CPoint p) {
+        Click(p.x, p.y);
+        Frames(1, kW, kH);
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void Type(char letter) { At(Gps().GetKeyLocation(letter)); }
+    void Pick(int row) { At(Gps().GetSuggestionLocation(row)); }
+    void Digit(char digit) { At(Gps().GetDigitLocation(digit - '0')); }
+    void Go() { At(Gps().GetGoLocation()); }
+    // A wrong key, then the second the game takes no input.
+    template <class Action>
+    void Wrongly(Action action) {
+        action();
+        EXPECT_TRUE(Gps().IsStepFailed());
+        now += CMinigameShell::kPauseSeconds;
+    }
+    void TypeNumber() {
+        for (const char* d = Words().houseNumber; *d; ++d) Digit(*d);
+    }
+    void DriveOff() {
+        for (int i = 0; i <= CGpsEntry::kRouteFrames + 1 && Gps().Shell().phase == PhasePlay; ++i) Frames(1, kW, kH);
+    }
+    int Points() const { return Gps().Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !Gps().Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    int SavedCell() {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved.compte[1][Position()];
+    }
+
+    double now = 1000.0;
+};
+
+}  // namespace
+
+TEST_P(DeliveryGpsGame, APerfectDeliveryScoresSevenAndIsSaved) {
+    PressPlay();
+    ASSERT_EQ(Gps().Shell().phase, PhasePlay);
+    Type('s');
+    Type('u');
+    Pick(0);
+    Type('w');
+    Type('e');
+    Pick(2);
+    TypeNumber();
+    EXPECT_EQ(Gps().GetTyped(), Words().houseNumber);
+    Go();
+    EXPECT_TRUE(Gps().IsRouteShown());
+    EXPECT_EQ(Gps().Shell().phase, PhasePlay);  // the route shows a moment first
+    DriveOff();
+    EXPECT_EQ(Gps().Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 7);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, Position()), 7);
+    EXPECT_EQ(model->GetTotalScore(), 7);
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(SavedCell(), 7);
+}
+
+TEST_P(DeliveryGpsGame, TheSuggestionsFollowTheLettersTyped) {
+    PressPlay();
+    EXPECT_EQ(Gps().GetSuggestions(), nullptr);
+    Type('s');
+    EXPECT_EQ(Gps().GetSuggestions(), &kCitiesS);
+    EXPECT_EQ(Gps().GetTyped(), "s");
+    Type('u');
+    EXPECT_EQ(Gps().GetSuggestions(), &kCitiesSu);
+    EXPECT_EQ(Gps().GetTyped(), "su");
+    Pick(0);
+    EXPECT_EQ(Gps().GetCity(), "Sudbury, ON");
+    EXPECT_EQ(Gps().GetTyped(), "");  // the street starts on an empty field
+    EXPECT_EQ(Gps().GetSuggestions(), nullptr);
+    Type('w');
+    EXPECT_EQ(Gps().GetSuggestions(), &kStreetsW);
+    Type('e');
+    EXPECT_EQ(Gps().GetSuggestions(), &kStreetsWe);
+    Pick(2);
+    EXPECT_EQ(Gps().GetStreet(), "Westmount St.");
+    EXPECT_EQ(Gps().GetSuggestions(), nullptr);
+    EXPECT_EQ(Points(), 6);
+}
+
+TEST_P(DeliveryGpsGame, AWrongKeyIsNotTypedAndCostsItsStepOnly) {
+    PressPlay();
+    Wrongly([&] { Type('a'); });
+    EXPECT_EQ(Gps().GetTyped(), "");
+    Wrongly([&] { Type('x'); });  // another wrong letter is not typed either
+    EXPECT_EQ(Gps().GetTyped(), "");
+    Type('s');
+    EXPECT_EQ(Gps().GetTyped(), "s");
+    EXPECT_FALSE(Gps().IsStepFailed());  // the next step starts clean
+    Wrongly([&] { Type(' '); });         // the space bar is a key too
+    Type('u');
+    EXPECT_EQ(Points(), 0);
+    Click(20, 700);  // the dashboard: no key, nothing judged
+    EXPECT_FALSE(Gps().IsStepFailed());
+}
+
+TEST_P(DeliveryGpsGame, AWrongSuggestionIsNotTakenAndASuggestionIsNoLetter) {
+    PressPlay();
+    Type('s');
+    Wrongly([&] { Pick(1); });  // Sarnia: the list is there, but the city needs one more letter
+    EXPECT_EQ(Gps().GetCity(), "");
+    Type('u');
+    Wrongly([&] { Pick(1); });  // Sunderland
+    EXPECT_EQ(Gps().GetCity(), "");
+    Wrongly([&] { Type('d'); });  // after two letters the city is picked, not typed
+    Pick(0);
+    EXPECT_EQ(Gps().GetCity(), "Sudbury, ON");
+    Type('w');
+    Type('e');
+    Wrongly([&] { Pick(0); });  // Westmount Ave.: the wrong end of the name
+    Pick(2);
+    EXPECT_EQ(Gps().GetStreet(), "Westmount St.");
+    EXPECT_EQ(Points(), 3);  // s, w and e
+}
+
+TEST_P(DeliveryGpsGame, ANumberTypedWrongIsRefusedAndGoWaitsForTheWholeNumber) {
+    PressPlay();
+    for (char c : std::string("su")) Type(c);
+    Pick(0);
+    for (char c : std::string("we")) Type(c);
+    Pick(2);
+    const std::string number = Words().houseNumber;
+    Digit(number[0]);
+    Wrongly([&] { Digit(number[0] == '9' ? '1' : number[0] + 1); });
+    EXPECT_EQ(Gps().GetTyped(), number.substr(0, 1));
+    Wrongly([&] { Go(); });  // two digits are missing
+    EXPECT_FALSE(Gps().IsRouteShown());
+    Digit(number[1]);
+    Digit(number[2]);
+    Wrongly([&] { Digit('0'); });  // a fourth digit
+    EXPECT_EQ(Gps().GetTyped(), number);
+    Go();
+    EXPECT_TRUE(Gps().IsRouteShown());
+    EXPECT_EQ(Points(), 6);
+}
+
+TEST_P(DeliveryGpsGame, ADeliveryWithMistakesEndsOnTheStampedRouteThenThePanel) {
+    PressPlay();
+    Wrongly([&] { Type('q'); });
+    Type('s');
+    Type('u');
+    Pick(0);
+    Type('w');
+    Type('e');
+    Pick(2);
+    Wrongly([&] { Go(); });
+    TypeNumber();
+    Go();
+    DriveOff();
+    ASSERT_EQ(Gps().Shell().phase, PhaseReview);
+    EXPECT_TRUE(Gps().IsFieldMissed(FIELD_CITY));
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_STREET));
+    EXPECT_TRUE(Gps().IsFieldMissed(FIELD_NUMBER));
+    Frames(20, kW, kH);
+    EXPECT_FLOAT_EQ(Gps().Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    PressPlay();
+    EXPECT_EQ(Gps().Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, Position()), 5);
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(SavedCell(), 5);
+}
+
+TEST_P(DeliveryGpsGame, TheIntroSheetSpeaksTheNavigatorsWords) {
+    At(Gps().GetMenuLocation(1));
+    EXPECT_EQ(Gps().Shell().crosshairs->GetPosition(), Gps().GetMenuLocation(1));
+    EXPECT_EQ(Gps().Shell().phase, PhaseIntro);
+    At(Gps().GetMenuLocation(1));  // a second click lets it go
+    At(Gps().GetKeyLocation('s'));  // the keyboard is under the sheet
+    EXPECT_EQ(Gps().GetTyped(), "");
+    EXPECT_EQ(Gps().Shell().crosshairs->GetPosition(), CPoint(-100, -100));
+}
+
+TEST_P(DeliveryGpsGame, KeysAreFoundWhereTheyAreDrawnAtAnotherViewSize) {
+    PressPlay();
+    Frames(1, 1024, 600);
+    const CPoint s = Gps().GetKeyLocation('s');
+    EXPECT_EQ(s, CPoint(int(1024 * (KeySpot('s').x / 1362.0)), int(600 * (KeySpot('s').y / 726.0))));
+    Click(s.x, s.y);
+    EXPECT_EQ(Gps().GetTyped(), "s");
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndFrench, DeliveryGpsGame, testing::Values(MINIGAME_2_2, MINIGAME_2_8),
+                         [](const testing::TestParamInfo<MinigameType>& info) {
+                             return std::string(info.param == MINIGAME_2_2 ? "English" : "French");
+                         });

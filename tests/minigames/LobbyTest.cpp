@@ -1,0 +1,186 @@
+// The office building's lobby (2_4), played through the real model and
+// controller.
+#include "core/CProfile.h"
+#include "minigames/pizzeria/CMinigame2_4.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace LobbyDirectory;
+
+namespace {
+
+class Lobby : public GameFixture {
+protected:
+    static constexpr int kW = 1362;
+    static constexpr int kH = 726;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        folder.AddPicture("comicBubble.png", 1024, 256);
+        folder.MakeFolder("Sounds");
+        WriteToneWav(folder.File("Sounds/chime.mp3"), 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [this] { return now; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_PIZZA);
+        model->SetMinigameType(MINIGAME_2_4);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        lobby = static_cast<CMinigame2_4*>((*model->GetCurrentCategoryMinigames())[3]);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void Press(int floor) {
+        const CPoint at = lobby->GetButtonLocation(floor);
+        Click(at.x, at.y);
+        Frames(1, kW, kH);
+    }
+    int RightFloor() const { return kTenants[kVisitors[lobby->GetStep()].tenant].floor; }
+    void PressRight() { Press(RightFloor()); }
+    void PressWrong() {
+        Press(RightFloor() == 9 ? 4 : 9);
+        now += CMinigameShell::kPauseSeconds;
+    }
+    int Points() const { return lobby->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !lobby->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    int SavedCell() {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved.compte[1][3];
+    }
+
+    double now = 1000.0;
+    CMinigame2_4* lobby = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Lobby, FiveRightButtonsScoreFiveAndAreSaved) {
+    PressPlay();
+    ASSERT_EQ(lobby->Shell().phase, PhasePlay);
+    for (int i = 0; i < kVisitorCount; ++i) PressRight();
+    EXPECT_EQ(lobby->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 5);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, 3), 5);
+    EXPECT_EQ(model->GetTotalScore(), 5);
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(SavedCell(), 5);
+}
+
+TEST_F(Lobby, AWrongFloorCostsThatDeliveryAndEndsOnTheStampedPanel) {
+    PressPlay();
+    // Julie Gagnon: Paul Gagnon's floor is the trap.
+    ASSERT_STREQ(kTenants[kVisitors[0].tenant].surname, kTenants[4].surname);
+    Press(kTenants[4].floor);
+    now += CMinigameShell::kPauseSeconds;
+    EXPECT_TRUE(lobby->IsStepFailed());
+    EXPECT_EQ(lobby->GetStep(), 0);
+    PressRight();
+    PressRight();
+    PressRight();
+    PressWrong();
+    PressWrong();
+    PressRight();
+    PressRight();
+    EXPECT_EQ(Points(), 3);
+    ASSERT_EQ(lobby->Shell().phase, PhaseReview);
+    EXPECT_TRUE(lobby->WasMissed(0));
+    EXPECT_TRUE(lobby->WasMissed(3));
+    EXPECT_FALSE(lobby->WasMissed(4));
+    Frames(20, kW, kH);
+    EXPECT_FLOAT_EQ(lobby->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    PressPlay();
+    EXPECT_EQ(lobby->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, 3), 3);
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(SavedCell(), 3);
+}
+
+TEST_F(Lobby, InputIsIgnoredForASecondAfterAWrongButton) {
+    PressPlay();
+    Press(RightFloor() == 9 ? 4 : 9);
+    now += 0.5;
+    PressRight();  // too soon
+    EXPECT_EQ(lobby->GetStep(), 0);
+    now += 0.5;
+    PressRight();
+    EXPECT_EQ(lobby->GetStep(), 1);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(Lobby, AButtonChimesOnceWhenThePointerComesOntoIt) {
+    PressPlay();
+    const CPoint four = lobby->GetButtonLocation(4);
+    model->StopSoundFile();
+    Move(four.x, four.y);
+    EXPECT_EQ(lobby->GetHoveredButton(), 4);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    model->StopSoundFile();
+    Move(four.x + 3, four.y + 2);  // still on it: no second chime
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Move(10, 400);
+    EXPECT_EQ(lobby->GetHoveredButton(), -1);
+    Move(four.x, four.y);
+    EXPECT_TRUE(model->IsSoundPlaying());
+}
+
+TEST_F(Lobby, TheBubbleAndTheWallAreNoButtons) {
+    PressPlay();
+    const CPoint bubble = lobby->GetBubbleLocation();
+    Click(bubble.x, bubble.y);  // says the name again
+    Click(640, 650);            // the floor of the hall
+    Frames(1, kW, kH);
+    EXPECT_FALSE(lobby->IsStepFailed());
+    EXPECT_EQ(lobby->GetStep(), 0);
+}
+
+TEST_F(Lobby, TheTutorialExplainsEachPartOfANameAndTheButton) {
+    for (int part = 0; part < kPartCount; ++part) {
+        const CPoint at = lobby->GetPartLocation(part);
+        model->StopSoundFile();
+        Click(at.x, at.y);
+        EXPECT_EQ(lobby->GetSelectedPart(), part);
+        EXPECT_EQ(lobby->Shell().crosshairs->GetPosition(), at);
+    }
+    const CPoint last = lobby->GetPartLocation(kPartCount - 1);
+    Click(last.x, last.y);  // a second click lets it go
+    EXPECT_EQ(lobby->GetSelectedPart(), -1);
+    const CPoint four = lobby->GetButtonLocation(4);
+    Click(four.x, four.y);  // the panel is under the tutorial
+    EXPECT_EQ(lobby->Shell().phase, PhaseIntro);
+    EXPECT_EQ(lobby->GetStep(), 0);
+}
+
+TEST_F(Lobby, ReopeningTheTutorialCostsTheDeliveryItsPoint) {
+    PressPlay();
+    Click(kW - 346, 52);
+    EXPECT_EQ(lobby->Shell().phase, PhaseInstructions);
+    PressPlay();
+    PressRight();
+    EXPECT_EQ(lobby->GetStep(), 1);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(Lobby, ButtonsFollowThePanelAtAnotherViewSize) {
+    PressPlay();
+    Frames(1, 1024, 600);
+    const CPoint ten = lobby->GetButtonLocation(10);
+    EXPECT_EQ(ten.x, int(1024 * (kPanelX / 1362.0)) + 50);
+    Press(RightFloor());
+    Frames(1, 1024, 600);
+    EXPECT_EQ(lobby->GetStep(), 1);
+}

@@ -1,0 +1,183 @@
+// The road-sign (2_3) and information-sign (2_7) hunts, played through the
+// real model and controller: both run on the same tests with their own deck.
+#include <set>
+
+#include "core/CProfile.h"
+#include "minigames/pizzeria/CMinigame2_3.h"
+#include "minigames/pizzeria/CMinigame2_7.h"
+#include "support/GameFixture.h"
+
+using namespace Signs;
+
+namespace {
+
+class SignHunt : public GameFixture, public testing::WithParamInterface<MinigameType> {
+protected:
+    static constexpr int kW = 1362;  // the reference layout: places fall on their pixels
+    static constexpr int kH = 726;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        for (const Deck* deck : {&kRoadDeck, &kInfoDeck})
+            for (int i = 0; i < kSignCount; ++i) folder.AddPicture(deck->signs[i].picture, 256, 256);
+    }
+    void SetUp() override {
+        setenv("ZELK_SEED", "13", 1);
+        GameFixture::SetUp();
+        CMinigameShell::clock = [this] { return now; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_PIZZA);
+        model->SetMinigameType(GetParam());
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+        unsetenv("ZELK_SEED");
+    }
+    int Position() const { return GetParam() - MINIGAME_2_1; }
+    const CSignHunt& Hunt() const {
+        CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
+        if (GetParam() == MINIGAME_2_3) return static_cast<CMinigame2_3*>(game)->Game();
+        return static_cast<CMinigame2_7*>(game)->Game();
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void ClickSign(int sign) {
+        const CPoint at = Hunt().GetSignLocation(sign);
+        Click(at.x, at.y);
+        Frames(1, kW, kH);
+    }
+    void ClickAsked() { ClickSign(Hunt().GetAskedSign()); }
+    void ClickWrongSign() {
+        ClickSign((Hunt().GetAskedSign() + 3) % kSignCount);
+        now += CMinigameShell::kPauseSeconds;
+    }
+    int Points() const { return Hunt().Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 600 && !Hunt().Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    int SavedCell() {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved.compte[1][Position()];
+    }
+
+    double now = 1000.0;
+};
+
+}  // namespace
+
+TEST_P(SignHunt, APerfectGameScoresTenAndIsSaved) {
+    PressPlay();
+    ASSERT_EQ(Hunt().Shell().phase, PhasePlay);
+    for (int i = 0; i < kSignCount; ++i) {
+        EXPECT_EQ(Hunt().GetAskedSign(), i);
+        ClickAsked();
+    }
+    EXPECT_EQ(Hunt().Shell().phase, PhaseResults);  // no review without a miss
+    EXPECT_EQ(Points(), 10);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, Position()), 10);
+    EXPECT_EQ(model->GetTotalScore(), 10);
+    Click(kW / 2, kH / 2);  // a click on the panel saves
+    EXPECT_EQ(SavedCell(), 10);
+}
+
+TEST_P(SignHunt, MissedSignsAreStampedInTheReviewThenThePanelShowsTheRest) {
+    PressPlay();
+    ClickWrongSign();
+    EXPECT_TRUE(Hunt().IsStepFailed());
+    EXPECT_EQ(Hunt().GetStep(), 0);  // still asked
+    ClickWrongSign();                // a second miss costs the same point
+    ClickAsked();
+    for (int i = 1; i < kSignCount; ++i) {
+        if (i == 6) ClickWrongSign();
+        ClickAsked();
+    }
+    EXPECT_EQ(Points(), 8);
+    ASSERT_EQ(Hunt().Shell().phase, PhaseReview);
+    EXPECT_TRUE(Hunt().WasMissed(0));
+    EXPECT_TRUE(Hunt().WasMissed(6));
+    EXPECT_FALSE(Hunt().WasMissed(1));
+    for (int i = 0; i < kSignCount; ++i) EXPECT_EQ(Hunt().GetSlotOfSign(i), i);  // the deck's order
+    Frames(20, kW, kH);
+    EXPECT_FLOAT_EQ(Hunt().Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    ClickSign(3);  // a sign clicked in the review is not an answer
+    EXPECT_EQ(Hunt().Shell().phase, PhaseReview);
+    PressPlay();
+    EXPECT_EQ(Hunt().Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(1, Position()), 8);
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(SavedCell(), 8);
+}
+
+TEST_P(SignHunt, EveryRightAnswerDealsANewLayoutThatStillShowsEverySign) {
+    PressPlay();
+    for (int i = 0; i < kSignCount - 1; ++i) {
+        int before[kSignCount];
+        for (int s = 0; s < kSignCount; ++s) before[s] = Hunt().GetSlotOfSign(s);
+        ClickWrongSign();  // a wrong answer leaves the signs where they are
+        for (int s = 0; s < kSignCount; ++s) ASSERT_EQ(Hunt().GetSlotOfSign(s), before[s]);
+        ClickAsked();
+        bool moved = false;
+        std::set<int> slots;
+        for (int s = 0; s < kSignCount; ++s) {
+            moved = moved || Hunt().GetSlotOfSign(s) != before[s];
+            slots.insert(Hunt().GetSlotOfSign(s));
+        }
+        EXPECT_TRUE(moved) << "after sign " << i;
+        EXPECT_EQ(slots.size(), size_t(kSignCount)) << "two signs on one place after sign " << i;
+        const CPoint asked = Hunt().GetSignLocation(Hunt().GetAskedSign());
+        EXPECT_TRUE(asked.x > 0 && asked.x < kW && asked.y > 0 && asked.y < kH);
+    }
+}
+
+TEST_P(SignHunt, AClickBesideEverySignIsNotAnAnswer) {
+    PressPlay();
+    Click(40, 300);  // the street between the signs and the edge
+    Frames(1, kW, kH);
+    EXPECT_FALSE(Hunt().IsStepFailed());
+    Click(kW - 58, 52);  // nor is the mute button
+    EXPECT_FALSE(Hunt().IsStepFailed());
+    ClickAsked();
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_P(SignHunt, InTheIntroTheSheetCoversTheSigns) {
+    ClickSign(0);
+    EXPECT_EQ(Hunt().Shell().phase, PhaseIntro);
+    EXPECT_EQ(Hunt().GetStep(), 0);
+}
+
+TEST_P(SignHunt, ReopeningTheInstructionsCostsTheSignItsPoint) {
+    PressPlay();
+    Click(kW - 346, 52);
+    EXPECT_EQ(Hunt().Shell().phase, PhaseInstructions);
+    PressPlay();
+    ClickAsked();
+    EXPECT_EQ(Hunt().GetStep(), 1);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_P(SignHunt, AResizedViewPlacesTheSignsWhereTheyAreDrawn) {
+    PressPlay();
+    Frames(1, 800, 600);
+    const CPoint asked = Hunt().GetSignLocation(0);
+    EXPECT_LT(asked.x, 800);
+    EXPECT_LT(asked.y, 600);
+    Click(asked.x, asked.y);
+    EXPECT_EQ(Hunt().GetStep(), 1);
+    EXPECT_EQ(Points(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(RoadAndInformation, SignHunt, testing::Values(MINIGAME_2_3, MINIGAME_2_7),
+                         [](const testing::TestParamInfo<MinigameType>& info) {
+                             return std::string(info.param == MINIGAME_2_3 ? "Road" : "Information");
+                         });
