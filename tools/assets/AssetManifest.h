@@ -26,6 +26,10 @@ inline const std::vector<Pattern>& Patterns() {
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
+        // the grocery's games: the strip and the scale's produce
+        {"minijeu3_1progress%d.png", {{{1, 3}}}},
+        {"FruitVeg%d.png", {{{1, 12}}}},
+        {"receipt%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -83,6 +87,13 @@ inline std::vector<std::string> Pictures() {
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
         "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
         "instruction1_1f.png", "instruction1_1g.png",
+        // the grocery's counter, and the checkout scale (3_4)
+        "stainless-steel.png", "FruitTable.png", "grocerymachine.png", "keypad2.png", "scale_overlay.png",
+        "border.png", "borderB.png", "smallCircle.png", "smallCircleB.png", "consigne3_4.png",
+        // the receipts (3_5)
+        "receipt.png", "receipt_overlay.png", "smallOval.png", "consigne3_5.png", "2160.png", "2160-1.png",
+        "690.png", "690-1.png", "724.png", "724-1.png", "2621.png", "2621-1.png", "317.png", "317-1.png",
+        "question_total.png", "question_cash.png", "question_change.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -98,6 +109,12 @@ inline std::vector<std::string> Sounds() {
         "Message1_1e.mp3", "Message1_1f.mp3", "Message1_1g.mp3", "RebobinerMessage.mp3", "RejouerMessage.mp3",
         "EffacerMessage.mp3", "AideMessage.mp3", "SauvegarderMessage.mp3", "ProchainMessage.mp3",
         "EcouterMessages.mp3", "AugmenterVolumeMessage.mp3", "HautParleurMessage.mp3", "RendreMuetMessage.mp3",
+        // the checkout scale (3_4)
+        "Intro3_4.mp3", "nr0.mp3", "nr1.mp3", "nr2.mp3", "nr3.mp3", "nr4.mp3", "nr5.mp3", "nr6.mp3", "nr7.mp3",
+        "nr8.mp3", "nr9.mp3",
+        // the receipts (3_5)
+        "Intro3_5.mp3", "3_5_instructions.mp3", "total.mp3", "cash.mp3", "change.mp3", "question_total.mp3",
+        "question_cash.mp3", "question_change.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
