@@ -30,6 +30,9 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu3_1progress%d.png", {{{1, 3}}}},
         {"FruitVeg%d.png", {{{1, 12}}}},
         {"receipt%d.png", {{{1, 5}}}},
+        {"Item%d.png", {{{1, 8}}}},
+        {"Item%dDate.png", {{{1, 8}}}},
+        {"Today%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -94,6 +97,9 @@ inline std::vector<std::string> Pictures() {
         "receipt.png", "receipt_overlay.png", "smallOval.png", "consigne3_5.png", "2160.png", "2160-1.png",
         "690.png", "690-1.png", "724.png", "724-1.png", "2621.png", "2621-1.png", "317.png", "317-1.png",
         "question_total.png", "question_cash.png", "question_change.png",
+        // the dated goods (3_1, 3_2)
+        "dates_overlay.png", "formatLong.png", "DateRefChart.png", "shoppingcart.png", "trash.png", "consigne3_2.png",
+        "format1.png", "format2.png", "format3.png", "format4.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -115,6 +121,8 @@ inline std::vector<std::string> Sounds() {
         // the receipts (3_5)
         "Intro3_5.mp3", "3_5_instructions.mp3", "total.mp3", "cash.mp3", "change.mp3", "question_total.mp3",
         "question_cash.mp3", "question_change.mp3",
+        // the dated goods (3_1, 3_2)
+        "Intro3_2.mp3", "expjan23.mp3", "ja2312bna.mp3", "230112.mp3", "BBMA2012JA23.mp3", "3_1_instructions.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
