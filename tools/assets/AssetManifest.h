@@ -99,7 +99,7 @@ inline std::vector<std::string> Pictures() {
         "question_total.png", "question_cash.png", "question_change.png",
         // the dated goods (3_1, 3_2)
         "dates_overlay.png", "formatLong.png", "DateRefChart.png", "shoppingcart.png", "trash.png", "consigne3_2.png",
-        "format1.png", "format2.png", "format3.png", "format4.png",
+        "format1.png", "format2.png", "format3.png", "format4.png", "conveyor.png", "consigne3_1.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -123,6 +123,7 @@ inline std::vector<std::string> Sounds() {
         "question_cash.mp3", "question_change.mp3",
         // the dated goods (3_1, 3_2)
         "Intro3_2.mp3", "expjan23.mp3", "ja2312bna.mp3", "230112.mp3", "BBMA2012JA23.mp3", "3_1_instructions.mp3",
+        "Intro3_1.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
