@@ -33,6 +33,8 @@ inline const std::vector<Pattern>& Patterns() {
         {"Item%d.png", {{{1, 8}}}},
         {"Item%dDate.png", {{{1, 8}}}},
         {"Today%d.png", {{{1, 5}}}},
+        {"cold%d.png", {{{1, 5}}}},
+        {"frozen%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -100,6 +102,9 @@ inline std::vector<std::string> Pictures() {
         // the dated goods (3_1, 3_2)
         "dates_overlay.png", "formatLong.png", "DateRefChart.png", "shoppingcart.png", "trash.png", "consigne3_2.png",
         "format1.png", "format2.png", "format3.png", "format4.png", "conveyor.png", "consigne3_1.png",
+        // putting goods away (3_3)
+        "storage_overlay.png", "shelf.png", "fridge.png", "freezer.png", "bread.png", "milk.png", "icecream.png",
+        "consigne3_3.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -124,6 +129,8 @@ inline std::vector<std::string> Sounds() {
         // the dated goods (3_1, 3_2)
         "Intro3_2.mp3", "expjan23.mp3", "ja2312bna.mp3", "230112.mp3", "BBMA2012JA23.mp3", "3_1_instructions.mp3",
         "Intro3_1.mp3",
+        // putting goods away (3_3)
+        "Intro3_3.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
