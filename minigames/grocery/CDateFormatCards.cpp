@@ -10,8 +10,9 @@ namespace {
 // the month chart on the right.
 constexpr int kLongX = 560, kLongY = 240;
 constexpr int kFormY = 470;
-constexpr int kFormX[kFormCount] = {170, 440, 710, 980};
-constexpr int kChartX = 1200, kChartY = 420;
+constexpr int kFormX[kFormCount] = {150, 405, 660, 915};
+constexpr double kFormScale = 0.9;
+constexpr int kChartX = 1210, kChartY = 420;
 }  // namespace
 
 CDateFormatCards::CDateFormatCards(CModel* owner) : model(owner), monthChart(new CClickableImage(kMonthChart)) {
@@ -28,7 +29,7 @@ void CDateFormatCards::Place(int width, int height) {
     const float scale = float(height / 726.0);
     for (int i = 0; i < kFormCount; ++i) {
         cards[i]->SetPosition(kFormX[i] * width / 1362, kFormY * height / 726);
-        cards[i]->SetScale(scale);
+        cards[i]->SetScale(float(scale * kFormScale));
     }
     cards[kFormCount]->SetPosition(kLongX * width / 1362, kLongY * height / 726);
     cards[kFormCount]->SetScale(scale);
