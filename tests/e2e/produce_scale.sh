@@ -102,10 +102,10 @@ expect_screen scale_board scale_play
 click_at $(( W - 250 )) 52  # play leads from the board to the panel
 sleep 2
 wait_region_change 110 $(( H - 125 )) 80 48 180
-sleep 0.5
+wait_screen_still  # every bar has dropped: the score is stored
 expect_screen scale_panel scale_board
 click_at $(( W / 2 )) $(( H / 2 ))  # a click on the panel saves
-sleep 0.5
+wait_for "[ -f '$PROFILE' ] && [ \"\$(profile_line 26)\" != 0 ]" 10 || true
 [ -f "$PROFILE" ] || fail "no profile was saved"
 [ "$(profile_line 26)" = 6 ] || fail "the scale's cell is $(profile_line 26), not 6"
 [ "$(profile_line 161)" = 6 ] || fail "total is $(profile_line 161), not 6"
