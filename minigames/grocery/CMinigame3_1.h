@@ -1,24 +1,62 @@
 #pragma once
+#include <vector>
+
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/CMinigameShell.h"
+#include "minigames/grocery/BestBefore.h"
+#include "minigames/grocery/CDateFormatCards.h"
 
-// Reading best-before dates on a moving belt.
+// Dates on the belt: the eight dated products ride past on the checkout
+// belt; a best-before label is shown below it and the learner clicks the
+// product that carries it. A wrong product costs the label its point, and
+// the same label stays until its product is found.
 class CMinigame3_1 : public CAbstractMinigame {
 public:
+    static constexpr int kMaximum = BestBefore::kProductCount;
+    // The belt moves this far a frame, on a view 1358 wide.
+    static constexpr int kBeltStep = 2;
+
     CMinigame3_1(CModel* model, MinigameType type);
     ~CMinigame3_1() { Unload(); }
 
     void Load();
     void Unload();
+    void LoadButtonLocations(int width, int height);
+    void PlayGame(CPoint point);
     void Draw(int width, int height);
+    void DrawFeedbackAnimation(int width, int height);
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
 
+    const CMinigameShell& Shell() const { return shell; }
+    // The product whose label is shown, -1 once all are found.
+    int GetTarget() const { return found < BestBefore::kProductCount ? order[found] : -1; }
+    int GetFound() const { return found; }
+    bool IsFlagged(int p) const { return flagged[p]; }
+    // Where product p is on the belt now.
+    CPoint GetProductPosition(int p) const;
+    const CDateFormatCards& Cards() const { return *cards; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    void Leave();
+    void MoveBelt();
+    void PlaceProducts();
+
+    CMinigameShell shell;
+    int order[BestBefore::kProductCount] = {};  // the products in the order their labels come
+    int found = 0;                               // labels done
+    bool flagged[BestBefore::kProductCount] = {};
+    int offset = 0;  // how far the belt has moved
+    bool firstPlay = true;
+    float productScale = 1.0f;
+
+    std::vector<CClickableImage*> products;
+    std::vector<CClickableImage*> labels;
+    CClickableImage* beltImage = nullptr;
+    CDateFormatCards* cards = nullptr;
 };
 
 using CMinigame3_1Controller = CMinigameController<CMinigame3_1, 0, true>;

@@ -1,37 +1,203 @@
 #include "minigames/grocery/CMinigame3_2.h"
 
 #include "core/CModel.h"
+#include "core/GameRandom.h"
+#include "minigames/grocery/GroceryBoard.h"
+
+using namespace BestBefore;
+
+namespace {
+
+const MinigameSheet kSheet = {
+    "stainless-steel.png", "dates_overlay.png", "minijeu3_1progress%d.png",
+    "consigne3_2.png",     "Intro3_2.mp3",      CMinigame3_2::kMaximum,
+};
+
+// On the 1362 x 726 layout: the day card and the month chart on the left,
+// the product and its label in the middle, the cart and the trash on the right.
+struct Spot {
+    int x, y;
+    double scale;  // at a view 726 high
+};
+constexpr Spot kToday = {220, 170, 1.0};
+constexpr Spot kChart = {220, 450, 1.0};
+constexpr Spot kProductSpot = {640, 330, 1.0};
+constexpr Spot kLabel = {640, 560, 1.0};
+constexpr Spot kCart = {1090, 250, 0.8};
+constexpr Spot kTrash = {1090, 540, 0.8};
+
+void Put(CClickableImage* image, const Spot& spot, int width, int height) {
+    image->SetPosition(spot.x * width / 1362, spot.y * height / 726);
+    image->SetScale(float(spot.scale * height / 726.0));
+}
+
+template <class T>
+void Release(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+}  // namespace
 
 CMinigame3_2::CMinigame3_2(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame3_2.png") {}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame3_2.png"), shell(owner, minigameType, kSheet) {
+    GameRandom::Seed();
+}
 
 void CMinigame3_2::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    shell.Load(nullptr);
+    today = GameRandom::Below(kTodayCount);
+    for (int p = 1; p <= kProductCount; ++p) {
+        products.push_back(new CClickableImage(CString::Format("Item%d.png", p)));
+        labels.push_back(new CClickableImage(CString::Format("Item%dDate.png", p)));
+    }
+    todayImage = new CClickableImage(CString::Format("Today%d.png", today + 1));
+    chartImage = new CClickableImage(kMonthChart);
+    cartImage = new CClickableImage("shoppingcart.png");
+    trashImage = new CClickableImage("trash.png");
+    cards = new CDateFormatCards(model);
+    product = 0;
+    firstPlay = true;
+    for (bool& f : flagged) f = false;
     needsLoad = false;
 }
 
 void CMinigame3_2::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    for (CClickableImage* p : products) delete p;
+    for (CClickableImage* l : labels) delete l;
+    products.clear();
+    labels.clear();
+    Release(todayImage);
+    Release(chartImage);
+    Release(cartImage);
+    Release(trashImage);
+    Release(cards);
+    shell.Unload();
     needsLoad = true;
+}
+
+void CMinigame3_2::Leave() {
+    Unload();
+    model->SetGameState(GAMESTATE_SUBMENU);
+}
+
+void CMinigame3_2::LoadButtonLocations(int width, int height) {
+    for (CClickableImage* p : products) Put(p, kProductSpot, width, height);
+    for (CClickableImage* l : labels) Put(l, kLabel, width, height);
+    Put(todayImage, kToday, width, height);
+    Put(chartImage, kChart, width, height);
+    Put(cartImage, kCart, width, height);
+    Put(trashImage, kTrash, width, height);
+    cards->Place(width, height);
+}
+
+void CMinigame3_2::Sort(bool toCart) {
+    if (toCart == StillGood(kProducts[product].value, kTodayValues[today])) {
+        shell.ScorePoint();
+    } else {
+        flagged[product] = true;
+        model->PlaySoundFile("error.mp3", false);
+    }
+    ++product;
+    if (product < kProductCount) return;
+    shell.SetProgress(3);
+    bool any = false;
+    for (bool f : flagged) any = any || f;
+    if (any) {
+        shell.EnterReview();
+    } else {
+        shell.EnterResults(true);
+    }
+}
+
+void CMinigame3_2::PlayGame(CPoint point) {
+    if (product >= kProductCount) return;
+    if (cartImage->HitTest(point)) {
+        Sort(true);
+    } else if (trashImage->HitTest(point)) {
+        Sort(false);
+    }
+}
+
+void CMinigame3_2::OnLButtonDown(CPoint) {}
+
+void CMinigame3_2::OnLButtonUp(CPoint point) {
+    if (needsLoad) return;
+    switch (shell.OnCornerClick(point)) {
+        case CORNER_MUTE:
+        case CORNER_HELP: return;
+        case CORNER_EXIT: Leave(); return;
+        case CORNER_NONE: break;
+    }
+    switch (shell.phase) {
+        case PhaseIntro:
+        case PhaseInstructions:
+            if (shell.playButton->HitTest(point)) {
+                if (shell.phase == PhaseIntro) shell.SetProgress(2);
+                if (firstPlay) model->PlaySoundFile(kLongRecording, true);
+                firstPlay = false;
+                shell.phase = PhasePlay;
+            } else {
+                cards->OnClick(point);
+            }
+            break;
+        case PhasePlay:
+            if (shell.instructionButton->HitTest(point)) {
+                shell.phase = PhaseInstructions;
+            } else {
+                PlayGame(point);
+            }
+            break;
+        case PhaseReview:
+            if (shell.playButton->HitTest(point)) shell.EnterResults(true);
+            break;
+        case PhaseResults: shell.OnResultsClick(point); break;
+    }
+}
+
+void CMinigame3_2::OnMouseMove(CPoint point) {
+    if (needsLoad) return;
+    if (shell.OnMouseMove(point)) return;
+    const bool onTarget = shell.phase == PhasePlay && (cartImage->HitTest(point) || trashImage->HitTest(point));
+    model->SetCursor(onTarget ? CURSOR_HAND : CURSOR_ARROW);
+}
+
+void CMinigame3_2::DrawFeedbackAnimation(int width, int height) {
+    std::vector<bool> right;
+    for (bool f : flagged) right.push_back(!f);
+    GroceryBoard::Draw(shell, products, right, width, height);
 }
 
 void CMinigame3_2::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
-}
-
-void CMinigame3_2::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
-}
-
-void CMinigame3_2::OnLButtonDown(CPoint) {}
-
-void CMinigame3_2::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
+    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
+    shell.DrawBackground(width, height);
+    switch (shell.phase) {
+        case PhaseIntro:
+        case PhaseInstructions:
+            shell.DrawSheet(width, height);
+            cards->Draw();
+            shell.playButton->Draw();
+            break;
+        case PhasePlay:
+            shell.instructionButton->Draw();
+            shell.consigneImage->Draw();
+            todayImage->Draw();
+            chartImage->Draw();
+            cartImage->Draw();
+            trashImage->Draw();
+            if (product < kProductCount) {
+                products[product]->Draw();
+                labels[product]->Draw();
+            }
+            break;
+        case PhaseReview:
+            DrawFeedbackAnimation(width, height);
+            shell.playButton->Draw();
+            break;
+        case PhaseResults: shell.DrawResults(width, height); break;
+    }
+    shell.DrawTop();
 }

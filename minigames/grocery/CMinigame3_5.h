@@ -1,24 +1,63 @@
 #pragma once
+#include <vector>
+
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/CMinigameShell.h"
+#include "minigames/grocery/Receipts.h"
 
-// Reading receipts: the amount that a receipt asks for.
+// Reading receipts: five till receipts come in turn; beside each, two
+// amounts, one above the other, and the learner clicks the one the receipt
+// asks for (the total, the cash handed over or the change). Which amount is
+// on top is a coin toss per receipt.
 class CMinigame3_5 : public CAbstractMinigame {
 public:
+    static constexpr int kMaximum = Receipts::kReceiptCount;
+
     CMinigame3_5(CModel* model, MinigameType type);
     ~CMinigame3_5() { Unload(); }
 
     void Load();
     void Unload();
+    void LoadButtonLocations(int width, int height);
+    void PlayGame(CPoint point);
     void Draw(int width, int height);
+    void DrawFeedbackAnimation(int width, int height);
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
 
+    const CMinigameShell& Shell() const { return shell; }
+    int GetReceipt() const { return receipt; }
+    bool IsRightOnTop(int r) const { return rightOnTop[r]; }
+    bool IsFlagged(int r) const { return flagged[r]; }
+    // Where the right and the wrong amount of the current receipt lie.
+    CPoint GetRightAmount() const;
+    CPoint GetWrongAmount() const;
+    // Where a term card of the sheet lies (total, cash, change).
+    CPoint GetTermCard(int question) const;
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    void Leave();
+    void NextReceipt();
+    void ClickTerm(CPoint point);
+
+    CMinigameShell shell;
+    int receipt = 0;
+    bool flagged[Receipts::kReceiptCount] = {};
+    bool rightOnTop[Receipts::kReceiptCount] = {};
+    bool questionSpoken = false;
+    CPoint upperPlace, lowerPlace;
+    float amountScale = 1.0f;
+
+    std::vector<CClickableImage*> receipts;
+    std::vector<CClickableImage*> rightAmounts;
+    std::vector<CClickableImage*> wrongAmounts;
+    std::vector<CClickableImage*> questions;
+    CClickableImage* counterImage = nullptr;  // "receipt.png", the till's printer and tag holders
+    CClickableImage* ovalImage = nullptr;     // around the amount under the pointer
+    CClickableImage* hovered = nullptr;
 };
 
 using CMinigame3_5Controller = CMinigameController<CMinigame3_5, 4, true>;

@@ -43,6 +43,15 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu2_8progress%d.png", {{{1, 5}}}},
         // the office building's lobby (2_4)
         {"minijeu2_4progress%d.png", {{{1, 6}}}},
+        // the grocery's games: the strip and the scale's produce
+        {"minijeu3_1progress%d.png", {{{1, 3}}}},
+        {"FruitVeg%d.png", {{{1, 12}}}},
+        {"receipt%d.png", {{{1, 5}}}},
+        {"Item%d.png", {{{1, 8}}}},
+        {"Item%dDate.png", {{{1, 8}}}},
+        {"Today%d.png", {{{1, 5}}}},
+        {"cold%d.png", {{{1, 5}}}},
+        {"frozen%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -126,6 +135,19 @@ inline std::vector<std::string> Pictures() {
         // the office building's lobby (2_4)
         "elevator.png", "elevatorTutorial.png", "nameChart.png", "elevatorButtons.png", "namesSmall.png",
         "elevatorButtonsSmall.png", "consigne2_4.png",
+        // the grocery's counter, and the checkout scale (3_4)
+        "stainless-steel.png", "FruitTable.png", "grocerymachine.png", "keypad2.png", "scale_overlay.png",
+        "border.png", "borderB.png", "smallCircle.png", "smallCircleB.png", "consigne3_4.png",
+        // the receipts (3_5)
+        "receipt.png", "receipt_overlay.png", "smallOval.png", "consigne3_5.png", "2160.png", "2160-1.png",
+        "690.png", "690-1.png", "724.png", "724-1.png", "2621.png", "2621-1.png", "317.png", "317-1.png",
+        "question_total.png", "question_cash.png", "question_change.png",
+        // the dated goods (3_1, 3_2)
+        "dates_overlay.png", "formatLong.png", "DateRefChart.png", "shoppingcart.png", "trash.png", "consigne3_2.png",
+        "format1.png", "format2.png", "format3.png", "format4.png", "conveyor.png", "consigne3_1.png",
+        // putting goods away (3_3)
+        "storage_overlay.png", "shelf.png", "fridge.png", "freezer.png", "bread.png", "milk.png", "icecream.png",
+        "consigne3_3.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -143,8 +165,9 @@ inline std::vector<std::string> Sounds() {
         "EcouterMessages.mp3", "AugmenterVolumeMessage.mp3", "HautParleurMessage.mp3", "RendreMuetMessage.mp3",
         // the call transfers (1_8)
         "Intro1_8.mp3", "message1_8_b.mp3", "message1_8_c.mp3", "message1_8_d.mp3", "message1_8_e.mp3",
-        "message1_8_f.mp3", "message1_8_g.mp3", "nr0.mp3", "nr1.mp3", "nr2.mp3", "nr3.mp3", "nr4.mp3", "nr5.mp3",
-        "nr6.mp3", "nr7.mp3", "nr8.mp3", "nr9.mp3",
+        "message1_8_f.mp3", "message1_8_g.mp3",
+        // the digits of every keypad (1_5, 1_8, 2_5, 3_4)
+        "nr0.mp3", "nr1.mp3", "nr2.mp3", "nr3.mp3", "nr4.mp3", "nr5.mp3", "nr6.mp3", "nr7.mp3", "nr8.mp3", "nr9.mp3",
         // the message forms (1_2, 1_3)
         "Intro1_2.mp3", "Intro1_3.mp3", "french_message1.mp3", "french_message2.mp3", "english_message1.mp3",
         "english_message2.mp3", "date.mp3", "destinaire.mp3", "delapartde.mp3", "message.mp3", "votreNom.mp3",
@@ -173,6 +196,16 @@ inline std::vector<std::string> Sounds() {
         // the office building's lobby (2_4)
         "Intro2_4.mp3", "visiteur1.mp3", "visiteur2.mp3", "visiteur3.mp3", "visiteur4.mp3", "visiteur5.mp3",
         "prenom.mp3", "surnom.mp3", "integer.mp3", "button.mp3",
+        // the checkout scale (3_4)
+        "Intro3_4.mp3",
+        // the receipts (3_5)
+        "Intro3_5.mp3", "3_5_instructions.mp3", "total.mp3", "cash.mp3", "change.mp3", "question_total.mp3",
+        "question_cash.mp3", "question_change.mp3",
+        // the dated goods (3_1, 3_2)
+        "Intro3_2.mp3", "expjan23.mp3", "ja2312bna.mp3", "230112.mp3", "BBMA2012JA23.mp3", "3_1_instructions.mp3",
+        "Intro3_1.mp3",
+        // putting goods away (3_3)
+        "Intro3_3.mp3",
         // effects
         "beep.mp3", "error.mp3", "whip.mp3", "drop.mp3", "blingbling.mp3", "woosh.mp3", "chime.mp3",
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",

@@ -1,0 +1,131 @@
+#include <set>
+
+#include "core/CProfile.h"
+#include "minigames/grocery/CMinigame3_1.h"
+#include "support/GameFixture.h"
+
+using namespace BestBefore;
+
+namespace {
+
+class BeltDates : public GameFixture {
+protected:
+    static constexpr int kW = 1358;  // the belt moves 2 pixels a frame at this width
+    static constexpr int kH = 726;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        for (int p = 1; p <= kProductCount; ++p) folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_GROCERY);
+        model->SetMinigameType(MINIGAME_3_1);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame3_1*>((*model->GetCurrentCategoryMinigames())[0]);
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void ClickProduct(int p) {
+        const CPoint at = game->GetProductPosition(p);
+        Click(at.x, at.y);
+        Frames(3, kW, kH);
+    }
+    // Some product that is not the one asked for.
+    int Another() const { return (game->GetTarget() + 1) % kProductCount; }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame3_1* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(BeltDates, FindingEveryProductAtOnceOpensThePanelWithEight) {
+    PressPlay();
+    std::set<int> asked;
+    for (int i = 0; i < kProductCount; ++i) {
+        asked.insert(game->GetTarget());
+        ClickProduct(game->GetTarget());
+    }
+    EXPECT_EQ(asked.size(), size_t(kProductCount));  // every label once
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][0], 8);
+    EXPECT_EQ(Saved().totalScore, 8);
+}
+
+TEST_F(BeltDates, AWrongProductCostsTheLabelItsPointAndTheLabelStays) {
+    PressPlay();
+    const int first = game->GetTarget();
+    ClickProduct(Another());
+    ClickProduct(Another());  // twice wrong costs the same one point
+    EXPECT_TRUE(game->IsFlagged(first));
+    EXPECT_EQ(game->GetTarget(), first);
+    EXPECT_EQ(game->GetFound(), 0);
+    ClickProduct(first);
+    EXPECT_EQ(game->GetFound(), 1);
+    EXPECT_EQ(Points(), 0);
+    while (game->GetTarget() >= 0) ClickProduct(game->GetTarget());
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    for (int p = 0; p < kProductCount; ++p) EXPECT_EQ(game->IsFlagged(p), p == first) << p;
+    PressPlay();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 7);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][0], 7);
+}
+
+TEST_F(BeltDates, TheBeltMovesTwoPixelsAFrameAndWrapsRound) {
+    PressPlay();
+    Frames(1, kW, kH);
+    const CPoint before = game->GetProductPosition(0);
+    Frames(10, kW, kH);
+    EXPECT_EQ(game->GetProductPosition(0).x, before.x + 20);
+    EXPECT_EQ(game->GetProductPosition(0).y, kH / 2);
+    // The products stay in their order, 1.2 product widths apart.
+    EXPECT_EQ(game->GetProductPosition(1).x - game->GetProductPosition(0).x, 204);
+    int lowest = kW, highest = -kW;
+    for (int i = 0; i < 820; ++i) {  // more than once round
+        Frames(1, kW, kH);
+        lowest = std::min(lowest, game->GetProductPosition(0).x);
+        highest = std::max(highest, game->GetProductPosition(0).x);
+    }
+    EXPECT_EQ(lowest, -170);
+    EXPECT_GE(highest, kW + 85);  // it leaves the view whole before coming back on the left
+}
+
+TEST_F(BeltDates, AClickOnTheEmptyBeltOrBeforePlayJudgesNothing) {
+    ClickProduct(Another());  // the intro shows the cards, not the belt
+    EXPECT_FALSE(game->IsFlagged(game->GetTarget()));
+    PressPlay();
+    Click(kW / 2, 150);
+    Click(kW / 2, kH - 60);
+    EXPECT_EQ(game->GetFound(), 0);
+    EXPECT_FALSE(game->IsFlagged(game->GetTarget()));
+}
+
+TEST_F(BeltDates, TheLabelsComeInANewOrderFromGameToGame) {
+    std::set<int> firsts;
+    for (int i = 0; i < 30; ++i) {
+        firsts.insert(game->GetTarget());
+        game->Unload();
+        Frames(1, kW, kH);
+    }
+    EXPECT_GT(firsts.size(), 3u);
+}

@@ -1,0 +1,143 @@
+#include <set>
+
+#include "core/CProfile.h"
+#include "minigames/grocery/CMinigame3_2.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace BestBefore;
+
+namespace {
+
+class DateSorting : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        folder.AddPicture("shoppingcart.png", 512, 512);
+        folder.AddPicture("trash.png", 512, 512);
+        for (const FormatCard& card : kFormatCards) folder.AddPicture(card.picture, 512, 256);
+        folder.AddPicture(kLongCard, 1024, 256);
+        folder.MakeFolder("Sounds");
+        for (const FormatCard& card : kFormatCards) WriteToneWav(folder.File("Sounds/") + card.recording, 2000);
+        WriteToneWav(folder.File("Sounds/") + kLongRecording, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_GROCERY);
+        model->SetMinigameType(MINIGAME_3_2);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame3_2*>((*model->GetCurrentCategoryMinigames())[1]);
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    bool BelongsInCart() const { return StillGood(kProducts[game->GetProduct()].value, kTodayValues[game->GetToday()]); }
+    void Sort(bool right) {
+        const bool cart = BelongsInCart() == right;
+        const CPoint at = cart ? game->GetCart() : game->GetTrash();
+        Click(at.x, at.y);
+        Frames(1, kW, kH);
+    }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame3_2* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DateSorting, EightRightChoicesOpenThePanelWithEight) {
+    PressPlay();
+    for (int p = 0; p < kProductCount; ++p) {
+        EXPECT_EQ(game->GetProduct(), p);  // in their fixed order
+        Sort(true);
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][1], 8);
+    EXPECT_EQ(Saved().totalScore, 8);
+}
+
+TEST_F(DateSorting, AWrongChoiceFlagsTheProductAndTheBoardLeadsToThePanel) {
+    PressPlay();
+    for (int p = 0; p < kProductCount; ++p) Sort(p != 0 && p != 4);
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    for (int p = 0; p < kProductCount; ++p) EXPECT_EQ(game->IsFlagged(p), p == 0 || p == 4) << p;
+    PressPlay();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 6);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][1], 6);
+}
+
+TEST_F(DateSorting, AProductDatedOnTheDayItselfBelongsInTheTrash) {
+    for (int t = 0; t < kTodayCount; ++t) {
+        const int day = kTodayValues[t];
+        EXPECT_FALSE(StillGood(day, day));
+        EXPECT_FALSE(StillGood(day - 1, day));
+        EXPECT_TRUE(StillGood(day + 1, day));
+    }
+}
+
+TEST_F(DateSorting, EveryDayCardComesUpAndEachGivesBothAnswers) {
+    std::set<int> days;
+    for (int game_ = 0; game_ < 40; ++game_) {
+        days.insert(game->GetToday());
+        game->Unload();
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(days.size(), size_t(kTodayCount));
+    // Whatever the day, some products are still good and some are not:
+    // neither the cart nor the trash alone wins the game.
+    for (int day : kTodayValues) {
+        int good = 0;
+        for (const Product& p : kProducts) good += StillGood(p.value, day);
+        EXPECT_GT(good, 0) << day;
+        EXPECT_LT(good, kProductCount) << day;
+    }
+}
+
+TEST_F(DateSorting, AClickBesideTheCartAndTheTrashSortsNothing) {
+    PressPlay();
+    Click(kW / 2, kH / 2);  // on the product itself
+    Click(60, kH - 40);
+    EXPECT_EQ(game->GetProduct(), 0);
+    EXPECT_EQ(Points(), 0);
+    EXPECT_FALSE(game->IsFlagged(0));
+}
+
+TEST_F(DateSorting, TheFormatCardsReadTheirLabelOnlyOnTheSheet) {
+    for (int i = 0; i <= kFormCount; ++i) {
+        model->StopSoundFile();
+        Click(game->Cards().GetCard(i).x, game->Cards().GetCard(i).y);
+        EXPECT_TRUE(model->IsSoundPlaying()) << i;
+    }
+    PressPlay();
+    model->StopSoundFile();
+    Click(game->Cards().GetCard(0).x, game->Cards().GetCard(0).y);  // hidden during play
+    EXPECT_EQ(game->GetProduct(), 0);
+    Click(kW - 346, 52);  // the instructions show them again
+    EXPECT_EQ(game->Shell().phase, PhaseInstructions);
+    Click(game->Cards().GetCard(2).x, game->Cards().GetCard(2).y);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    PressPlay();
+    Sort(true);
+    EXPECT_EQ(Points(), 1);
+}

@@ -1,0 +1,200 @@
+#include <set>
+
+#include "core/CProfile.h"
+#include "minigames/grocery/CMinigame3_4.h"
+#include "support/GameFixture.h"
+
+using namespace ProduceCodes;
+
+namespace {
+
+class ProduceScale : public GameFixture {
+protected:
+    static constexpr int kW = kReferenceWidth;  // keys fall on their layout pixels
+    static constexpr int kH = kReferenceHeight;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_GROCERY);
+        model->SetMinigameType(MINIGAME_3_4);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        scale = static_cast<CMinigame3_4*>((*model->GetCurrentCategoryMinigames())[3]);
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void PressKey(int digit) { Click(scale->GetKeyLocation(digit).x, scale->GetKeyLocation(digit).y); }
+    void Type(int code) {
+        for (int k = 0; k < kCodeDigits; ++k) PressKey(Digit(code, k));
+    }
+    int AskedCode() const { return kProduce[scale->GetTurnItem(scale->GetTurn())].code; }
+    // A code that is not the one asked: its last digit changed.
+    int WrongCode() const { return AskedCode() / 10 * 10 + (AskedCode() % 10 + 1) % 10; }
+    int Points() const { return scale->Shell().resultsPanel->GetCompte(); }
+    // Draws the score panel until it has stored the score, then clicks it (which saves).
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !scale->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame3_4* scale = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ProduceScale, KeysLieWhereTheScalePictureDrawsThem) {
+    EXPECT_EQ(scale->GetKeyLocation(1), CPoint(kKeyColumnX[0], kKeyRowY[0]));
+    EXPECT_EQ(scale->GetKeyLocation(9), CPoint(kKeyColumnX[2], kKeyRowY[2]));
+    EXPECT_EQ(scale->GetKeyLocation(0), CPoint(kKeyColumnX[1], kKeyRowY[3]));
+    Frames(1, 800, 600);  // placed again when the view changes size
+    EXPECT_EQ(scale->GetKeyLocation(0), CPoint(kKeyColumnX[1] * 800 / kW, kKeyRowY[3] * 600 / kH));
+}
+
+TEST_F(ProduceScale, APerfectGameGoesStraightToThePanelWithEight) {
+    PressPlay();
+    ASSERT_EQ(scale->Shell().phase, PhasePlay);
+    for (int t = 0; t < kTurnCount; ++t) {
+        Type(AskedCode());
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(scale->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][3], 8);
+    EXPECT_EQ(Saved().totalScore, 8);
+}
+
+TEST_F(ProduceScale, WrongCodesStillAdvanceAndTheBoardLeadsToThePanel) {
+    PressPlay();
+    for (int t = 0; t < kTurnCount; ++t) {
+        if (t == 2 || t == 5) {
+            Type(WrongCode());
+        } else {
+            Type(AskedCode());
+        }
+        EXPECT_EQ(scale->GetTurn(), t + 1);
+    }
+    EXPECT_EQ(scale->Shell().phase, PhaseReview);
+    for (int t = 0; t < kTurnCount; ++t) EXPECT_EQ(scale->IsTurnMissed(t), t == 2 || t == 5) << t;
+    Frames(20, kW, kH);  // the board's stamps fall
+    EXPECT_FLOAT_EQ(scale->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    Click(200, 400);  // only play leads on
+    EXPECT_EQ(scale->Shell().phase, PhaseReview);
+    PressPlay();
+    EXPECT_EQ(scale->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 6);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][3], 6);
+    EXPECT_EQ(Saved().totalScore, 6);
+}
+
+TEST_F(ProduceScale, AClickBetweenKeysTypesNothing) {
+    PressPlay();
+    const CPoint one = scale->GetKeyLocation(1), two = scale->GetKeyLocation(2), four = scale->GetKeyLocation(4);
+    Click((one.x + two.x) / 2, one.y);
+    Click(one.x, (one.y + four.y) / 2);
+    Click(one.x + 20, one.y);  // 20 pixels off is out of reach
+    Click(one.x, one.y - 20);
+    EXPECT_TRUE(scale->GetTypedDigits().empty());
+    Click(one.x + 19, one.y - 19);  // 19 is within
+    EXPECT_EQ(scale->GetTypedDigits(), std::vector<int>{1});
+}
+
+TEST_F(ProduceScale, AThreeDigitPrefixJudgesNothingTheFourthDigitDoes) {
+    PressPlay();
+    const int code = AskedCode();
+    for (int k = 0; k < 3; ++k) PressKey(Digit(code, k));
+    EXPECT_EQ(scale->GetTurn(), 0);
+    EXPECT_EQ(scale->GetTypedDigits().size(), 3u);
+    EXPECT_EQ(Points(), 0);
+    PressKey(Digit(code, 3));
+    EXPECT_EQ(scale->GetTurn(), 1);
+    EXPECT_TRUE(scale->GetTypedDigits().empty());
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(ProduceScale, NoItemIsAskedTwiceAndEveryItemComesUp) {
+    std::set<int> seen;
+    for (int game = 0; game < 20; ++game) {
+        std::set<int> asked;
+        for (int t = 0; t < kTurnCount; ++t) {
+            ASSERT_GE(scale->GetTurnItem(t), 0);
+            ASSERT_LT(scale->GetTurnItem(t), kItemCount);
+            asked.insert(scale->GetTurnItem(t));
+        }
+        EXPECT_EQ(asked.size(), size_t(kTurnCount));
+        seen.insert(asked.begin(), asked.end());
+        scale->Unload();
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(seen.size(), size_t(kItemCount));
+}
+
+TEST_F(ProduceScale, KeysTypeNothingBeforePlayNorOnTheBoard) {
+    PressKey(4);  // the intro only shows how
+    EXPECT_TRUE(scale->GetTypedDigits().empty());
+    PressPlay();
+    for (int t = 0; t < kTurnCount; ++t) Type(WrongCode());
+    ASSERT_EQ(scale->Shell().phase, PhaseReview);
+    PressKey(4);
+    EXPECT_TRUE(scale->GetTypedDigits().empty());
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(ProduceScale, TheKeypadLightsOnlyWhileThePointerIsOnTheScale) {
+    Move(scale->GetScaleCentre().x, scale->GetScaleCentre().y);
+    EXPECT_FALSE(scale->IsKeypadShown());  // not in the intro
+    PressPlay();
+    Move(scale->GetScaleCentre().x, scale->GetScaleCentre().y);
+    EXPECT_TRUE(scale->IsKeypadShown());
+    Move(200, 400);  // over the chart
+    EXPECT_FALSE(scale->IsKeypadShown());
+}
+
+TEST_F(ProduceScale, TheInstructionsKeepTheTypedDigitsAndResumeTheDemonstration) {
+    Frames(450, kW, kH);  // the intro's demonstration has moved on
+    EXPECT_GT(scale->GetDemoStep(), 1);
+    PressPlay();
+    PressKey(Digit(AskedCode(), 0));
+    Click(kW - 346, 52);  // the instructions
+    EXPECT_EQ(scale->Shell().phase, PhaseInstructions);
+    EXPECT_EQ(scale->GetDemoStep(), 0);
+    Frames(210, kW, kH);
+    EXPECT_EQ(scale->GetDemoStep(), 1);
+    PressPlay();
+    EXPECT_EQ(scale->Shell().phase, PhasePlay);
+    const int code = AskedCode();
+    for (int k = 1; k < kCodeDigits; ++k) PressKey(Digit(code, k));
+    EXPECT_EQ(Points(), 1);  // the digit typed before counts
+}
+
+TEST_F(ProduceScale, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
+    for (MinigamePhase phase : {PhaseIntro, PhasePlay, PhaseReview, PhaseResults}) {
+        if (phase != PhaseIntro) PressPlay();
+        if (phase == PhasePlay) PressKey(1);
+        if (phase == PhaseReview) for (int t = 0; t < kTurnCount; ++t) Type(WrongCode());
+        if (phase == PhaseResults) for (int t = 0; t < kTurnCount; ++t) Type(AskedCode());
+        ASSERT_EQ(scale->Shell().phase, phase);
+        Click(80, 52);
+        EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << phase;
+        EXPECT_TRUE(scale->NeedsLoad());
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        EXPECT_EQ(scale->Shell().phase, PhaseIntro);
+        EXPECT_EQ(scale->GetTurn(), 0);
+        EXPECT_TRUE(scale->GetTypedDigits().empty());
+    }
+}

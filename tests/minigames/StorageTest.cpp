@@ -1,0 +1,152 @@
+#include <set>
+
+#include "core/CProfile.h"
+#include "minigames/grocery/CMinigame3_3.h"
+#include "support/GameFixture.h"
+
+using namespace Storage;
+
+namespace {
+
+class PuttingAway : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        for (const Good& good : kGoods) folder.AddPicture(good.picture, 512, 512);
+        for (const char* place : kPlacePictures) folder.AddPicture(place, 512, 512);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_GROCERY);
+        model->SetMinigameType(MINIGAME_3_3);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame3_3*>((*model->GetCurrentCategoryMinigames())[2]);
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    // Presses on the good to put away, moves it and lets go at `to`.
+    void Drag(CPoint to) {
+        const CPoint from = game->GetGoodPosition(game->GetCurrent());
+        controller->OnLButtonDown(from);
+        Move((from.x + to.x) / 2, (from.y + to.y) / 2);
+        Move(to.x, to.y);
+        controller->OnLButtonUp(to);
+        Frames(1, kW, kH);
+    }
+    Place RightPlace(int i) const { return kGoods[game->GetGood(i)].place; }
+    Place WrongPlace(int i) const { return Place((RightPlace(i) + 1) % kPlaceCount); }
+    void PutAway(bool right) {
+        const int i = game->GetCurrent();
+        Drag(game->GetPlace(right ? RightPlace(i) : WrongPlace(i)));
+    }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame3_3* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PuttingAway, EightGoodsInTheirPlacesOpenThePanelWithEight) {
+    PressPlay();
+    for (int n = 0; n < kDrawn; ++n) {
+        EXPECT_EQ(game->Shell().phase, PhasePlay) << "judged before all were put away";
+        PutAway(true);
+    }
+    EXPECT_EQ(game->GetCurrent(), -1);
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][2], 8);
+    EXPECT_EQ(Saved().totalScore, 8);
+}
+
+TEST_F(PuttingAway, GoodsInTheWrongPlaceShowTheBoardThenThePanel) {
+    PressPlay();
+    std::set<int> wrong;
+    for (int n = 0; n < kDrawn; ++n) {
+        const bool right = n != 1 && n != 6;
+        if (!right) wrong.insert(game->GetCurrent());
+        PutAway(right);
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    for (int i = 0; i < kDrawn; ++i) EXPECT_EQ(game->GetPlaced(i) == RightPlace(i), !wrong.count(i)) << i;
+    EXPECT_EQ(Points(), 6);
+    PressPlay();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][2], 6);
+}
+
+TEST_F(PuttingAway, AGoodTakenBackAndPutAwayAgainCountsWhereItEndsUp) {
+    PressPlay();
+    const int first = game->GetCurrent();
+    PutAway(false);
+    EXPECT_EQ(game->GetPlaced(first), WrongPlace(first));
+    EXPECT_NE(game->GetCurrent(), first);
+    const CPoint stored = game->GetGoodPosition(first);
+    Click(stored.x, stored.y);  // taken back out
+    EXPECT_EQ(game->GetPlaced(first), PLACE_NONE);
+    EXPECT_EQ(game->GetCurrent(), first);
+    PutAway(true);
+    EXPECT_EQ(game->GetPlaced(first), RightPlace(first));
+    while (game->GetCurrent() >= 0) PutAway(true);
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+}
+
+TEST_F(PuttingAway, AGoodLetGoOutsideEveryPlaceGoesBackToTheRow) {
+    PressPlay();
+    const int first = game->GetCurrent();
+    const CPoint home = game->GetGoodPosition(first);
+    Drag(CPoint(kW / 2, 140));  // above the places
+    EXPECT_FALSE(game->IsDragging());
+    EXPECT_EQ(game->GetPlaced(first), PLACE_NONE);
+    EXPECT_EQ(game->GetCurrent(), first);
+    EXPECT_EQ(game->GetGoodPosition(first), home);
+    Click(home.x, home.y);  // pressed and let go where it lies
+    EXPECT_EQ(game->GetPlaced(first), PLACE_NONE);
+}
+
+TEST_F(PuttingAway, OnlyTheGoodToPutAwayIsPickedUp) {
+    PressPlay();
+    const int other = (game->GetCurrent() + 1) % kDrawn;
+    const CPoint at = game->GetGoodPosition(other);
+    controller->OnLButtonDown(at);
+    EXPECT_FALSE(game->IsDragging());
+    controller->OnLButtonUp(game->GetPlace(PLACE_SHELF));
+    EXPECT_EQ(game->GetPlaced(other), PLACE_NONE);
+}
+
+TEST_F(PuttingAway, EightDifferentGoodsAGameAndEveryGoodComesUp) {
+    std::set<int> seen;
+    for (int n = 0; n < 30; ++n) {
+        std::set<int> goods;
+        for (int i = 0; i < kDrawn; ++i) goods.insert(game->GetGood(i));
+        EXPECT_EQ(goods.size(), size_t(kDrawn));
+        seen.insert(goods.begin(), goods.end());
+        game->Unload();
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(seen.size(), size_t(kGoodCount));
+    int perPlace[kPlaceCount] = {};
+    for (const Good& g : kGoods) ++perPlace[g.place];
+    for (int count : perPlace) EXPECT_EQ(count, 5);
+}
