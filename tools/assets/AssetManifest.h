@@ -26,6 +26,9 @@ inline const std::vector<Pattern>& Patterns() {
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
+        // answering calls (1_7 and 1_10)
+        {"minijeu1_7progress%d.png", {{{1, 6}}}},
+        {"minijeu1_10progress%d.png", {{{1, 6}}}},
     };
     return patterns;
 }
@@ -83,6 +86,11 @@ inline std::vector<std::string> Pictures() {
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
         "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
         "instruction1_1f.png", "instruction1_1g.png",
+        // answering calls (1_7 and 1_10)
+        "red_wood_background.png", "phone.png", "phoneOverlay.png", "phone_microphone.png",
+        "phone_microphone2.png", "cartoon_bubble.png", "callsReview.png", "consigne1_7.png", "consigne1_10.png",
+        "HoursOfOperation.png", "extenstionNumbers.png", "InOrOut.png", "YellowPages.png", "Ouverture.png",
+        "horaire.png", "verify.png", "salaire.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -103,6 +111,15 @@ inline std::vector<std::string> Sounds() {
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
         // music
         "SplashMusic.mp3", "Music2.mp3", "Music3.mp3", "musicRewards.mp3",
+        // answering calls (1_7 and 1_10)
+        "Intro1_7.mp3", "Intro1_10.mp3", "microphone.mp3", "receiver.mp3", "salutationComplete.mp3",
+        "salutationBonjour.mp3", "salutationBureau.mp3", "quellesontvosheuresdouverture.mp3",
+        "reponse1_7a1.mp3", "reponse1_7a2.mp3", "reponse1_7a3.mp3", "appel1_7b.mp3", "reponse1_7b1.mp3",
+        "reponse1_7b2.mp3", "reponse1_7b3.mp3", "appel1_7c.mp3", "reponse1_7c1.mp3", "reponse1_7c2.mp3",
+        "reponse1_7c3.mp3", "appel1_7d.mp3", "reponse1_7d1.mp3", "reponse1_7d2.mp3", "reponse1_7d3.mp3",
+        "reponse1_10a1.mp3", "reponse1_10a2.mp3", "reponse1_10a3.mp3", "appel1_10b.mp3", "reponse1_10b1.mp3",
+        "reponse1_10b2.mp3", "reponse1_10b3.mp3", "appel1_10c.mp3", "reponse1_10c1.mp3", "reponse1_10c2.mp3",
+        "reponse1_10c3.mp3", "QuoiSalaire.mp3", "reponse1_10d1.mp3", "reponse1_10d2.mp3", "reponse1_10d3.mp3",
     };
 }
 
