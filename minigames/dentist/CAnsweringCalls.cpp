@@ -331,12 +331,12 @@ void CAnsweringCalls::DrawBubble() {
     glEnable(GL_TEXTURE_2D);
 }
 
-// The review: each call's right greeting and right reply, a stamp on every
-// one the learner missed.
+// The review: each call's right greeting and right reply; a stamp falls on
+// every one the learner chose, and the missed ones are written in red.
 void CAnsweringCalls::DrawReview(int, int) {
     reviewCard->Draw();
     const CPoint centre = reviewCard->GetPosition();
-    std::vector<CPoint> missed;
+    std::vector<CPoint> stamped;
     glDisable(GL_TEXTURE_2D);
     for (int n = 0; n < kPointCount; ++n) {
         const Call& call = game.calls[n / 2];
@@ -344,13 +344,17 @@ void CAnsweringCalls::DrawReview(int, int) {
                                   (n % 2 == 0 ? " - salutation : " + std::string(kGreetings[kRightGreeting].text)
                                               : " - réponse : " + std::string(call.replies[call.rightReply].text));
         const int y = centre.y + kReviewFirstRow + kReviewRowHeight * n;
-        glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
+        if (points[n] == 1) {
+            glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
+            stamped.push_back(CPoint(centre.x + kReviewTextX - 34, y));
+        } else {
+            glColor4f(0.71f, 0.28f, 0.18f, 1.0f);
+        }
         model->DrawText(static_cast<float>(centre.x + kReviewTextX), static_cast<float>(y + 5),
                         GLUT_BITMAP_HELVETICA_12, Latin1FromUtf8(words).c_str());
-        if (points[n] == 0) missed.push_back(CPoint(centre.x + kReviewTextX - 34, y));
     }
     glEnable(GL_TEXTURE_2D);
-    shell.DrawMarks(missed);
+    shell.DrawMarks(stamped);
 }
 
 void CAnsweringCalls::Draw(int width, int height) {

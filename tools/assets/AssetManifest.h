@@ -29,6 +29,8 @@ inline const std::vector<Pattern>& Patterns() {
         // answering calls (1_7 and 1_10)
         {"minijeu1_7progress%d.png", {{{1, 6}}}},
         {"minijeu1_10progress%d.png", {{{1, 6}}}},
+        // the fax cover sheet (1_4)
+        {"minijeu1_4progress%d.png", {{{1, 3}}}},
     };
     return patterns;
 }
@@ -91,6 +93,10 @@ inline std::vector<std::string> Pictures() {
         "phone_microphone2.png", "cartoon_bubble.png", "callsReview.png", "consigne1_7.png", "consigne1_10.png",
         "HoursOfOperation.png", "extenstionNumbers.png", "InOrOut.png", "YellowPages.png", "Ouverture.png",
         "horaire.png", "verify.png", "salaire.png",
+        // the fax cover sheet (1_4)
+        "fax_paper.png", "fax_overlay.png", "addressPlaceholder.png", "companyPlaceholder.png", "consigne1_4.png",
+        "CompanyName.png", "address.png", "faxNumber.png", "phoneNumber.png", "tornPaper.png", "le17novembre.png",
+        "six.png", "RencontreDeDemain.png", "messageBonjour.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -120,6 +126,10 @@ inline std::vector<std::string> Sounds() {
         "reponse1_10a1.mp3", "reponse1_10a2.mp3", "reponse1_10a3.mp3", "appel1_10b.mp3", "reponse1_10b1.mp3",
         "reponse1_10b2.mp3", "reponse1_10b3.mp3", "appel1_10c.mp3", "reponse1_10c1.mp3", "reponse1_10c2.mp3",
         "reponse1_10c3.mp3", "QuoiSalaire.mp3", "reponse1_10d1.mp3", "reponse1_10d2.mp3", "reponse1_10d3.mp3",
+        // the fax cover sheet (1_4)
+        "Intro1_4.mp3", "telecopie_instruction.mp3", "entreprise.mp3", "address.mp3", "telecopie.mp3",
+        "phonedestinaire.mp3", "delapartdetelecopie.mp3", "date.mp3", "numberOfPages.mp3", "objet.mp3",
+        "commentaires.mp3",
     };
 }
 
