@@ -35,6 +35,6 @@ void BM_DentistPlayFrame(benchmark::State& state) {
     }
     state.SetLabel(CString::Format("minigame 1_%d play", MinigamePosition(type) + 1).c_str());
 }
-BENCHMARK(BM_DentistPlayFrame)->Arg(MINIGAME_1_4)->Arg(MINIGAME_1_7)->Arg(MINIGAME_1_10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DentistPlayFrame)->Arg(MINIGAME_1_4)->Arg(MINIGAME_1_5)->Arg(MINIGAME_1_7)->Arg(MINIGAME_1_10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -31,6 +31,8 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu1_10progress%d.png", {{{1, 6}}}},
         // the fax cover sheet (1_4)
         {"minijeu1_4progress%d.png", {{{1, 3}}}},
+        // sending a fax (1_5)
+        {"minijeu1_5progress%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -97,6 +99,9 @@ inline std::vector<std::string> Pictures() {
         "fax_paper.png", "fax_overlay.png", "addressPlaceholder.png", "companyPlaceholder.png", "consigne1_4.png",
         "CompanyName.png", "address.png", "faxNumber.png", "phoneNumber.png", "tornPaper.png", "le17novembre.png",
         "six.png", "RencontreDeDemain.png", "messageBonjour.png",
+        // sending a fax (1_5)
+        "fax_background.png", "faxMachine.png", "faxMachine2.png", "keypad.png", "faxOverlay.png", "paper1.png",
+        "paper2.png", "paperFlip.png", "Fax_Instruction.png", "consigne1_5.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -130,6 +135,9 @@ inline std::vector<std::string> Sounds() {
         "Intro1_4.mp3", "telecopie_instruction.mp3", "entreprise.mp3", "address.mp3", "telecopie.mp3",
         "phonedestinaire.mp3", "delapartdetelecopie.mp3", "date.mp3", "numberOfPages.mp3", "objet.mp3",
         "commentaires.mp3",
+        // sending a fax (1_5)
+        "Intro1_5.mp3", "clavier.mp3", "document.mp3", "ecran.mp3", "envoiTelecopie.mp3", "nr0.mp3", "nr1.mp3",
+        "nr2.mp3", "nr3.mp3", "nr4.mp3", "nr5.mp3", "nr6.mp3", "nr7.mp3", "nr8.mp3", "nr9.mp3",
     };
 }
 
