@@ -46,6 +46,14 @@ void CDropDownMenu::Draw() {
     box->Draw();
     glDisable(GL_TEXTURE_2D);
     const CPoint centre = box->GetPosition();
+    if (selectionBarWidth > 0 && selected >= 0 && selected < static_cast<int>(items.size())) {
+        // The row's slot on the panel, from its left edge.
+        const float left = static_cast<float>(centre.x + 24);
+        const float top = static_cast<float>(centre.y + kRowHeight * selected - 27);
+        glColor4f(0.14f, 0.28f, 0.42f, 1.0f);
+        glRectf(left, top, left + static_cast<float>(selectionBarWidth), top + kRowHeight - 2);
+    }
+    void* textFont = font != nullptr ? font : GLUT_BITMAP_9_BY_15;
     for (size_t i = 0; i < items.size(); ++i) {
         if (static_cast<int>(i) == selected) {
             glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -53,7 +61,7 @@ void CDropDownMenu::Draw() {
             glColor4f(0.4f, 0.4f, 0.4f, 1.0f);
         }
         const float y = static_cast<float>(centre.y + kRowHeight * static_cast<int>(i) - 8);
-        model->DrawText(static_cast<float>(centre.x + 35), y, GLUT_BITMAP_9_BY_15, items[i]);
+        model->DrawText(static_cast<float>(centre.x + 35), y, textFont, items[i]);
     }
     glEnable(GL_TEXTURE_2D);
 }

@@ -30,6 +30,12 @@ public:
     void MakeItLong();
     void Draw();
 
+    // For lists of long sentences: a smaller GLUT bitmap font than the
+    // 9 x 15 one, and a dark bar of the given width behind the selected
+    // row so that its white words stand out on the light panel (0: none).
+    void SetFont(void* glutFont) { font = glutFont; }
+    void SetSelectionBar(int width) { selectionBarWidth = width; }
+
 private:
     void LoadBox(const char* fileName);
 
@@ -37,4 +43,6 @@ private:
     CModel* model;
     std::vector<CString> items;
     int selected = -1;
+    void* font = nullptr;  // null: GLUT_BITMAP_9_BY_15
+    int selectionBarWidth = 0;
 };

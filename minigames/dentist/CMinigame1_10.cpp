@@ -3,17 +3,16 @@
 #include "core/CModel.h"
 
 CMinigame1_10::CMinigame1_10(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_10.png") {}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_10.png"),
+      calls(owner, minigameType, PhoneCalls::kSheetCalls) {}
 
 void CMinigame1_10::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    calls.Load();
     needsLoad = false;
 }
 
 void CMinigame1_10::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    calls.Unload();
     needsLoad = true;
 }
 
@@ -21,17 +20,19 @@ void CMinigame1_10::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
+    calls.Draw(width, height);
 }
 
 void CMinigame1_10::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
+    if (!needsLoad) calls.OnMouseMove(point);
 }
 
-void CMinigame1_10::OnLButtonDown(CPoint) {}
+void CMinigame1_10::OnLButtonDown(CPoint point) {
+    if (!needsLoad) calls.OnLButtonDown(point);
+}
 
 void CMinigame1_10::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    if (needsLoad || calls.OnLButtonUp(point)) return;
     Unload();
     model->SetGameState(GAMESTATE_SUBMENU);
 }

@@ -80,9 +80,9 @@ void StripStep(cairo_t* cr, double cx, double cy, int number, bool done, bool cu
 
 }  // namespace
 
-std::vector<Picture> ProgressStrip(const std::string& pattern, int steps, const Colour& accent) {
+std::vector<Picture> ProgressStrip(const std::string& pattern, int steps, const Colour& accent, int count) {
     std::vector<Picture> pictures;
-    for (int n = 1; n <= steps + 1; ++n) {
+    for (int n = 1; n <= (count > 0 ? count : steps + 1); ++n) {
         char name[128];
         std::snprintf(name, sizeof name, pattern.c_str(), n);
         pictures.push_back({name, 512, 64, [n, steps, accent](cairo_t* cr, int w, int h) {

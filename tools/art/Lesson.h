@@ -15,8 +15,9 @@ Picture CaptionPicture(const std::string& name, const std::string& text, const C
 
 // The strip's pictures, numbered from 1 as the game asks for them: picture 1
 // shows every step still to do, picture n (n >= 2) shows n - 2 steps done
-// and step n - 1 under way. `pattern` holds one %d.
-std::vector<Picture> ProgressStrip(const std::string& pattern, int steps, const Colour& accent);
+// and step n - 1 under way. `pattern` holds one %d. A game that shows its
+// strip once more with every step done asks for steps + 2 pictures.
+std::vector<Picture> ProgressStrip(const std::string& pattern, int steps, const Colour& accent, int pictures = 0);
 
 // The same strip for a game that starts on its first step at once (no
 // intro sheet): picture n shows n - 1 steps done and step n under way;

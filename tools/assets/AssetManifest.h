@@ -52,6 +52,13 @@ inline const std::vector<Pattern>& Patterns() {
         {"Today%d.png", {{{1, 5}}}},
         {"cold%d.png", {{{1, 5}}}},
         {"frozen%d.png", {{{1, 5}}}},
+        // answering calls (1_7 and 1_10)
+        {"minijeu1_7progress%d.png", {{{1, 6}}}},
+        {"minijeu1_10progress%d.png", {{{1, 6}}}},
+        // the fax cover sheet (1_4)
+        {"minijeu1_4progress%d.png", {{{1, 3}}}},
+        // sending a fax (1_5)
+        {"minijeu1_5progress%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -148,6 +155,18 @@ inline std::vector<std::string> Pictures() {
         // putting goods away (3_3)
         "storage_overlay.png", "shelf.png", "fridge.png", "freezer.png", "bread.png", "milk.png", "icecream.png",
         "consigne3_3.png",
+        // answering calls (1_7 and 1_10)
+        "phone.png", "phoneOverlay.png", "phone_microphone.png",
+        "phone_microphone2.png", "cartoon_bubble.png", "callsReview.png", "consigne1_7.png", "consigne1_10.png",
+        "HoursOfOperation.png", "extenstionNumbers.png", "InOrOut.png", "YellowPages.png", "Ouverture.png",
+        "horaire.png", "verify.png", "salaire.png",
+        // the fax cover sheet (1_4)
+        "fax_paper.png", "fax_overlay.png", "addressPlaceholder.png", "companyPlaceholder.png", "consigne1_4.png",
+        "CompanyName.png", "address.png", "faxNumber.png", "phoneNumber.png", "tornPaper.png", "le17novembre.png",
+        "six.png", "RencontreDeDemain.png", "messageBonjour.png",
+        // sending a fax (1_5)
+        "fax_background.png", "faxMachine.png", "faxMachine2.png", "keypad.png", "faxOverlay.png", "paper1.png",
+        "paper2.png", "paperFlip.png", "Fax_Instruction.png", "consigne1_5.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -211,6 +230,21 @@ inline std::vector<std::string> Sounds() {
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
         // music
         "SplashMusic.mp3", "Music2.mp3", "Music3.mp3", "musicRewards.mp3",
+        // answering calls (1_7 and 1_10)
+        "Intro1_7.mp3", "Intro1_10.mp3", "microphone.mp3", "receiver.mp3", "salutationComplete.mp3",
+        "salutationBonjour.mp3", "salutationBureau.mp3", "quellesontvosheuresdouverture.mp3",
+        "reponse1_7a1.mp3", "reponse1_7a2.mp3", "reponse1_7a3.mp3", "appel1_7b.mp3", "reponse1_7b1.mp3",
+        "reponse1_7b2.mp3", "reponse1_7b3.mp3", "appel1_7c.mp3", "reponse1_7c1.mp3", "reponse1_7c2.mp3",
+        "reponse1_7c3.mp3", "appel1_7d.mp3", "reponse1_7d1.mp3", "reponse1_7d2.mp3", "reponse1_7d3.mp3",
+        "reponse1_10a1.mp3", "reponse1_10a2.mp3", "reponse1_10a3.mp3", "appel1_10b.mp3", "reponse1_10b1.mp3",
+        "reponse1_10b2.mp3", "reponse1_10b3.mp3", "appel1_10c.mp3", "reponse1_10c1.mp3", "reponse1_10c2.mp3",
+        "reponse1_10c3.mp3", "QuoiSalaire.mp3", "reponse1_10d1.mp3", "reponse1_10d2.mp3", "reponse1_10d3.mp3",
+        // the fax cover sheet (1_4)
+        "Intro1_4.mp3", "telecopie_instruction.mp3", "entreprise.mp3", "address.mp3", "telecopie.mp3",
+        "phonedestinaire.mp3", "delapartdetelecopie.mp3", "numberOfPages.mp3", "objet.mp3",
+        "commentaires.mp3",
+        // sending a fax (1_5)
+        "Intro1_5.mp3", "clavier.mp3", "document.mp3", "ecran.mp3", "envoiTelecopie.mp3",
     };
 }
 

@@ -1,0 +1,223 @@
+// The two games of answering calls, played through the real model and
+// controller: the receiver, the greeting list, the reply list, the points
+// of each call, the review and the score panel.
+#include "minigames/dentist/CMinigame1_10.h"
+#include "minigames/dentist/CMinigame1_7.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace PhoneCalls;
+
+namespace {
+
+class Calls : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
+        }
+        folder.AddPicture("phone_microphone.png", 64, 64);
+        folder.AddPicture("dropdownbox_long.png", 1024, 512);
+        folder.MakeFolder("Sounds");
+        for (const Choice& greeting : kGreetings) WriteToneWav(folder.File("Sounds/") + greeting.recording, 2000);
+        WriteToneWav(folder.File("Sounds/") + "receiver.mp3", 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [] { return 1000.0; };
+        model->SetLogin("Ana");
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    // Opens one of the two games, and plays it from the intro.
+    template <class Game>
+    void Open(MinigameType type) {
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(type);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        Game* game = static_cast<Game*>((*model->GetCurrentCategoryMinigames())[MinigamePosition(type)]);
+        calls = &game->Calls();
+        table = type == MINIGAME_1_7 ? &kEverydayCalls : &kSheetCalls;
+    }
+    void OpenEveryday() { Open<CMinigame1_7>(MINIGAME_1_7); }
+    void OpenSheets() { Open<CMinigame1_10>(MINIGAME_1_10); }
+    void PressPlay() { Click(kW - 250, 52); }
+    void PickUp() { Click(calls->GetReceiverLocation().x, calls->GetReceiverLocation().y); }
+    // Hovers a row of the open list, then clicks it.
+    void Choose(int row) {
+        const CPoint at = calls->GetRowLocation(row);
+        Move(at.x, at.y);
+        Click(at.x, at.y);
+    }
+    // One call: the greeting, then the reply, by their rows.
+    void Answer(int greeting, int reply) {
+        PickUp();
+        Choose(greeting);
+        PickUp();
+        Choose(reply);
+        Frames(1, kW, kH);
+    }
+    const Call& CallNow() const { return table->calls[calls->GetCallIndex() - 1]; }
+    void AnswerRight() { Answer(kRightGreeting, CallNow().rightReply); }
+    int Wrong(int right) const { return (right + 1) % kChoiceCount; }
+    int Points() const { return calls->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !calls->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+
+    const CAnsweringCalls* calls = nullptr;
+    const CallGame* table = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Calls, EightRightChoicesGoStraightToThePanelAndAreSaved) {
+    OpenEveryday();
+    PressPlay();
+    ASSERT_EQ(calls->Shell().phase, PhasePlay);
+    for (int call = 1; call <= kCallCount; ++call) {
+        EXPECT_EQ(calls->GetCallIndex(), call);
+        AnswerRight();
+    }
+    EXPECT_EQ(calls->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+    FinishPanel();
+    EXPECT_EQ(model->GetCompte(0, 6), 8);
+    EXPECT_EQ(model->GetTotalScore(), 8);
+    Click(kW / 2, kH / 2);  // a click on the panel saves
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][6], 8);
+}
+
+TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
+    OpenSheets();
+    PressPlay();
+    AnswerRight();
+    Answer(Wrong(kRightGreeting), CallNow().rightReply);  // greeting wrong: 1 of 2
+    Answer(kRightGreeting, Wrong(CallNow().rightReply));  // reply wrong: 1 of 2
+    Answer(Wrong(kRightGreeting), Wrong(CallNow().rightReply));
+    EXPECT_EQ(calls->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 4);
+    const int expected[kPointCount] = {1, 1, 0, 1, 1, 0, 0, 0};
+    for (int n = 0; n < kPointCount; ++n) EXPECT_EQ(calls->GetPoint(n), expected[n]) << n;
+    Frames(5, kW, kH);
+    Click(200, 400);  // the review waits for the play button
+    EXPECT_EQ(calls->Shell().phase, PhaseReview);
+    PressPlay();
+    EXPECT_EQ(calls->Shell().phase, PhaseResults);
+    FinishPanel();
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(model->GetCompte(0, 9), 4);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][9], 4);
+    EXPECT_EQ(saved.totalScore, 4);
+}
+
+TEST_F(Calls, AWrongGreetingThenTheRightReplyScoresOne) {
+    OpenEveryday();
+    PressPlay();
+    Answer(Wrong(kRightGreeting), CallNow().rightReply);
+    EXPECT_EQ(calls->GetPoint(0), 0);
+    EXPECT_EQ(calls->GetPoint(1), 1);
+    EXPECT_EQ(calls->GetCallIndex(), 2);
+}
+
+TEST_F(Calls, TheGreetingIsChosenOnceAndThenTheReceiverOpensTheReplies) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_GREETING);
+    Choose(kRightGreeting);
+    EXPECT_TRUE(calls->IsGreetingChosen());
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
+    EXPECT_EQ(calls->GetPoint(0), 1);
+    PickUp();
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
+    // Clicking outside leaves the call going and its greeting as it was.
+    Click(200, 400);
+    Click(200, 400);
+    EXPECT_EQ(calls->GetCallIndex(), 1);
+    EXPECT_EQ(Points(), 0);  // the panel counts only at the end
+}
+
+TEST_F(Calls, AWrongReplyStillEndsTheCallAndTheNextOneRings) {
+    OpenSheets();
+    PressPlay();
+    Answer(kRightGreeting, Wrong(CallNow().rightReply));
+    EXPECT_EQ(calls->GetCallIndex(), 2);
+    EXPECT_FALSE(calls->IsGreetingChosen());
+    EXPECT_EQ(calls->GetPoint(1), 0);
+    // The new call starts with both lists fresh: the receiver opens the greetings.
+    PickUp();
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_GREETING);
+}
+
+TEST_F(Calls, RepeatedRightChoicesAddNoPoints) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    Choose(kRightGreeting);
+    for (int i = 0; i < 3; ++i) Click(200, 400);  // outside, again and again
+    PickUp();
+    Choose(CallNow().rightReply);
+    for (int call = 2; call <= kCallCount; ++call) AnswerRight();
+    EXPECT_EQ(Points(), 8);
+    EXPECT_EQ(model->GetTotalScore(), 8);
+}
+
+// A pointer that moves over the list chooses the row under it; a click on
+// the receiver then picks that greeting, which must be judged like any other.
+TEST_F(Calls, AGreetingPickedByTheClickOnTheReceiverIsJudged) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    const CPoint row = calls->GetRowLocation(kRightGreeting);
+    Move(row.x, row.y);
+    PickUp();
+    EXPECT_TRUE(calls->IsGreetingChosen());
+    EXPECT_EQ(calls->GetPoint(0), 1);
+}
+
+TEST_F(Calls, EachRowIsHeardAsThePointerMovesOntoIt) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    model->StopSoundFile();
+    const CPoint first = calls->GetRowLocation(0), second = calls->GetRowLocation(1);
+    Move(first.x, first.y);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    model->StopSoundFile();
+    Move(first.x + 30, first.y);  // the same row: not said again
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Move(second.x, second.y);
+    EXPECT_TRUE(model->IsSoundPlaying());
+}
+
+TEST_F(Calls, TheIntroExplainsTheHandsetAndExitLeavesForTheRoom) {
+    OpenEveryday();
+    model->StopSoundFile();
+    const CPoint handset = calls->GetHandsetLocation();
+    Click(handset.x + 100, handset.y);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    EXPECT_EQ(calls->Shell().phase, PhaseIntro);
+    PressPlay();
+    PickUp();
+    Click(80, 52);
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    model->SetGameState(GAMESTATE_INGAME);
+    Frames(1, kW, kH);
+    EXPECT_EQ(calls->Shell().phase, PhaseIntro);
+    EXPECT_EQ(calls->GetCallIndex(), 1);
+    EXPECT_FALSE(calls->IsGreetingChosen());
+}

@@ -1,0 +1,165 @@
+// The fax cover sheet, played through the real model and controller: the
+// snippets are pressed, dragged and dropped; the play button hands the
+// sheet in.
+#include "minigames/dentist/CMinigame1_4.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace FaxCoverSheet;
+
+namespace {
+
+class CoverSheet : public GameFixture {
+protected:
+    static constexpr int kW = kReferenceWidth;  // fields fall on their reference pixels
+    static constexpr int kH = kReferenceHeight;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        folder.MakeFolder("Sounds");
+        for (const Field& field : kFields) WriteToneWav(folder.File("Sounds/") + field.explanation, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [] { return 1000.0; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(MINIGAME_1_4);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        sheet = static_cast<CMinigame1_4*>((*model->GetCurrentCategoryMinigames())[3]);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    // Presses on the snippet's centre, drags it in two moves and lets go.
+    void Drag(int snippet, CPoint to) {
+        const CPoint from = sheet->GetSnippetLocation(snippet);
+        controller->OnLButtonDown(from);
+        Move((from.x + to.x) / 2, (from.y + to.y) / 2);
+        Move(to.x, to.y);
+        controller->OnLButtonUp(to);
+    }
+    void DragHome(int snippet) { Drag(snippet, sheet->GetFieldLocation(snippet)); }
+    CPoint Off(CPoint p, int dx, int dy) const { return CPoint(p.x + dx, p.y + dy); }
+    int Points() const { return sheet->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !sheet->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+
+    CMinigame1_4* sheet = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CoverSheet, FieldsLieOnTheirReferencePositions) {
+    EXPECT_EQ(sheet->GetFieldLocation(0), CPoint(kFields[0].x, kFields[0].y));
+    EXPECT_EQ(sheet->GetFieldLocation(8), CPoint(kFields[8].x, kFields[8].y));
+    // Two fields never share a drop band.
+    for (int a = 0; a < kFieldCount; ++a)
+        for (int b = a + 1; b < kFieldCount; ++b)
+            EXPECT_FALSE(CMinigame1_4::closeEnough(sheet->GetFieldLocation(a), sheet->GetFieldLocation(b)));
+}
+
+TEST_F(CoverSheet, APerfectSheetGoesStraightToThePanelAndIsSaved) {
+    PressPlay();
+    for (int i = 0; i < kFieldCount; ++i) DragHome(i);
+    Frames(1, kW, kH);
+    PressPlay();
+    EXPECT_EQ(sheet->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 9);
+    FinishPanel();
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(model->GetCompte(0, 3), 9);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][3], 9);
+    EXPECT_EQ(saved.totalScore, 9);
+}
+
+TEST_F(CoverSheet, SwappedSnippetsCostTheirPointsAndShowTheReview) {
+    PressPlay();
+    for (int i = 2; i < kFieldCount; ++i) DragHome(i);
+    Drag(0, sheet->GetFieldLocation(1));  // the company on the address, and back
+    Drag(1, sheet->GetFieldLocation(0));
+    PressPlay();
+    EXPECT_EQ(sheet->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 7);
+    Frames(3, kW, kH);
+    PressPlay();
+    EXPECT_EQ(sheet->Shell().phase, PhaseResults);
+    FinishPanel();
+    Click(kW / 2, kH / 2);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][3], 7);
+}
+
+TEST_F(CoverSheet, ASnippetJustInsideItsBoxCountsAndJustOutsideDoesNot) {
+    PressPlay();
+    const CPoint date = sheet->GetFieldLocation(5), pages = sheet->GetFieldLocation(6);
+    const CPoint subject = sheet->GetFieldLocation(7), comment = sheet->GetFieldLocation(8);
+    Drag(5, Off(date, 169, 19));      // inside
+    Drag(6, Off(pages, -170, 0));     // 170 across: outside
+    Drag(7, Off(subject, 0, -20));    // 20 down: outside
+    Drag(8, Off(comment, -169, -19)); // inside
+    PressPlay();
+    EXPECT_EQ(Points(), 2);
+}
+
+TEST_F(CoverSheet, ThePressPicksUpTheSnippetWhichFollowsUntilTheRelease) {
+    PressPlay();
+    const CPoint start = sheet->GetSnippetLocation(2);
+    controller->OnLButtonDown(Off(start, 100, 5));  // anywhere within its reach
+    EXPECT_EQ(sheet->GetDragged(), 2);
+    Move(400, 300);
+    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(300, 295));  // it keeps where it was held
+    Frames(1, kW, kH);
+    controller->OnLButtonUp(CPoint(420, 310));
+    EXPECT_EQ(sheet->GetDragged(), -1);
+    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(320, 305));
+    Move(600, 500);  // let go: it no longer follows
+    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(320, 305));
+}
+
+TEST_F(CoverSheet, APressFarFromEverySnippetOrBeforePlayTakesNothing) {
+    const CPoint start = sheet->GetSnippetLocation(0);
+    controller->OnLButtonDown(start);  // still on the intro
+    EXPECT_EQ(sheet->GetDragged(), -1);
+    controller->OnLButtonUp(start);
+    PressPlay();
+    controller->OnLButtonDown(CPoint(400, 150));
+    EXPECT_EQ(sheet->GetDragged(), -1);
+    controller->OnLButtonUp(CPoint(400, 150));
+    PressPlay();  // handing in an empty sheet scores nothing
+    EXPECT_EQ(sheet->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(CoverSheet, OfTwoSnippetsOnTopOfEachOtherThePressTakesTheOneOnTop) {
+    PressPlay();
+    // The address, the sender and the subject on one spot: the subject is
+    // drawn last, so it lies on top.
+    Drag(1, sheet->GetSnippetLocation(4));
+    Drag(7, sheet->GetSnippetLocation(4));
+    controller->OnLButtonDown(sheet->GetSnippetLocation(4));
+    EXPECT_EQ(sheet->GetDragged(), 7);
+}
+
+TEST_F(CoverSheet, TheIntroExplainsAFieldAndTheSecondClickDeselects) {
+    model->StopSoundFile();
+    const CPoint pages = sheet->GetFieldLocation(6);
+    Click(pages.x, pages.y);
+    EXPECT_EQ(sheet->GetSelectedField(), 6);
+    EXPECT_EQ(sheet->Shell().crosshairs->GetPosition(), pages);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    Click(pages.x, pages.y);
+    EXPECT_EQ(sheet->GetSelectedField(), -1);
+}

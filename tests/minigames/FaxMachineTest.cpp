@@ -1,0 +1,163 @@
+// Sending a fax, played through the real model and controller: the
+// document turned and slid onto the feeder, the number dialled, the send
+// key judging the four points.
+#include "minigames/dentist/CMinigame1_5.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace FaxMachine;
+
+namespace {
+
+class SendingAFax : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        for (const char* name : {"paper1.png", "paper2.png"}) folder.AddPicture(name, 256, 256);  // 128 x 128
+        folder.MakeFolder("Sounds");
+        for (const Key& key : kKeys) WriteToneWav(folder.File("Sounds/") + key.sound, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        CMinigameShell::clock = [] { return 1000.0; };
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_DENTIST);
+        model->SetMinigameType(MINIGAME_1_5);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        fax = static_cast<CMinigame1_5*>((*model->GetCurrentCategoryMinigames())[4]);
+    }
+    void TearDown() override {
+        CMinigameShell::clock = nullptr;
+        GameFixture::TearDown();
+    }
+    void PressPlay() { Click(kW - 250, 52); }
+    void Press(CPoint p) { Click(p.x, p.y); }
+    void TurnDocument() { Press(fax->GetDocumentLocation()); }
+    // Slides the document so that its centre lands at `to`.
+    void SlideDocument(CPoint to) {
+        const CPoint from = fax->GetDocumentLocation();
+        controller->OnLButtonDown(from);
+        Move((from.x + to.x) / 2, (from.y + to.y) / 2);
+        Move(to.x, to.y);
+        controller->OnLButtonUp(to);
+    }
+    void DialNumber(const std::string& number) {
+        for (char digit : number) {
+            for (int k = 0; k < kKeyCount; ++k) {
+                if (kKeys[k].digit == digit) Press(fax->GetKeyLocation(k));
+            }
+        }
+    }
+    void PressSend() { Press(fax->GetSendLocation()); }
+    int Points() const { return fax->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 400 && !fax->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+
+    CMinigame1_5* fax = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SendingAFax, KeysAndTargetsLieWhereTheMachineIsDrawn) {
+    EXPECT_EQ(fax->GetSendLocation(), CPoint(kW / 2 + 128, kH / 2 + 128));
+    EXPECT_EQ(fax->GetFeederLocation(), CPoint(kW / 2 - 31, kH / 2 + 33));
+    // No click can dial two keys, nor a key and the send key.
+    for (int a = 0; a < kKeyCount; ++a) {
+        EXPECT_FALSE(CMinigame1_5::dialCloseEnough(fax->GetKeyLocation(a), fax->GetSendLocation()));
+        for (int b = a + 1; b < kKeyCount; ++b)
+            EXPECT_FALSE(CMinigame1_5::dialCloseEnough(fax->GetKeyLocation(a), fax->GetKeyLocation(b)));
+    }
+}
+
+TEST_F(SendingAFax, ARightFaxScoresFourAndIsSaved) {
+    PressPlay();
+    TurnDocument();
+    EXPECT_TRUE(fax->IsFlipped());
+    SlideDocument(fax->GetFeederLocation());
+    EXPECT_TRUE(fax->IsDocumentIn());
+    DialNumber(kNumber);
+    EXPECT_EQ(fax->GetDialled(), kNumber);
+    PressSend();
+    EXPECT_EQ(fax->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 4);
+    FinishPanel();
+    Click(kW / 2, kH / 2);
+    CProfile saved;
+    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    EXPECT_EQ(saved.compte[0][4], 4);
+    EXPECT_EQ(saved.totalScore, 4);
+}
+
+TEST_F(SendingAFax, AFaxSentToTheWrongNumberLosesThatPointAndShowsTheReview) {
+    PressPlay();
+    TurnDocument();
+    SlideDocument(fax->GetFeederLocation());
+    DialNumber("7052322323");
+    PressSend();
+    EXPECT_EQ(fax->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 3);
+    Frames(3, kW, kH);
+    PressPlay();
+    EXPECT_EQ(fax->Shell().phase, PhaseResults);
+    FinishPanel();
+    Click(kW / 2, kH / 2);
+    EXPECT_EQ(model->GetCompte(0, 4), 3);
+}
+
+TEST_F(SendingAFax, ANumberKeyedBeforeTheDocumentIsInLosesTheKeyingPoint) {
+    PressPlay();
+    DialNumber(kNumber);
+    TurnDocument();
+    SlideDocument(fax->GetFeederLocation());
+    PressSend();
+    EXPECT_EQ(Points(), 3);
+}
+
+TEST_F(SendingAFax, SendingAtOnceEarnsOnlyThePressOfTheKey) {
+    PressPlay();
+    PressSend();
+    EXPECT_EQ(fax->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(SendingAFax, TheFeederTakesTheDocumentWithinItsBoxOnly) {
+    PressPlay();
+    TurnDocument();
+    const CPoint feeder = fax->GetFeederLocation();
+    SlideDocument(CPoint(feeder.x + 100, feeder.y));  // 100 across: outside
+    EXPECT_FALSE(fax->IsDocumentIn());
+    EXPECT_EQ(fax->GetDocumentLocation(), CPoint(feeder.x + 100, feeder.y));
+    SlideDocument(CPoint(feeder.x - 99, feeder.y + 99));  // inside, and snapped in place
+    EXPECT_TRUE(fax->IsDocumentIn());
+    EXPECT_EQ(fax->GetDocumentLocation(), feeder);
+}
+
+TEST_F(SendingAFax, TheDocumentSlidesOnlyOnceTurnedFaceDown) {
+    PressPlay();
+    const CPoint start = fax->GetDocumentLocation();
+    controller->OnLButtonDown(start);
+    EXPECT_FALSE(fax->IsDragging());
+    controller->OnLButtonUp(start);  // this click turns it
+    EXPECT_TRUE(fax->IsFlipped());
+    controller->OnLButtonDown(start);
+    EXPECT_TRUE(fax->IsDragging());
+}
+
+TEST_F(SendingAFax, TheNumberStopsAtTenDigitsAndEachDigitIsSpoken) {
+    PressPlay();
+    model->StopSoundFile();
+    Press(fax->GetKeyLocation(6));
+    EXPECT_TRUE(model->IsSoundPlaying());
+    DialNumber("0523223329999");
+    EXPECT_EQ(fax->GetDialled(), "7052322332");
+}
