@@ -169,7 +169,7 @@ int CMinigameShell::ExploreTargets(CPoint point, const CPoint* targets, int coun
         any = true;
         crosshairs->SetPosition(targets[i]);
         selected = selected == i ? -1 : i;
-        if (selected >= 0) PlayExplanation(explanations[selected]);
+        if (selected >= 0 && explanations[selected]) PlayExplanation(explanations[selected]);  // some targets are silent
     }
     if (!any) crosshairs->SetPosition(CPoint(-100, -100));
     return selected;

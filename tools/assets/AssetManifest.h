@@ -26,6 +26,8 @@ inline const std::vector<Pattern>& Patterns() {
         {"logo%d.png", {{{1, 5}}}},
         {"Icon_Minigame%d_%d.png", {{{1, 1}, {1, 10}}, {{2, 2}, {1, 9}}, {{3, 3}, {1, 5}}}},
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
+        // the order form (2_1, 2_6) and its pricing game (2_9)
+        {"minijeu2_1progress%d.png", {{{1, 3}}}},
     };
     return patterns;
 }
@@ -83,6 +85,9 @@ inline std::vector<std::string> Pictures() {
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
         "instruction1_1b.png", "instruction1_1c.png", "instruction1_1d.png", "instruction1_1e.png",
         "instruction1_1f.png", "instruction1_1g.png",
+        // the order form (2_1, 2_6)
+        "stainless-steel.png", "pizzaOrderForm.png", "pizzaOverlay.png", "message_de_la_repondeuse.png",
+        "consigne2_1.png", "consigne2_6.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -103,6 +108,13 @@ inline std::vector<std::string> Sounds() {
         "phoneRing.mp3", "open.mp3", "close.mp3", "comic1.mp3",
         // music
         "SplashMusic.mp3", "Music2.mp3", "Music3.mp3", "musicRewards.mp3",
+        // the order form (2_1, 2_6)
+        "Intro2_1.mp3", "Intro2_6.mp3", "Order1_FR.mp3", "Order2_FR.mp3", "Order3_FR.mp3", "Order4_FR.mp3",
+        "Order1_EN.mp3", "Order2_EN.mp3", "Order3_EN.mp3", "Order4_EN.mp3", "Mozzarella.mp3", "Boconccini.mp3",
+        "feta.mp3", "pepperoni.mp3", "ham.mp3", "baccon.mp3", "sausage.mp3", "chicken.mp3", "GreenPeppers.mp3",
+        "redPeppers.mp3", "roastedRedPeppers.mp3", "hotPeppers.mp3", "mushrooms.mp3", "pineapple.mp3",
+        "onions.mp3", "anchovies.mp3", "greenOlives.mp3", "blackOlives.mp3", "broccoli.mp3", "tomatoes.mp3",
+        "beef.mp3", "nomduclient.mp3", "taillePizza.mp3", "pizza1.mp3", "pizza2.mp3",
     };
 }
 
