@@ -28,6 +28,8 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu1_1progress%d.png", {{{1, 8}}}},
         // the order form (2_1, 2_6) and its pricing game (2_9)
         {"minijeu2_1progress%d.png", {{{1, 3}}}},
+        // card payments on the terminal (2_5)
+        {"minijeu2_5progress%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -88,6 +90,9 @@ inline std::vector<std::string> Pictures() {
         // the order form (2_1, 2_6)
         "stainless-steel.png", "pizzaOrderForm.png", "pizzaOverlay.png", "message_de_la_repondeuse.png",
         "consigne2_1.png", "consigne2_6.png",
+        // card payments on the terminal (2_5)
+        "DebitMachine0.png", "cards.png", "interac_overlay.png", "cartoon_bubble.png", "consigne2_5.png",
+        "interac_help0.png", "interac_help1.png", "interac_help2.png", "interac_help3.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -115,6 +120,9 @@ inline std::vector<std::string> Sounds() {
         "redPeppers.mp3", "roastedRedPeppers.mp3", "hotPeppers.mp3", "mushrooms.mp3", "pineapple.mp3",
         "onions.mp3", "anchovies.mp3", "greenOlives.mp3", "blackOlives.mp3", "broccoli.mp3", "tomatoes.mp3",
         "beef.mp3", "nomduclient.mp3", "taillePizza.mp3", "pizza1.mp3", "pizza2.mp3",
+        // card payments on the terminal (2_5)
+        "Intro2_5.mp3", "debit.mp3", "credit.mp3", "cadeau.mp3", "interacHelp0.mp3", "interacHelp1.mp3",
+        "interacHelp2.mp3", "interacHelp3.mp3", "interacErase.mp3", "interacEnter.mp3",
     };
 }
 
