@@ -1,5 +1,6 @@
 // One frame of the play screen of the pizzeria's order form (in French and
-// in English) and of its card terminal, with the game's own pictures.
+// in English), of its card terminal and of its pricing game, with the game's
+// own pictures.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
@@ -36,6 +37,7 @@ void BM_PizzeriaPlayFrame(benchmark::State& state) {
         case MINIGAME_2_1: state.SetLabel("order form (French)"); break;
         case MINIGAME_2_6: state.SetLabel("order form (English)"); break;
         case MINIGAME_2_5: state.SetLabel("card terminal"); break;
+        case MINIGAME_2_9: state.SetLabel("pricing the order form"); break;
         default: break;
     }
 }
@@ -43,6 +45,7 @@ BENCHMARK(BM_PizzeriaPlayFrame)
     ->Arg(MINIGAME_2_1)
     ->Arg(MINIGAME_2_6)
     ->Arg(MINIGAME_2_5)
+    ->Arg(MINIGAME_2_9)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

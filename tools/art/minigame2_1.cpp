@@ -9,6 +9,7 @@
 #include "Art.h"
 #include "Lesson.h"
 #include "minigames/pizzeria/PizzaOrderForm.h"
+#include "minigames/pizzeria/PricingForms.h"
 
 using namespace art;
 using namespace art::ink;
@@ -195,6 +196,65 @@ void HelpSheet(cairo_t* cr, int w, int h) {
     cairo_restore(cr);
 }
 
+// A pad filled in by the shop's pen, for the pricing game: the name, the
+// size ringed and the toppings ticked, the price block left empty.
+void FilledPad(cairo_t* cr, const PricingForms::Form& form) {
+    UsePadUnits(cr);
+    Pad(cr);
+    Font pen;
+    pen.px = 12;
+    pen.bold = false;
+    pen.serif = true;
+    const Colour ink = Hex(0x1A3E9E);
+    const Offset name = At(kNameLine);
+    TextMiddle(cr, form.customer, name.dx, name.dy + 2, pen, ink, Align::Left);
+    const Offset size = At(form.sizeLine);
+    RoundedRect(cr, size.dx + kSizeRingFrom.dx, size.dy + kSizeRingFrom.dy, kSizeRingTo.dx - kSizeRingFrom.dx,
+                kSizeRingTo.dy - kSizeRingFrom.dy, 5);
+    StrokePath(cr, ink, 1.4);
+    for (int line : form.toppings) {
+        if (line < 0) continue;
+        const Offset at = At(line);
+        const double x = at.dx + kTickDx[0] + 3.5, y = at.dy;
+        cairo_move_to(cr, x - 4, y - 4);
+        cairo_line_to(cr, x + 4, y + 4);
+        cairo_move_to(cr, x + 4, y - 4);
+        cairo_line_to(cr, x - 4, y + 4);
+        StrokePath(cr, ink, 1.6);
+    }
+}
+
+// The pricing game's help sheet: the price block ringed line by line, the
+// toppings ringed, and a card saying what to do.
+void PricingSheet(cairo_t* cr, int w, int h) {
+    cairo_save(cr);
+    UsePadUnits(cr);
+    const Offset last = At(kLastTopping);
+    for (int i = 0; i < PricingForms::kPriceLineCount; ++i) {
+        const double x = last.dx + kPriceDx + PricingForms::kLineMiddleDx;
+        const double y = last.dy + kPriceFirstDy + kPriceStep * i + PricingForms::kLineMiddleDy;
+        RoundedRect(cr, x - 96, y - 8, 192, 16, 6);
+        StrokePath(cr, kGold, 2);
+    }
+    const Offset first = At(kFirstTopping);
+    RoundedRect(cr, first.dx - 50, first.dy - 9, 100, 18, 6);
+    StrokePath(cr, kGold, 2);
+    WithShadow(
+        cr, w, h,
+        [&](cairo_t* c) {
+            RoundedRect(c, -250, 262, 500, 84, 14);
+            FillPath(c, kCream);
+            RoundedRect(c, -250, 262, 12, 84, 6);
+            FillPath(c, kCoral);
+        },
+        0, 4, 6, 0.4);
+    Font f;
+    f.px = 17;
+    Text(cr, "Cliquez sur une ligne du prix pour entendre sa règle.\nQuand vous êtes prêt, cliquez sur Jouer.", 6,
+         280, f, kInk, Align::Centre, 460);
+    cairo_restore(cr);
+}
+
 // Brushed steel: fine horizontal grain, a seam and a few rivets.
 void Steel(cairo_t* cr, int w, int h) {
     cairo_rectangle(cr, 0, 0, w, h);
@@ -273,5 +333,13 @@ int main(int argc, char** argv) {
         TaskCard("consigne2_6.png", "La commande en anglais", "La commande est en anglais", kCoral),
     };
     for (const Picture& p : ProgressStrip("minijeu2_1progress%d.png", 2, kCoral)) pictures.push_back(p);
+    // The pricing game (2_9).
+    for (const PricingForms::Form& form : PricingForms::kForms) {
+        pictures.push_back({form.picture, 1024, 1024, [form](cairo_t* cr, int, int) { FilledPad(cr, form); }});
+    }
+    pictures.push_back({"pizzaOverlay2.png", 1024, 1024, PricingSheet});
+    pictures.push_back(
+        CaptionPicture("instruction_recu.png", "Calculez le prix de la pizza, ligne par ligne.", kCoral));
+    pictures.push_back(TaskCard("consigne2_9.png", "Le prix de la commande", "Base, garnitures, TVH, total", kCoral));
     return Run(argc, argv, pictures);
 }

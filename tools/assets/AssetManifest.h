@@ -93,6 +93,9 @@ inline std::vector<std::string> Pictures() {
         // card payments on the terminal (2_5)
         "DebitMachine0.png", "cards.png", "interac_overlay.png", "cartoon_bubble.png", "consigne2_5.png",
         "interac_help0.png", "interac_help1.png", "interac_help2.png", "interac_help3.png",
+        // pricing the order form (2_9)
+        "pizzaOrderForm0.png", "pizzaOrderForm1.png", "pizzaOrderForm2.png", "pizzaOrderForm3.png",
+        "pizzaOverlay2.png", "instruction_recu.png", "consigne2_9.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -123,6 +126,10 @@ inline std::vector<std::string> Sounds() {
         // card payments on the terminal (2_5)
         "Intro2_5.mp3", "debit.mp3", "credit.mp3", "cadeau.mp3", "interacHelp0.mp3", "interacHelp1.mp3",
         "interacHelp2.mp3", "interacHelp3.mp3", "interacErase.mp3", "interacEnter.mp3",
+        // pricing the order form (2_9)
+        "Intro2_9.mp3", "prixdelapizzasansgarnitures.mp3", "lenombredegarnituresmoins3foisundollar.mp3",
+        "prixdebaseplusprixdesgarnitures.mp3", "soustotalfois0point13.mp3", "soustotalplustaxtvh.mp3",
+        "garniture.mp3",
     };
 }
 
