@@ -2,11 +2,13 @@
 #include "app/CPoint.h"
 #include "core/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
-#include "minigames/CMinigamePlaceholder.h"
+#include "minigames/pizzeria/COrderFormGame.h"
 
-// The pizza order form that prices itself (orders recorded in French).
+// The pizza order form that prices itself, the orders recorded in French.
 class CMinigame2_1 : public CAbstractMinigame {
 public:
+    static constexpr int kMaximum = COrderFormGame::kMaximum;
+
     CMinigame2_1(CModel* model, MinigameType type);
     ~CMinigame2_1() { Unload(); }
 
@@ -16,8 +18,10 @@ public:
     void OnMouseMove(CPoint point);
     void OnLButtonUp(CPoint point);
 
+    const COrderFormGame& Game() const { return game; }
+
 private:
-    CMinigamePlaceholder* placeholder = nullptr;
+    COrderFormGame game;
 };
 
 using CMinigame2_1Controller = CMinigameController<CMinigame2_1, 0, false>;

@@ -2,18 +2,30 @@
 
 #include "core/CModel.h"
 
+namespace {
+
+const OrderFormVersion kEnglish = {
+    {"stainless-steel.png", "pizzaOverlay.png", "minijeu2_1progress%d.png", "consigne2_6.png", "Intro2_6.mp3",
+     CMinigame2_6::kMaximum},
+    "Icon_Minigame2_6.png",
+    {"Order1_EN.mp3", "Order2_EN.mp3", "Order3_EN.mp3", "Order4_EN.mp3"},
+    2,
+    3,
+    true,
+};
+
+}  // namespace
+
 CMinigame2_6::CMinigame2_6(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame2_6.png") {}
+    : CAbstractMinigame(owner, minigameType, kEnglish.icon), game(owner, minigameType, kEnglish) {}
 
 void CMinigame2_6::Load() {
-    Unload();
-    placeholder = new CMinigamePlaceholder(model);
+    game.Load();
     needsLoad = false;
 }
 
 void CMinigame2_6::Unload() {
-    delete placeholder;
-    placeholder = nullptr;
+    game.Unload();
     needsLoad = true;
 }
 
@@ -21,15 +33,15 @@ void CMinigame2_6::Draw(int width, int height) {
     viewWidth = width;
     viewHeight = height;
     if (needsLoad) Load();
-    placeholder->Draw(width, height);
+    game.Draw(width, height);
 }
 
 void CMinigame2_6::OnMouseMove(CPoint point) {
-    if (!needsLoad) placeholder->OnMouseMove(point);
+    if (!needsLoad) game.OnMouseMove(point);
 }
 
 void CMinigame2_6::OnLButtonUp(CPoint point) {
-    if (needsLoad || !placeholder->OnLButtonUp(point)) return;
+    if (needsLoad || game.OnLButtonUp(point)) return;
     Unload();
     model->SetGameState(GAMESTATE_SUBMENU);
 }

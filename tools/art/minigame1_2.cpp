@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
         {kFrenchForm.form, 1024, 512, [](cairo_t* cr, int w, int h) { Pad(cr, w, h, false); }},
         {kEnglishForm.form, 1024, 512, [](cairo_t* cr, int w, int h) { Pad(cr, w, h, true); }},
         {"french_message_overlay.png", 1024, 512, Sheet},
-        CaptionPicture("message_de_la_repondeuse.png", "Écoutez le message de la répondeuse.", kTeal),
+        // "message_de_la_repondeuse.png", the machine with its new message, comes with the pizzeria's order pad.
         TaskCard("consigne1_2.png", "Prendre un message", "Écoutez et remplissez la fiche", kTeal),
         TaskCard("consigne1_3.png", "Un message en anglais", "Écoutez et remplissez la fiche", kTeal),
     };

@@ -297,18 +297,6 @@ void ProducePicture(cairo_t* cr, int w, int h, int item) {
     WithShadow(cr, w, h, [&](cairo_t* c) { Produce(c, item, w / 2.0, h / 2.0, w * 0.84); }, 0, 6, 6, 0.3);
 }
 
-// --- the counter ---
-void Steel(cairo_t* cr, int w, int h) {
-    cairo_rectangle(cr, 0, 0, w, h);
-    FillVertical(cr, Hex(0xD9DDE0), Hex(0xA9AFB5), 0, h);
-    Random rnd{11};
-    for (int i = 0; i < 900; ++i) {
-        const double y = rnd.Next() * h, x = rnd.Next() * w, len = 80 + rnd.Next() * 400;
-        cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + len, y);
-        StrokePath(cr, (rnd.Next() < 0.5 ? kWhite : Hex(0x70767C)).Alpha(0.12), 1);
-    }
-}
 
 // --- the chart ---
 void Chart(cairo_t* cr, int w, int h) {
@@ -490,7 +478,7 @@ void Sheet(cairo_t* cr, int w, int h) {
 
 int main(int argc, char** argv) {
     std::vector<Picture> pictures = {
-        {"stainless-steel.png", 2048, 1024, Steel},
+        // "stainless-steel.png", the counter, comes with the pizzeria's order pad.
         {"FruitTable.png", 2048, 1024, Chart},
         {"grocerymachine.png", 2048, 1024, ScaleMachine},
         {"keypad2.png", 2048, 1024, LitKeypad},

@@ -59,6 +59,10 @@ inline const std::vector<Pattern>& Patterns() {
         {"minijeu1_4progress%d.png", {{{1, 3}}}},
         // sending a fax (1_5)
         {"minijeu1_5progress%d.png", {{{1, 5}}}},
+        // the order form (2_1, 2_6) and its pricing game (2_9)
+        {"minijeu2_1progress%d.png", {{{1, 3}}}},
+        // card payments on the terminal (2_5)
+        {"minijeu2_5progress%d.png", {{{1, 5}}}},
     };
     return patterns;
 }
@@ -120,7 +124,7 @@ inline std::vector<std::string> Pictures() {
         "organigramme_overlay.png", "consigne1_8.png",
         // the message forms (1_2, 1_3)
         "red_wood_background.png", "french_message.png", "english_message.png", "french_message_overlay.png",
-        "message_de_la_repondeuse.png", "consigne1_2.png", "consigne1_3.png",
+        "consigne1_2.png", "consigne1_3.png",
         // the greetings (1_6, 1_9)
         "greeting_empty.png", "acceptable.png", "greetings_overlay.png", "greetings_overlay_english.png",
         "consigne1_6.png", "consigne1_9.png",
@@ -143,7 +147,7 @@ inline std::vector<std::string> Pictures() {
         "elevator.png", "elevatorTutorial.png", "nameChart.png", "elevatorButtons.png", "namesSmall.png",
         "elevatorButtonsSmall.png", "consigne2_4.png",
         // the grocery's counter, and the checkout scale (3_4)
-        "stainless-steel.png", "FruitTable.png", "grocerymachine.png", "keypad2.png", "scale_overlay.png",
+        "FruitTable.png", "grocerymachine.png", "keypad2.png", "scale_overlay.png",
         "border.png", "borderB.png", "smallCircle.png", "smallCircleB.png", "consigne3_4.png",
         // the receipts (3_5)
         "receipt.png", "receipt_overlay.png", "smallOval.png", "consigne3_5.png", "2160.png", "2160-1.png",
@@ -167,6 +171,15 @@ inline std::vector<std::string> Pictures() {
         // sending a fax (1_5)
         "fax_background.png", "faxMachine.png", "faxMachine2.png", "keypad.png", "faxOverlay.png", "paper1.png",
         "paper2.png", "paperFlip.png", "Fax_Instruction.png", "consigne1_5.png",
+        // the order form (2_1, 2_6)
+        "stainless-steel.png", "pizzaOrderForm.png", "pizzaOverlay.png", "message_de_la_repondeuse.png",
+        "consigne2_1.png", "consigne2_6.png",
+        // card payments on the terminal (2_5)
+        "DebitMachine0.png", "cards.png", "interac_overlay.png", "cartoon_bubble_long.png", "consigne2_5.png",
+        "interac_help0.png", "interac_help1.png", "interac_help2.png", "interac_help3.png",
+        // pricing the order form (2_9)
+        "pizzaOrderForm0.png", "pizzaOrderForm1.png", "pizzaOrderForm2.png", "pizzaOrderForm3.png",
+        "pizzaOverlay2.png", "instruction_recu.png", "consigne2_9.png",
     };
     for (const Pattern& p : Patterns())
         for (const std::string& n : Expand(p)) names.push_back(n);
@@ -245,6 +258,20 @@ inline std::vector<std::string> Sounds() {
         "commentaires.mp3",
         // sending a fax (1_5)
         "Intro1_5.mp3", "clavier.mp3", "document.mp3", "ecran.mp3", "envoiTelecopie.mp3",
+        // the order form (2_1, 2_6)
+        "Intro2_1.mp3", "Intro2_6.mp3", "Order1_FR.mp3", "Order2_FR.mp3", "Order3_FR.mp3", "Order4_FR.mp3",
+        "Order1_EN.mp3", "Order2_EN.mp3", "Order3_EN.mp3", "Order4_EN.mp3", "Mozzarella.mp3", "Boconccini.mp3",
+        "feta.mp3", "pepperoni.mp3", "ham.mp3", "baccon.mp3", "sausage.mp3", "chicken.mp3", "GreenPeppers.mp3",
+        "redPeppers.mp3", "roastedRedPeppers.mp3", "hotPeppers.mp3", "mushrooms.mp3", "pineapple.mp3",
+        "onions.mp3", "anchovies.mp3", "greenOlives.mp3", "blackOlives.mp3", "broccoli.mp3", "tomatoes.mp3",
+        "beef.mp3", "nomduclient.mp3", "taillePizza.mp3", "pizza1.mp3", "pizza2.mp3",
+        // card payments on the terminal (2_5)
+        "Intro2_5.mp3", "debit.mp3", "credit.mp3", "cadeau.mp3", "interacHelp0.mp3", "interacHelp1.mp3",
+        "interacHelp2.mp3", "interacHelp3.mp3", "interacErase.mp3", "interacEnter.mp3",
+        // pricing the order form (2_9)
+        "Intro2_9.mp3", "prixdelapizzasansgarnitures.mp3", "lenombredegarnituresmoins3foisundollar.mp3",
+        "prixdebaseplusprixdesgarnitures.mp3", "soustotalfois0point13.mp3", "soustotalplustaxtvh.mp3",
+        "garniture.mp3",
     };
 }
 

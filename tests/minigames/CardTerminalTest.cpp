@@ -1,0 +1,200 @@
+#include <string>
+
+#include "minigames/pizzeria/CMinigame2_5.h"
+#include "support/GameFixture.h"
+#include "support/WavWriter.h"
+
+using namespace PaymentTerminal;
+
+namespace {
+
+class CardTerminal : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        folder.MakeFolder("Sounds");
+        for (const Page& page : kPages) WriteToneWav(folder.File("Sounds/") + page.voice, 2000);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_PIZZA);
+        model->SetMinigameType(MINIGAME_2_5);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame2_5*>((*model->GetCurrentCategoryMinigames())[4]);
+    }
+    void At(CPoint p) { Click(p.x, p.y); }
+    void Play() { Click(kW - 250, 52); }
+    void Menu(int type) { At(game->GetMenuKey(kPayments[type].menuLine)); }
+    void Key(int key) { At(game->GetKey(key)); }
+    void KeyAmount(int cents) {
+        const std::string digits = std::to_string(cents);
+        for (char d : digits) Key(d - '0');
+    }
+    void Card(int type) { At(game->GetCard(type)); }
+    // One payment done right, or with the given slips.
+    void Pay(int type, int cents, int card) {
+        Menu(type);
+        KeyAmount(cents);
+        Key(KEY_ENTER);
+        Card(card);
+    }
+    void PayRight() {
+        const int p = game->GetPayment();
+        Pay(p, game->GetAmountCents(), p);
+    }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 800 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame2_5* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CardTerminal, APerfectGameFillsEveryOneOfTheTenSlots) {
+    Play();
+    ASSERT_EQ(game->Shell().phase, PhasePlay);
+    for (int p = 0; p < kPaymentCount; ++p) {
+        EXPECT_EQ(game->GetPayment(), p);
+        PayRight();
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 10);
+    FinishPanel();
+    EXPECT_EQ(game->Shell().resultsPanel->GetCompteMax(), 10);  // the panel shows what a perfect game earns
+    EXPECT_EQ(Saved().compte[1][4], 10);
+    EXPECT_EQ(Saved().totalScore, 10);
+}
+
+TEST_F(CardTerminal, TheTillShiftsDigitsInAndEraseDropsTheLast) {
+    Play();
+    Menu(PAY_DEBIT);
+    EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
+    EXPECT_EQ(game->GetScreenLine(3), "$0.00");
+    const char* const shown[] = {"$0.01", "$0.12", "$1.23", "$12.34"};
+    for (int d = 1; d <= 4; ++d) {
+        Key(d);
+        EXPECT_EQ(game->GetScreenLine(3), shown[d - 1]);
+    }
+    Key(KEY_ERASE);
+    EXPECT_EQ(game->GetScreenLine(3), "$1.23");
+    for (int i = 0; i < 4; ++i) Key(KEY_ERASE);
+    EXPECT_EQ(game->GetScreenLine(3), "$0.00");  // erasing an empty till keeps it empty
+    EXPECT_EQ(game->GetKeyedCents(), 0);
+}
+
+TEST_F(CardTerminal, AKeyAnswersOnlyCloseToItsMiddle) {
+    Play();
+    Menu(PAY_DEBIT);
+    const CPoint five = game->GetKey(5);
+    Click(five.x + 9, five.y + 7);
+    EXPECT_EQ(game->GetKeyedCents(), 5);
+    Click(five.x + 10, five.y);  // ten pixels across is off the key
+    Click(five.x, five.y - 8);
+    EXPECT_EQ(game->GetKeyedCents(), 5);
+}
+
+TEST_F(CardTerminal, AnAmountBelowADollarIsKeyedWithTwoDigits) {
+    game->SetAmountCents(57);
+    Play();
+    Menu(PAY_DEBIT);
+    KeyAmount(57);
+    EXPECT_EQ(game->GetScreenLine(3), "$0.57");
+    EXPECT_NE(game->Instruction().str().find("$0.57"), std::string::npos);
+    Key(KEY_ENTER);
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_CARD);
+    EXPECT_TRUE(game->IsStepRight(PAY_DEBIT, 1));
+    EXPECT_EQ(Points(), 2);
+}
+
+TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
+    Play();
+    const int amount = game->GetAmountCents();
+    Menu(PAY_GIFT);  // the debit customer, charged as a gift card
+    EXPECT_EQ(game->GetScreenLine(2), "Gift Card Charge:");
+    EXPECT_EQ(Points(), 0);
+    KeyAmount(amount);
+    Key(KEY_ENTER);
+    Card(PAY_DEBIT);
+    EXPECT_EQ(Points(), 2);
+    EXPECT_TRUE(game->IsPaymentMissed(PAY_DEBIT));
+    EXPECT_FALSE(game->IsStepRight(PAY_DEBIT, 0));
+    EXPECT_EQ(game->GetPayment(), PAY_CREDIT);
+    PayRight();
+    PayRight();
+    EXPECT_EQ(Points(), 8);  // no bonus after a slip
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    Play();  // the review leads to the panel
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[1][4], 8);
+}
+
+TEST_F(CardTerminal, AWrongAmountOrCardIsASlipOfThatPaymentOnly) {
+    Play();
+    Pay(PAY_DEBIT, game->GetAmountCents() + 1, PAY_DEBIT);
+    EXPECT_FALSE(game->IsStepRight(PAY_DEBIT, 1));
+    Pay(PAY_CREDIT, game->GetAmountCents(), PAY_GIFT);
+    EXPECT_FALSE(game->IsStepRight(PAY_CREDIT, 2));
+    EXPECT_TRUE(game->IsStepRight(PAY_CREDIT, 1));
+    PayRight();
+    EXPECT_TRUE(game->IsPaymentMissed(PAY_DEBIT));
+    EXPECT_TRUE(game->IsPaymentMissed(PAY_CREDIT));
+    EXPECT_FALSE(game->IsPaymentMissed(PAY_GIFT));
+    EXPECT_EQ(Points(), 7);
+}
+
+TEST_F(CardTerminal, TheEmptyMenuLineAndTheCardsDoNothingOutOfTurn) {
+    Play();
+    At(game->GetMenuKey(2));  // the third line of the menu is empty
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);
+    Card(PAY_DEBIT);  // no card before the amount
+    EXPECT_EQ(game->GetPayment(), PAY_DEBIT);
+    Menu(PAY_DEBIT);
+    Card(PAY_DEBIT);
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_AMOUNT);
+    Menu(PAY_CREDIT);  // the menu no longer answers
+    EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
+}
+
+TEST_F(CardTerminal, AmountsAreWholeCentsAndNeverNothing) {
+    for (int i = 0; i < 200; ++i) {
+        game->GenerateRandomGame();
+        EXPECT_GE(game->GetAmountCents(), 1);
+        EXPECT_LE(game->GetAmountCents(), 9898);
+    }
+}
+
+TEST_F(CardTerminal, TheHelpPagesFollowThePointerOnceEach) {
+    const CPoint centre(kW / 2, kH / 2);
+    Move(centre.x + kPages[2].at.dx, centre.y + kPages[2].at.dy);
+    EXPECT_EQ(game->GetShownPage(), 2);
+    EXPECT_TRUE(model->IsSoundPlaying());
+    model->StopSoundFile();
+    Move(centre.x + kPages[2].at.dx + 5, centre.y + kPages[2].at.dy);  // still on the same point: silent
+    EXPECT_FALSE(model->IsSoundPlaying());
+    Move(centre.x + kPages[3].at.dx, centre.y + kPages[3].at.dy);
+    EXPECT_EQ(game->GetShownPage(), 3);
+    // A click on a help point selects it; the erase key is one of them.
+    At(game->GetKey(KEY_ERASE));
+    EXPECT_EQ(game->GetSelectedButton(), 3);
+    Play();
+    EXPECT_EQ(game->GetSelectedButton(), -1);
+}

@@ -1,0 +1,194 @@
+#include <string>
+
+#include "app/CCalculatorDlg.h"
+#include "minigames/pizzeria/CMinigame2_9.h"
+#include "support/GameFixture.h"
+#include "support/ScriptedLearner.h"
+
+using namespace PizzaOrderForm;
+using namespace PricingForms;
+
+namespace {
+
+class PricingForm : public GameFixture {
+protected:
+    static constexpr int kW = 1366;
+    static constexpr int kH = 768;
+
+    void Pictures() override {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+        folder.AddPicture("dropdownbox.png", 512, 512);
+    }
+    void SetUp() override {
+        GameFixture::SetUp();
+        model->SetLogin("Ana");
+        model->SetCurrentCategory(CATEGORY_PIZZA);
+        model->SetMinigameType(MINIGAME_2_9);
+        model->SetGameState(GAMESTATE_INGAME);
+        Frames(1, kW, kH);
+        game = static_cast<CMinigame2_9*>((*model->GetCurrentCategoryMinigames())[8]);
+    }
+    void Play() { Click(kW - 250, 52); }
+    void Line(int line) { Click(game->GetLinePos(line).x, game->GetLinePos(line).y); }
+    // Opens a chosen line's list and clicks its row.
+    void Choose(int line, int row) {
+        Line(line);
+        ASSERT_TRUE(game->IsListOpen());
+        const CPoint box(game->GetLinePos(line).x + 110, game->GetLinePos(line).y);
+        Click(box.x + 60, box.y + CDropDownMenu::kRowHeight * row + 2);
+        ASSERT_FALSE(game->IsListOpen());
+    }
+    static std::string Dollars(long cents) {
+        return std::to_string(cents / 100) + "," + (cents % 100 < 10 ? "0" : "") + std::to_string(cents % 100);
+    }
+    // The right row of the base list and of the toppings list.
+    int BaseRow() const {
+        for (int s = 0; s < kSizeCount; ++s)
+            if (PizzaPrice::Cents(kSizes[s].price) == game->RightCents(LINE_BASE)) return s;
+        return -1;
+    }
+    int ToppingsRow() const { return int(game->RightCents(LINE_TOPPINGS) / 100) - 1; }
+    // Types each typed line's right amount, in French writing, then OK.
+    void TypeRight(Learner& learner) {
+        for (int line : {LINE_SUBTOTAL, LINE_HST, LINE_TOTAL}) {
+            learner.Type(Dollars(game->RightCents(line))).ClickButton(CCalculatorDlg::IDOK);
+        }
+    }
+    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    void FinishPanel() {
+        Frames(1, kW, kH);
+        for (int i = 0; i < 600 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+        Click(kW / 2, kH / 2);
+    }
+    CProfile Saved() const {
+        CProfile saved;
+        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+        return saved;
+    }
+
+    CMinigame2_9* game = nullptr;
+};
+
+}  // namespace
+
+// Each form's amounts come from the price rule; the lists hold its base and
+// toppings, and its total is the subtotal plus the HST to the cent, so a
+// learner who rounds the HST first is right.
+TEST(PricingForms, EveryFormCanBePricedFromTheListsAndAddsUpToTheCent) {
+    for (int f = 0; f < kFormCount; ++f) {
+        const PizzaPrice price = CMinigame2_9::PriceOf(f);
+        EXPECT_GE(price.toppings, 1.0) << f;
+        EXPECT_LE(price.toppings, 1.0 * kToppingChoices) << f;
+        EXPECT_GT(price.base, 0.0) << f;
+        EXPECT_EQ(PizzaPrice::Cents(price.total), PizzaPrice::Cents(price.subtotal) + PizzaPrice::Cents(price.hst))
+            << f;
+    }
+    EXPECT_EQ(PizzaPrice::Cents(CMinigame2_9::PriceOf(0).hst), 195);  // 14.99 x 0.13 = 1.9487
+}
+
+TEST_F(PricingForm, APerfectPricingScoresFive) {
+    Play();
+    ASSERT_EQ(game->Shell().phase, PhasePlay);
+    Choose(LINE_BASE, BaseRow());
+    Choose(LINE_TOPPINGS, ToppingsRow());
+    Learner learner;
+    TypeRight(learner);
+    for (int line : {LINE_SUBTOTAL, LINE_HST, LINE_TOTAL}) Line(line);
+    EXPECT_EQ(learner.overran, 0);
+    for (int line = 0; line < kPriceLineCount; ++line) {
+        EXPECT_EQ(game->GetAmountCents(line), game->RightCents(line)) << line;
+    }
+    Play();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 5);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[1][8], 5);
+    EXPECT_EQ(Saved().totalScore, 5);
+}
+
+TEST_F(PricingForm, AWrongBaseAndAnEmptyLineCostTheirPointsOnly) {
+    Play();
+    Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
+    Choose(LINE_TOPPINGS, ToppingsRow());
+    Learner learner;
+    learner.Type(Dollars(game->RightCents(LINE_SUBTOTAL))).ClickButton(CCalculatorDlg::IDOK);
+    learner.Type(Dollars(game->RightCents(LINE_HST))).ClickButton(CCalculatorDlg::IDOK);
+    Line(LINE_SUBTOTAL);
+    Line(LINE_HST);
+    Play();  // the total left empty
+    EXPECT_EQ(Points(), 3);
+    EXPECT_EQ(game->Shell().phase, PhaseReview);
+    Play();
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    FinishPanel();
+    EXPECT_EQ(Saved().compte[1][8], 3);
+}
+
+TEST_F(PricingForm, ATypedAmountIsTakenOnlyOnOk) {
+    Play();
+    {
+        Learner learner;
+        learner.Type("9,99").ClickCloseBox();
+        Line(LINE_TOTAL);
+    }
+    EXPECT_FALSE(game->IsFilled(LINE_TOTAL));
+    {
+        Learner learner;
+        learner.Type("9,99").Key(27);  // Escape
+        Line(LINE_TOTAL);
+    }
+    EXPECT_FALSE(game->IsFilled(LINE_TOTAL));
+    {
+        Learner learner;
+        learner.Type("9,99").ClickButton(CCalculatorDlg::IDOK);
+        Line(LINE_TOTAL);
+    }
+    EXPECT_TRUE(game->IsFilled(LINE_TOTAL));
+    EXPECT_EQ(game->GetAmountCents(LINE_TOTAL), 999);
+    {
+        Learner learner;  // a later cancel leaves the amount as it was
+        learner.Type("1").ClickCloseBox();
+        Line(LINE_TOTAL);
+    }
+    EXPECT_EQ(game->GetAmountCents(LINE_TOTAL), 999);
+}
+
+TEST_F(PricingForm, TheChosenLinesOfferTheSizesAndOneToFiveDollars) {
+    Play();
+    Choose(LINE_BASE, 2);
+    EXPECT_EQ(game->GetAmountCents(LINE_BASE), 2199);
+    Choose(LINE_TOPPINGS, 4);
+    EXPECT_EQ(game->GetAmountCents(LINE_TOPPINGS), 500);
+    Choose(LINE_TOPPINGS, 0);
+    EXPECT_EQ(game->GetAmountCents(LINE_TOPPINGS), 100);
+    // A click away from the open list closes it and changes nothing.
+    Line(LINE_BASE);
+    Click(80, 400);
+    EXPECT_FALSE(game->IsListOpen());
+    EXPECT_EQ(game->GetAmountCents(LINE_BASE), 2199);
+}
+
+TEST_F(PricingForm, ALineAnswersOnlyWithinItsReach) {
+    Play();
+    Learner learner;
+    const CPoint total = game->GetLinePos(LINE_TOTAL);
+    Click(total.x - kReachX, total.y);
+    Click(total.x, total.y + kReachY);
+    EXPECT_EQ(learner.overran, 0);  // no dialog opened
+    Click(total.x - kReachX + 1, total.y + kReachY - 1);
+    EXPECT_EQ(learner.overran, 1);  // this one did, and the learner closed it
+    EXPECT_FALSE(game->IsFilled(LINE_TOTAL));
+}
+
+TEST_F(PricingForm, ExploringTheLinesBeforePlayingFillsNothing) {
+    Learner learner;  // no dialog may open while exploring
+    Line(LINE_HST);
+    EXPECT_EQ(game->GetSelectedButton(), LINE_HST);
+    EXPECT_FALSE(game->IsFilled(LINE_HST));
+    EXPECT_FALSE(game->IsListOpen());
+    EXPECT_EQ(learner.overran, 0);
+}
