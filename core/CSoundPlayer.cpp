@@ -9,6 +9,9 @@ namespace {
 // Voices, effects and music overlap freely; 8 channels (the default) run
 // out when several bars drop while a voice and music play.
 constexpr int kChannels = 32;
+// Decoded sound is 172 KiB a second: short effects stay decoded, a voice or
+// a tune is let go once nothing plays it (it is decoded again next time).
+constexpr Uint32 kKeptBytes = 256 * 1024;
 }  // namespace
 
 CSoundPlayer::CSoundPlayer() {
@@ -42,8 +45,25 @@ Mix_Chunk* CSoundPlayer::Decoded(const std::string& name) {
     return chunk;
 }
 
+void CSoundPlayer::ReleaseLongSoundsNotPlaying() {
+    for (auto entry = cache.begin(); entry != cache.end();) {
+        Mix_Chunk* chunk = entry->second;
+        bool playing = false;
+        for (int channel = 0; channel < static_cast<int>(channelGeneration.size()) && chunk; ++channel) {
+            playing = playing || (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk);
+        }
+        if (chunk != nullptr && chunk->alen > kKeptBytes && !playing) {
+            Mix_FreeChunk(chunk);
+            entry = cache.erase(entry);
+        } else {
+            ++entry;
+        }
+    }
+}
+
 CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
     if (!audioOpen || name.empty()) return Handle();
+    ReleaseLongSoundsNotPlaying();
     Mix_Chunk* chunk = Decoded(name);
     if (chunk == nullptr) return Handle();
     const int channel = Mix_PlayChannel(-1, chunk, 0);

@@ -7,7 +7,8 @@
 struct Mix_Chunk;
 
 // Plays the game's ".mp3" files from "Sounds" asynchronously on SDL_mixer.
-// Each file is decoded once and kept. Every play takes a free channel, so a
+// Each file is decoded once and kept while it plays; short effects stay
+// decoded, longer sounds go once nothing plays them. Every play takes a free channel, so a
 // sound started without stopping the previous one plays over it. A missing
 // file, or a machine without audio, plays nothing and never stops the game.
 class CSoundPlayer {
@@ -34,11 +35,12 @@ public:
     double Seconds(const std::string& name);
     // Playbacks started so far.
     uint64_t PlayCount() const { return plays; }
-    // Files decoded so far (missing ones included, as failures are kept too).
+    // Files kept decoded (missing ones included, as failures are kept too).
     size_t CachedCount() const { return cache.size(); }
 
 private:
     Mix_Chunk* Decoded(const std::string& name);
+    void ReleaseLongSoundsNotPlaying();
 
     bool audioOpen = false;
     std::map<std::string, Mix_Chunk*> cache;

@@ -126,3 +126,18 @@ TEST_F(Sound, MusicStoppedWhileMutedStaysStoppedWhenSoundComesBack) {
     model.ToggleMute();
     EXPECT_FALSE(model.IsMusicPlaying());
 }
+
+TEST_F(Sound, ALongSoundIsLetGoOnceNothingPlaysItAndAShortOneIsKept) {
+    ASSERT_TRUE(WriteToneWav(folder.File("Sounds/beep.mp3"), 200));
+    CSoundPlayer player;
+    ASSERT_TRUE(player.HasAudio());
+    player.Play("beep.mp3");
+    const CSoundPlayer::Handle tune = player.Play("long.mp3");
+    player.Play("other.mp3");
+    EXPECT_EQ(player.CachedCount(), 3u);  // all of them play
+    player.Stop(tune);
+    player.Play("beep.mp3");
+    EXPECT_EQ(player.CachedCount(), 2u);  // the stopped tune went, the beep stayed
+    const CSoundPlayer::Handle again = player.Play("long.mp3");
+    EXPECT_TRUE(player.IsPlaying(again));  // decoded again
+}
