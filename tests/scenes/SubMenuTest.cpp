@@ -107,14 +107,24 @@ TEST_F(Room, EnteringAgainStartsWithNoCurtain) {
     EXPECT_EQ(room->GetCurtain(), 0);
 }
 
-TEST_F(Room, APlaceholderMinigameLeadsBackToTheRoom) {
-    Enter(CATEGORY_GROCERY);
-    model->SetMinigameType(MINIGAME_3_5);
-    model->SetGameState(GAMESTATE_INGAME);
-    Frames(1, 800, 600);
-    Click(80, 52);
-    EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
-    EXPECT_TRUE((*model->GetCurrentCategoryMinigames())[4]->NeedsLoad());
+TEST_F(Room, EveryMinigameOpensAndItsExitLeadsBackToTheRoom) {
+    const struct {
+        CategoryType room;
+        int first, count;
+    } rooms[] = {{CATEGORY_DENTIST, MINIGAME_1_1, 10}, {CATEGORY_PIZZA, MINIGAME_2_1, 9}, {CATEGORY_GROCERY, MINIGAME_3_1, 5}};
+    for (const auto& r : rooms) {
+        for (int i = 0; i < r.count; ++i) {
+            Enter(r.room);
+            model->SetMinigameType(static_cast<MinigameType>(r.first + i));
+            model->SetGameState(GAMESTATE_INGAME);
+            Frames(2, 800, 600);
+            CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[i];
+            EXPECT_FALSE(game->NeedsLoad()) << r.first + i;
+            Click(80, 52);
+            EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << r.first + i;
+            EXPECT_TRUE(game->NeedsLoad()) << r.first + i;
+        }
+    }
 }
 
 TEST_F(Room, HoveringAnIconNamesItsActivityAndTheLanguageOfItsRecordings) {
