@@ -28,10 +28,16 @@ void Release(T*& object) {
 
 }  // namespace
 
-std::function<double()> CMinigameShell::clock = [] {
+namespace {
+double SteadySeconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
-};
+}
+}  // namespace
+
+std::function<double()> CMinigameShell::clock = SteadySeconds;
+
+double CMinigameShell::Now() { return clock ? clock() : SteadySeconds(); }
 
 CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const MinigameSheet& files)
     : model(owner), type(minigameType), sheet(files) {}

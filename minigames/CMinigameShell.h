@@ -124,9 +124,12 @@ public:
     static constexpr float kMarkStartScale = 10.0f;
     static constexpr float kMarkRestScale = 2.0f;
     static constexpr float kMarkShrink = 0.5f;
-    void PauseInput() { pauseUntil = clock() + kPauseSeconds; }
-    bool IsPaused() const { return clock() < pauseUntil; }
-    // Seconds on a steady clock; tests put their own here.
+    void PauseInput() { pauseUntil = Now() + kPauseSeconds; }
+    bool IsPaused() const { return Now() < pauseUntil; }
+    // The clock's time; the steady clock when none is set (nullptr).
+    static double Now();
+    // Seconds on a steady clock; tests put their own here (nullptr puts
+    // the steady clock back).
     static std::function<double()> clock;
 
     // Scans the targets for the click, as a learner explores them before

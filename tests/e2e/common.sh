@@ -141,12 +141,13 @@ type_name() {
   done
 }
 
-# The splash runs its course and the title (dark wood) comes.
+# The splash runs its course and the title (dark wood) comes. A window not
+# drawn yet is black: that is not the title.
 wait_for_title() {
   local i=0
   while [ "$i" -lt 120 ]; do
     shot _probe
-    awk -v b="$(brightness _probe)" 'BEGIN { exit !(b < 0.6) }' && return 0
+    awk -v b="$(brightness _probe)" 'BEGIN { exit !(b < 0.6 && b > 0.12) }' && return 0
     sleep 0.5
     i=$((i + 1))
   done
