@@ -142,12 +142,18 @@ type_name() {
 }
 
 # The splash runs its course and the title (dark wood) comes. A window not
-# drawn yet is black: that is not the title.
+# drawn yet is black, and some of the splash's logos are dark too: the title
+# is dark but not black, and still over a second and a half.
 wait_for_title() {
   local i=0
   while [ "$i" -lt 120 ]; do
     shot _probe
-    awk -v b="$(brightness _probe)" 'BEGIN { exit !(b < 0.6 && b > 0.12) }' && return 0
+    if awk -v b="$(brightness _probe)" 'BEGIN { exit !(b < 0.6 && b > 0.12) }'; then
+      sleep 1.5
+      shot _probe_later
+      awk -v d="$(difference _probe _probe_later)" -v b="$(brightness _probe_later)" \
+        'BEGIN { exit !(d < 0.01 && b < 0.6 && b > 0.12) }' && return 0
+    fi
     sleep 0.5
     i=$((i + 1))
   done
