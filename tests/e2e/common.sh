@@ -10,7 +10,12 @@ GAME_DIR="$(mktemp -d)"
 ZELK_PID=""
 
 cleanup() {
-  if [ -n "$ZELK_PID" ] && kill -0 "$ZELK_PID" 2>/dev/null; then kill "$ZELK_PID" 2>/dev/null || true; fi
+  if [ -n "$ZELK_PID" ] && kill -0 "$ZELK_PID" 2>/dev/null; then
+    kill "$ZELK_PID" 2>/dev/null || true
+    # Gone before the next walk looks for a window called Zelk.
+    for _ in $(seq 50); do kill -0 "$ZELK_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$ZELK_PID" 2>/dev/null || true
+  fi
   rm -rf "$GAME_DIR"
 }
 trap cleanup EXIT
