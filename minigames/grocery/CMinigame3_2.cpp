@@ -123,36 +123,8 @@ void CMinigame3_2::OnLButtonDown(CPoint) {}
 
 void CMinigame3_2::OnLButtonUp(CPoint point) {
     if (needsLoad) return;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE:
-        case CORNER_HELP: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) shell.SetProgress(2);
-                if (firstPlay) model->PlaySoundFile(kLongRecording, true);
-                firstPlay = false;
-                shell.phase = PhasePlay;
-            } else {
-                cards->OnClick(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults(true);
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+    DateGameClick(shell, *cards, model, firstPlay, point, [this] { Leave(); },
+                  [this](CPoint at) { PlayGame(at); });
 }
 
 void CMinigame3_2::OnMouseMove(CPoint point) {
@@ -163,9 +135,7 @@ void CMinigame3_2::OnMouseMove(CPoint point) {
 }
 
 void CMinigame3_2::DrawFeedbackAnimation(int width, int height) {
-    std::vector<bool> right;
-    for (bool f : flagged) right.push_back(!f);
-    GroceryBoard::Draw(shell, products, right, width, height);
+    GroceryBoard::DrawMissed(shell, products, flagged, width, height);
 }
 
 void CMinigame3_2::Draw(int width, int height) {

@@ -193,9 +193,7 @@ void CMinigame3_5::OnMouseMove(CPoint point) {
 }
 
 void CMinigame3_5::DrawFeedbackAnimation(int width, int height) {
-    std::vector<bool> right;
-    for (bool f : flagged) right.push_back(!f);
-    GroceryBoard::Draw(shell, receipts, right, width, height);
+    GroceryBoard::DrawMissed(shell, receipts, flagged, width, height);
 }
 
 void CMinigame3_5::Draw(int width, int height) {

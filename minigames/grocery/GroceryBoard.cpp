@@ -35,4 +35,11 @@ void Draw(CMinigameShell& shell, const std::vector<CClickableImage*>& pictures, 
     shell.DrawMarks(stamps);
 }
 
+void DrawMissed(CMinigameShell& shell, const std::vector<CClickableImage*>& pictures, const bool* missed, int width,
+                int height) {
+    std::vector<bool> right;
+    for (size_t i = 0; i < pictures.size(); ++i) right.push_back(!missed[i]);
+    Draw(shell, pictures, right, width, height);
+}
+
 }  // namespace GroceryBoard

@@ -17,5 +17,8 @@ CPoint Place(int i, int width, int height);
 // place, then put back where it was); right[i] tells whether it earns a stamp.
 void Draw(CMinigameShell& shell, const std::vector<CClickableImage*>& pictures, const std::vector<bool>& right,
           int width, int height);
+// The same from the games' wrong-answer flags: missed[i] set means no stamp.
+void DrawMissed(CMinigameShell& shell, const std::vector<CClickableImage*>& pictures, const bool* missed, int width,
+                int height);
 
 }  // namespace GroceryBoard
