@@ -288,15 +288,35 @@ void CModel::DrawText(float x, float y, void* font, const char* text) {
     }
 }
 
+namespace {
+void DarkRect(float left, float top, float right, float bottom) {
+    glVertex2f(left, top);
+    glVertex2f(right, top);
+    glVertex2f(right, bottom);
+    glVertex2f(left, bottom);
+}
+}  // namespace
+
 void CModel::FillDarkQuad(int width, int height) {
+    FillDarkQuadAround(width, height, 0, 0, 0, 0);
+}
+
+void CModel::FillDarkQuadAround(int width, int height, int left, int top, int right, int bottom) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glColor4f(0.0f, 0.0f, 0.0f, 0.25f);
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
     glBegin(GL_QUADS);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(static_cast<float>(width), 0.0f);
-    glVertex2f(static_cast<float>(width), static_cast<float>(height));
-    glVertex2f(0.0f, static_cast<float>(height));
+    if (right <= left || bottom <= top) {
+        DarkRect(0.0f, 0.0f, w, h);
+    } else {
+        const float l = static_cast<float>(left), t = static_cast<float>(top);
+        const float r = static_cast<float>(right), b = static_cast<float>(bottom);
+        DarkRect(0.0f, 0.0f, w, t);  // above, below, then the two sides
+        DarkRect(0.0f, b, w, h);
+        DarkRect(0.0f, t, l, b);
+        DarkRect(r, t, w, b);
+    }
     glEnd();
     glEnable(GL_TEXTURE_2D);
 }

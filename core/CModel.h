@@ -138,6 +138,9 @@ public:
     static void DrawText(float x, float y, void* font, const char* text);
     // Dims the whole view: black at a quarter opacity.
     static void FillDarkQuad(int width, int height);
+    // The same dimming around a hole that something opaque covers next:
+    // on a software renderer the blend costs per pixel, hidden or not.
+    static void FillDarkQuadAround(int width, int height, int left, int top, int right, int bottom);
 
 private:
     static const std::array<int32_t, kTrophies> kTrophyCost;

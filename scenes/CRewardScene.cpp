@@ -53,14 +53,31 @@ void CRewardScene::SetCompte(int n) {
     compte = n;
 }
 
-void CRewardScene::DrawRedBorder(int width, int height) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.26274511f, 0.0117647f, 0.0039216f, 1.0f);
-    glRectf(kFrameMargin, kFrameTop, width - kFrameMargin, height - kFrameTop);
-    glColor4f(1.0f, 0.6f, 0.16470589f, 1.0f);
+namespace {
+// An opaque rectangle of the view filled by a scissored clear: on a
+// software renderer far cheaper than rasterising it. xOffset: the panel's
+// slide, which the scissor box (window pixels, from the bottom) does not get
+// from the modelview.
+void ClearRect(int xOffset, int viewHeight, int left, int top, int right, int bottom, float r, float g, float b) {
+    glScissor(left + xOffset, viewHeight - bottom, right - left, bottom - top);
+    glClearColor(r, g, b, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+}  // namespace
+
+void CRewardScene::DrawRedBorder(int xOffset, int width, int height) {
+    const int left = kFrameMargin, top = kFrameTop, right = width - kFrameMargin, bottom = height - kFrameTop;
     const int inner = kFrameWidth;
-    glRectf(kFrameMargin + inner, kFrameTop + inner, width - kFrameMargin - inner, height - kFrameTop - inner);
-    glEnable(GL_TEXTURE_2D);
+    const float red[3] = {0.26274511f, 0.0117647f, 0.0039216f};
+    glEnable(GL_SCISSOR_TEST);
+    // The dark red frame's four sides, then the orange inside: each pixel once.
+    ClearRect(xOffset, height, left, top, right, top + inner, red[0], red[1], red[2]);
+    ClearRect(xOffset, height, left, bottom - inner, right, bottom, red[0], red[1], red[2]);
+    ClearRect(xOffset, height, left, top + inner, left + inner, bottom - inner, red[0], red[1], red[2]);
+    ClearRect(xOffset, height, right - inner, top + inner, right, bottom - inner, red[0], red[1], red[2]);
+    ClearRect(xOffset, height, left + inner, top + inner, right - inner, bottom - inner, 1.0f, 0.6f, 0.16470589f);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);  // the view's, for the next frame
 }
 
 void CRewardScene::StoreResult() {
@@ -79,7 +96,8 @@ void CRewardScene::Draw(int width, int height) {
     if (logoImage == nullptr) return;  // unloaded
     model->SetShownPanel(this);
     glPushMatrix();
-    glTranslatef(static_cast<float>(slideX), 0.0f, 0.0f);
+    const int xOffset = slideX;
+    glTranslatef(static_cast<float>(xOffset), 0.0f, 0.0f);
     if (slideX < 0) {
         slideX += kSlideStep;
     } else {
@@ -87,8 +105,9 @@ void CRewardScene::Draw(int width, int height) {
     }
     if (slideX == 0) ++frameCount;
 
-    model->FillDarkQuad(width, height);
-    DrawRedBorder(width, height);
+    // The red frame hides all but the margins of the dimming.
+    CModel::FillDarkQuadAround(width, height, kFrameMargin, kFrameTop, width - kFrameMargin, height - kFrameTop);
+    DrawRedBorder(xOffset, width, height);
 
     logoImage->SetPosition(width - kLogoFromRight, height / 2 - kLogoAboveMiddle);
     logoImage->Draw();

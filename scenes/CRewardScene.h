@@ -24,7 +24,7 @@ public:
     void SetCompteMax(int n) { compteMax = n; }
     int GetCompteMax() const { return compteMax; }
     void Draw(int width, int height);
-    void DrawRedBorder(int width, int height);
+    void DrawRedBorder(int xOffset, int width, int height);
     void OnMouseMove(CPoint point);
     // Every click saves. Restart plays the game again; the menu button
     // leaves for the room. Either may delete this panel: nothing runs after.

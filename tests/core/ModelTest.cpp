@@ -174,3 +174,16 @@ TEST_F(Model, TheDarkQuadDimsTheWholeViewByAQuarter) {
     EXPECT_FLOAT_EQ(colour[3], 0.25f);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
+
+TEST_F(Model, TheDarkFrameDimsOnlyAroundItsHoleAndEachPixelOnce) {
+    CModel::FillDarkQuadAround(GlWindow::kWidth, GlWindow::kHeight, 60, 110, 740, 490);
+    // Corners, each side and the edges of the hole: dimmed by a quarter,
+    // once (a pixel dimmed twice would read 143).
+    for (CPoint p : {CPoint(0, 0), CPoint(799, 599), CPoint(0, 599), CPoint(400, 50), CPoint(400, 550),
+                     CPoint(30, 300), CPoint(770, 300), CPoint(59, 109), CPoint(740, 490)}) {
+        EXPECT_NEAR(static_cast<int>(GlWindow::ReadPixel(p.x, p.y) >> 24), 191, 2) << p.x << "," << p.y;
+    }
+    for (CPoint p : {CPoint(60, 110), CPoint(400, 300), CPoint(739, 489)}) {
+        EXPECT_EQ(GlWindow::ReadPixel(p.x, p.y) >> 24, 255u) << p.x << "," << p.y;
+    }
+}

@@ -102,3 +102,31 @@ TEST_F(ScorePanel, TheBalanceIsLargeEnoughToRead) {
     EXPECT_GE(count.left, kBalanceTextX);
     EXPECT_LE(count.bottom, kBalanceTextY + 1) << "figures stand on the baseline";
 }
+
+TEST_F(ScorePanel, TheFrameIsDarkRedRoundOrangeWhereverThePanelHasSlid) {
+    using namespace ScorePanelLayout;
+    CRewardScene panel(model);
+    panel.SetCompteMax(3);
+    const auto colourAt = [](int x, int y) { return GlWindow::ReadPixel(x, y) >> 8; };  // RGB
+    const unsigned darkRed = 0x430301, orange = 0xff992a;
+    // 35 frames in, the panel is drawn 300 px short of its place: its right
+    // side stands at 740 - 300, its top and bottom sides where they belong.
+    for (int i = 0; i < 35; ++i) {
+        GlWindow::BeginFrame();
+        panel.Draw(800, 600);
+    }
+    const int right = 800 - kFrameMargin - 300;
+    EXPECT_EQ(colourAt(right - kFrameWidth + 1, 300), darkRed);
+    EXPECT_EQ(colourAt(right - kFrameWidth - 1, 300), orange);
+    EXPECT_EQ(colourAt(right - 20, kFrameTop + 1), darkRed);
+    EXPECT_EQ(colourAt(right - 20, 600 - kFrameTop - 2), darkRed);
+    EXPECT_EQ(colourAt(right - 20, kFrameTop + kFrameWidth + 1), orange);
+    EXPECT_EQ(colourAt(right + 1, 300), 0xbfbfbfu);  // beside it, the view dimmed by a quarter
+    while (panel.GetSlideX() < 0) panel.Draw(800, 600);
+    GlWindow::BeginFrame();
+    panel.Draw(800, 600);  // at rest
+    EXPECT_EQ(colourAt(kFrameMargin, 300), darkRed);
+    EXPECT_EQ(colourAt(kFrameMargin - 1, 300), 0xbfbfbfu);
+    EXPECT_EQ(colourAt(kFrameMargin + kFrameWidth, 300), orange);
+    EXPECT_EQ(colourAt(800 - kFrameMargin - 1, 300), darkRed);
+}
