@@ -77,7 +77,6 @@ void CRewardScene::DrawRedBorder(int xOffset, int width, int height) {
     ClearRect(xOffset, height, right - inner, top + inner, right, bottom - inner, red[0], red[1], red[2]);
     ClearRect(xOffset, height, left + inner, top + inner, right - inner, bottom - inner, 1.0f, 0.6f, 0.16470589f);
     glDisable(GL_SCISSOR_TEST);
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);  // the view's, for the next frame
 }
 
 void CRewardScene::StoreResult() {
