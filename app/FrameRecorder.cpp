@@ -89,16 +89,29 @@ std::size_t ArgumentWords(FrameRecorder::Op op) {
     return 0;
 }
 
-// Only worth a copy of the screen when it saves drawing two things or more.
+// Only worth a copy of the screen when it saves drawing two things or more,
+// or one picture: sampling a texture is what a software renderer pays for,
+// and a full-screen background costs it more than the copy's 1:1 quad.
 constexpr std::size_t kLeastDrawnForACopy = 2;
+
+// How much a glBegin block that has just ended weighs against that; clears
+// the flag for the next block.
+std::size_t DrawingWeight(bool& picture) {
+    const std::size_t weight = picture ? kLeastDrawnForACopy : 1;
+    picture = false;
+    return weight;
+}
 
 }  // namespace
 
 std::size_t FrameRecorder::DrawnBefore(std::size_t to) const {
     std::size_t at = 0, count = 0;
+    bool picture = false;  // the glBegin block under way has texture coordinates
     while (at < to) {
         const Op op = static_cast<Op>(frame[at]);
-        if (op == OP_END || op == OP_RECTF || op == OP_RECTI) ++count;
+        if (op == OP_TEXCOORD2F) picture = true;
+        if (op == OP_END) count += DrawingWeight(picture);
+        if (op == OP_RECTF || op == OP_RECTI) ++count;
         at += 1 + ArgumentWords(op);
     }
     return count;
@@ -106,16 +119,18 @@ std::size_t FrameRecorder::DrawnBefore(std::size_t to) const {
 
 std::size_t FrameRecorder::CommonStart(std::size_t& drawn) const {
     std::size_t at = 0, cut = 0, drawnAtCut = 0, count = 0;
-    int depth = 0;  // inside glBegin/glEnd
+    int depth = 0;         // inside glBegin/glEnd
+    bool picture = false;  // that block has texture coordinates
     const std::size_t end = std::min(frame.size(), last.size());
     while (at < end) {
         const Op op = static_cast<Op>(frame[at]);
         const std::size_t size = 1 + ArgumentWords(op);
         if (at + size > end || !std::equal(frame.begin() + at, frame.begin() + at + size, last.begin() + at)) break;
         if (op == OP_BEGIN) ++depth;
+        if (op == OP_TEXCOORD2F) picture = true;
         if (op == OP_END) {
             --depth;
-            ++count;
+            count += DrawingWeight(picture);
         }
         if (op == OP_RECTF || op == OP_RECTI) ++count;
         at += size;

@@ -65,9 +65,9 @@ private:
     void Run(std::size_t from, std::size_t to, bool drawing);
     // How far this frame begins as the last one did, to a point where the
     // frame can be cut (not inside glBegin/glEnd nor a line of text), and how
-    // many things it draws before that point.
+    // much it draws before that point (a picture weighs as two shapes).
     std::size_t CommonStart(std::size_t& drawn) const;
-    // How many things the frame draws before that word.
+    // How much the frame draws before that word, weighed so too.
     std::size_t DrawnBefore(std::size_t to) const;
     // Whether what is drawn now (a rectangle, or the glBegin block whose
     // commands start at that word) is plain colour, opaque, with blending on.

@@ -100,6 +100,53 @@ TEST_F(FrameRecorderTest, FramesDrawnFromTheStillCopyLookAsIfDrawnWhole) {
     }
 }
 
+// Whether two frames that begin with one thing and differ after it leave a
+// copy of that beginning to start the next frames from.
+bool CopiesAfterOne(bool picture) {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    const unsigned char texels[4 * 4] = {200, 30, 30, 255, 30, 200, 30, 255, 30, 30, 200, 255, 200, 200, 30, 255};
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    for (int movingX : {10, 20}) {
+        Recorder().Begin();
+        if (picture) {
+            glEnable(GL_TEXTURE_2D);
+            glBindTexture(GL_TEXTURE_2D, texture);
+            glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+            glBegin(GL_QUADS);
+            glTexCoord2f(0.0f, 0.0f);
+            glVertex2f(0.0f, 0.0f);
+            glTexCoord2f(1.0f, 0.0f);
+            glVertex2f(400.0f, 0.0f);
+            glTexCoord2f(1.0f, 1.0f);
+            glVertex2f(400.0f, 400.0f);
+            glTexCoord2f(0.0f, 1.0f);
+            glVertex2f(0.0f, 400.0f);
+            glEnd();
+        } else {
+            glDisable(GL_TEXTURE_2D);
+            glColor4f(0.2f, 0.4f, 0.9f, 1.0f);
+            glRecti(0, 0, 400, 400);
+        }
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.1f, 0.7f, 0.2f, 1.0f);
+        glRecti(movingX, 450, movingX + 50, 500);
+        glEnable(GL_TEXTURE_2D);
+        if (Recorder().End()) Recorder().Replay();
+    }
+    const bool copied = Recorder().StillWords() > 0;
+    Recorder().Invalidate();
+    glDeleteTextures(1, &texture);
+    return copied;
+}
+
+TEST_F(FrameRecorderTest, OnePictureThatStaysIsWorthACopyOnePlainShapeIsNot) {
+    EXPECT_TRUE(CopiesAfterOne(true));
+    EXPECT_FALSE(CopiesAfterOne(false));
+}
+
 TEST_F(FrameRecorderTest, ATextureDeletedDuringAFrameGoesOnceTheFrameIsDone) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
