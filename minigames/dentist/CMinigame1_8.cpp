@@ -72,12 +72,12 @@ void CMinigame1_8::PlayGame(CPoint point) {
         if (!closeEnough(point, keyTargets[key])) continue;
         dialled += kKeys[key].symbol;
         model->PlaySoundFile(kKeys[key].sound, false);
-        TestSolutions();
+        TestSolutions(point);
         return;
     }
 }
 
-void CMinigame1_8::TestSolutions() {
+void CMinigame1_8::TestSolutions(CPoint point) {
     if (dialled == expected) {
         shell.ScorePoint();
         NextMessage();
@@ -85,7 +85,7 @@ void CMinigame1_8::TestSolutions() {
     }
     // A beginning of the extension: the learner goes on dialling.
     if (expected.compare(0, dialled.size(), dialled) == 0) return;
-    model->PlaySoundFile("error.mp3", true);
+    shell.WrongAnswer(point);  // on the key that broke the extension
     failed[messageIndex] = true;
     shell.PauseInput();
     NextMessage();

@@ -43,7 +43,7 @@ public:
 private:
     // Empties what was dialled and expects the current call's extension.
     void StartCall();
-    void TestSolutions();
+    void TestSolutions(CPoint point);
     void NextMessage();
     void DrawFeedbackAnimation();
     void Leave();

@@ -115,7 +115,7 @@ void CMinigame3_1::PlayGame(CPoint point) {
     if (clicked < 0) return;
     if (clicked != target) {
         flagged[target] = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);
         return;
     }
     if (!flagged[target]) shell.ScorePoint();

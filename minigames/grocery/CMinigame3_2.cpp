@@ -91,12 +91,12 @@ void CMinigame3_2::LoadButtonLocations(int width, int height) {
     cards->Place(width, height);
 }
 
-void CMinigame3_2::Sort(bool toCart) {
+void CMinigame3_2::Sort(bool toCart, CPoint point) {
     if (toCart == StillGood(kProducts[product].value, kTodayValues[today])) {
         shell.ScorePoint();
     } else {
         flagged[product] = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);  // on the cart or the bin chosen
     }
     ++product;
     if (product < kProductCount) return;
@@ -113,9 +113,9 @@ void CMinigame3_2::Sort(bool toCart) {
 void CMinigame3_2::PlayGame(CPoint point) {
     if (product >= kProductCount) return;
     if (cartImage->HitTest(point)) {
-        Sort(true);
+        Sort(true, point);
     } else if (trashImage->HitTest(point)) {
-        Sort(false);
+        Sort(false, point);
     }
 }
 

@@ -39,7 +39,7 @@ public:
 
 private:
     void Leave();
-    void Sort(bool toCart);
+    void Sort(bool toCart, CPoint point);
 
     CMinigameShell shell;
     int today = 0;    // which day card, 0 to 4

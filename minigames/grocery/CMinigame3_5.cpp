@@ -140,7 +140,7 @@ void CMinigame3_5::PlayGame(CPoint point) {
         NextReceipt();
     } else if (wrongAmounts[receipt]->HitTest(point)) {
         flagged[receipt] = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);
         NextReceipt();
     }
 }

@@ -96,10 +96,10 @@ int CGpsEntry::SuggestionAt(CPoint point) const {
 
 const Suggestions* CGpsEntry::GetSuggestions() const { return step < kStepCount ? kSteps[step].shown : nullptr; }
 
-void CGpsEntry::Wrong() {
+void CGpsEntry::Wrong(CPoint point) {
     stepFailed = true;
     fieldMissed[kSteps[step].field] = true;
-    model->PlaySoundFile("error.mp3", false);
+    shell.WrongAnswer(point);
     shell.PauseInput();
 }
 
@@ -130,7 +130,7 @@ void CGpsEntry::PlayGame(CPoint point) {
         const size_t length = std::strlen(language.houseNumber);
         if (Near(point, {kGoX, kGoY}, kGoHalfWidth, kGoHalfHeight)) {
             if (typed == language.houseNumber) Pass();
-            else Wrong();  // Go before the whole number is in
+            else Wrong(point);  // Go before the whole number is in
             return;
         }
         const int digit = DigitAt(point);
@@ -138,14 +138,14 @@ void CGpsEntry::PlayGame(CPoint point) {
         if (typed.size() < length && language.houseNumber[typed.size()] == '0' + digit) {
             typed += static_cast<char>('0' + digit);
         } else {
-            Wrong();
+            Wrong(point);
         }
         return;
     }
     const int row = SuggestionAt(point);
     if (row >= 0) {
         if (now.kind != STEP_PICK || row != now.pick) {
-            Wrong();
+            Wrong(point);
             return;
         }
         (now.field == FIELD_CITY ? city : street) = now.shown->entries[row];
@@ -155,7 +155,7 @@ void CGpsEntry::PlayGame(CPoint point) {
     const char letter = LetterAt(point);
     if (letter == 0) return;  // beside every key: nothing typed
     if (now.kind != STEP_LETTER || letter != now.letter) {
-        Wrong();
+        Wrong(point);
         return;
     }
     typed += letter;

@@ -60,7 +60,7 @@ private:
     int DigitAt(CPoint point) const;  // -1 for none
     int SuggestionAt(CPoint point) const;
     void PlayGame(CPoint point);
-    void Wrong();
+    void Wrong(CPoint point);
     void Pass();
     void StartStage();
     void DrawField();

@@ -114,7 +114,7 @@ void CMinigame2_4::PlayGame(CPoint point) {
     if (floor != kTenants[kVisitors[step].tenant].floor) {
         stepFailed = true;
         missed[step] = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);
         shell.PauseInput();
         return;
     }

@@ -97,7 +97,7 @@ void CSignHunt::PlayGame(CPoint point) {
     if (sign != step) {
         stepFailed = true;
         missed[step] = true;
-        model->PlaySoundFile("error.mp3", false);
+        shell.WrongAnswer(point);
         shell.PauseInput();
         return;
     }

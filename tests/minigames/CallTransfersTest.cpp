@@ -229,3 +229,17 @@ TEST_F(Transfers, KeysArePlacedAgainWhenTheViewChangesSize) {
     Dial("1");
     EXPECT_EQ(game->GetDialled(), "1");  // the call is not reset by the new placing
 }
+
+TEST_F(Transfers, AWrongDigitShowsARedCrossOnItsKeyThatIsGoneASecondLaterAndARightOneShowsNone) {
+    const CPoint at = game->GetKeyLocation(KEY_9);
+    Press(KEY_9);
+    ASSERT_TRUE(game->IsFailed(0));
+    EXPECT_TRUE(game->Shell().IsWrongSignShown());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
+    Frames(CMinigameShell::kWrongSignFrames, kW, kH);
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    EXPECT_FALSE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
+    now += CMinigameShell::kPauseSeconds;
+    Dial(std::string(Extension(game->GetMessageIndex()), 1));  // the start of the right extension
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+}

@@ -184,3 +184,17 @@ TEST_F(Lobby, ButtonsFollowThePanelAtAnotherViewSize) {
     Frames(1, 1024, 600);
     EXPECT_EQ(lobby->GetStep(), 1);
 }
+
+TEST_F(Lobby, AWrongButtonRaisesTheWrongSignThatIsGoneASecondLaterAndARightOneRaisesNone) {
+    PressPlay();
+    const int wrong = RightFloor() == 9 ? 4 : 9;
+    const CPoint at = lobby->GetButtonLocation(wrong);
+    Click(at.x, at.y);
+    EXPECT_TRUE(lobby->Shell().IsWrongSignShown());
+    Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
+    EXPECT_FALSE(lobby->Shell().IsWrongSignShown());
+    now += CMinigameShell::kPauseSeconds;
+    const CPoint right = lobby->GetButtonLocation(RightFloor());
+    Click(right.x, right.y);
+    EXPECT_FALSE(lobby->Shell().IsWrongSignShown());
+}

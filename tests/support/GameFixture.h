@@ -33,6 +33,15 @@ protected:
         controller->OnLButtonUp(CPoint(x, y));
     }
 
+    // The colour (RGBA bytes) at a point of one frame drawn afresh.
+    unsigned PixelOfAFrame(CPoint at, int width, int height) {
+        GlWindow::BeginFrame();
+        Frames(1, width, height);
+        return GlWindow::ReadPixel(at.x, at.y);
+    }
+    // The wrong answer's cross: strong red with little green.
+    static bool IsCrossRed(unsigned rgba) { return ((rgba >> 24) & 0xFF) > 0xB0 && ((rgba >> 16) & 0xFF) < 0x60; }
+
     ScratchFolder folder;
     CModel* model = nullptr;
     CController* controller = nullptr;
