@@ -155,8 +155,8 @@ void CMinigameShell::DrawTop() {
     DrawWrongSign();
 }
 
-void CMinigameShell::WrongAnswer(CPoint at) {
-    model->PlaySoundFile("error.mp3", false);
+void CMinigameShell::WrongAnswer(CPoint at, bool cutVoice) {
+    model->PlaySoundFile("error.mp3", cutVoice);
     wrongSignAt = at;
     wrongSignFrames = kWrongSignFrames;
 }

@@ -111,10 +111,11 @@ public:
     // again (LoadButtonLocations), so clicks are judged where things are drawn.
     bool ViewResized(int width, int height);
 
-    // A wrong answer: "error.mp3" over the sound in progress, and a red
-    // cross at the click that fades within a second, so that a learner
-    // without sound sees the point was lost too. DrawTop draws the cross.
-    void WrongAnswer(CPoint at);
+    // A wrong answer: "error.mp3" over the sound in progress (or instead of
+    // it, with cutVoice), and a red cross at the click that fades within a
+    // second, so that a learner without sound sees the point was lost too.
+    // DrawTop draws the cross.
+    void WrongAnswer(CPoint at, bool cutVoice = false);
     bool IsWrongSignShown() const { return wrongSignFrames > 0; }
     static constexpr int kWrongSignFrames = 48;  // three quarters of a second
 

@@ -85,7 +85,7 @@ void CMinigame1_8::TestSolutions(CPoint point) {
     }
     // A beginning of the extension: the learner goes on dialling.
     if (expected.compare(0, dialled.size(), dialled) == 0) return;
-    shell.WrongAnswer(point);  // on the key that broke the extension
+    shell.WrongAnswer(point, true);  // on the key that broke the extension; the caller is cut short
     failed[messageIndex] = true;
     shell.PauseInput();
     NextMessage();
