@@ -54,6 +54,7 @@ void CModel::SetGameState(GameState state) {
     SaveIfChanged();
     if (state == GAMESTATE_SUBMENU) subMenu->Reset();
     gameState = state;
+    minigameSubtitles = SubtitlePlace();
 }
 
 CCategory* CModel::GetCurrentCategory() const {
@@ -259,8 +260,15 @@ void CModel::Draw(int width, int height) {
         case GAMESTATE_INGAME: DrawInGameGraphics(width, height); break;
         default: break;
     }
-    // In the rooms the icons fill the lower part: the words go at the top.
-    subtitles.Draw(width, height, gameState == GAMESTATE_SUBMENU);
+    subtitles.Draw(width, height, GetSubtitlePlace());
+}
+
+SubtitlePlace CModel::GetSubtitlePlace() const {
+    if (gameState == GAMESTATE_INGAME) return minigameSubtitles;
+    // In the rooms the icons fill the lower part.
+    SubtitlePlace place;
+    if (gameState == GAMESTATE_SUBMENU) place.edge = SubtitlePlace::TOP;
+    return place;
 }
 
 void CModel::DrawInGameGraphics(int width, int height) {

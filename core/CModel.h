@@ -125,6 +125,10 @@ public:
     bool SubtitlesOn() const { return subtitlesOn; }
     void ToggleSubtitles();
     CSubtitles& GetSubtitles() { return subtitles; }
+    // Where the words go on the screen shown, clear of what the learner
+    // clicks: a minigame says where as it loads (its sheet's place).
+    SubtitlePlace GetSubtitlePlace() const;
+    void SetMinigameSubtitlePlace(const SubtitlePlace& place) { minigameSubtitles = place; }
     bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
     bool IsMusicPlaying() const { return sound.IsPlaying(musicHandle); }
     CSoundPlayer& GetSoundPlayer() { return sound; }
@@ -165,6 +169,7 @@ private:
     CRewardScene* shownPanel = nullptr;
     CSubtitles subtitles;
     bool subtitlesOn = true;
+    SubtitlePlace minigameSubtitles;  // the current minigame's; reset at each change of screen
     CClickableImage* ingot = nullptr;
     std::vector<CCategory*> categories;
     CString login;

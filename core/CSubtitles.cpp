@@ -14,6 +14,8 @@ void* const kFont = GLUT_BITMAP_HELVETICA_18;
 constexpr int kLineHeight = 24;
 constexpr int kPadding = 10;
 constexpr int kBandTopBelowButtons = 92;  // under the corner buttons (y 52)
+constexpr int kBottomMargin = 6;
+constexpr int kMostBandWidth = 1060;      // clear of the corner buttons on a 1366 view
 constexpr size_t kLineCharacters = 110;   // about 1000 pixels of this type
 constexpr double kSecondsPerWord = 0.42;  // when the recording's length is unknown
 
@@ -59,7 +61,7 @@ const std::string* CSubtitles::TextOf(const std::string& sound) const {
     return found == texts.end() ? nullptr : &found->second;
 }
 
-std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lineCharacters) {
+std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lineCharacters, size_t lines) {
     // Sentences first: cut after ". ", "? ", "! " and ": ".
     std::vector<std::string> sentences;
     std::string current;
@@ -74,8 +76,8 @@ std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lin
         }
     }
     if (!current.empty()) sentences.push_back(current);
-    // A sentence longer than two lines is cut between words.
-    const size_t most = 2 * lineCharacters;
+    // A sentence longer than the lines is cut between words.
+    const size_t most = std::max<size_t>(1, lines) * std::max<size_t>(1, lineCharacters);
     std::vector<std::string> pieces;
     for (const std::string& sentence : sentences) {
         std::string rest = sentence;
@@ -101,17 +103,26 @@ std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lin
 
 void CSubtitles::Start(const std::string& sound, double seconds) {
     Load();
-    const std::string* words = TextOf(sound);
-    if (words == nullptr) return;
-    const std::string latin1 = Latin1FromUtf8(*words);
-    parts = Parts(latin1, kLineCharacters);
+    const std::string* found = TextOf(sound);
+    if (found == nullptr) return;
+    words = Latin1FromUtf8(*found);
     if (seconds <= 0.0) {
         size_t count = 1;
-        for (char c : latin1) count += c == ' ';
+        for (char c : words) count += c == ' ';
         seconds = 1.0 + kSecondsPerWord * static_cast<double>(count);
     }
+    totalFrames = seconds * kFramesPerSecond;
+    splitCharacters = splitLines = 0;
+    Split(kLineCharacters, 2);
+    frame = 0;
+}
+
+void CSubtitles::Split(size_t lineCharacters, size_t lines) {
+    if (lineCharacters == splitCharacters && lines == splitLines) return;
+    splitCharacters = lineCharacters;
+    splitLines = lines;
+    parts = Parts(words, lineCharacters, lines);
     // Each part for its share of the recording, by its length.
-    const double totalFrames = seconds * kFramesPerSecond;
     size_t characters = 0;
     for (const std::string& part : parts) characters += part.size();
     partEnds.clear();
@@ -120,7 +131,6 @@ void CSubtitles::Start(const std::string& sound, double seconds) {
         sofar += part.size();
         partEnds.push_back(static_cast<int>(totalFrames * static_cast<double>(sofar) / static_cast<double>(characters)) + 1);
     }
-    frame = 0;
 }
 
 std::string CSubtitles::CurrentPart() const {
@@ -130,26 +140,49 @@ std::string CSubtitles::CurrentPart() const {
     return "";
 }
 
-void CSubtitles::Draw(int width, int height, bool atTop) {
+CRect CSubtitles::BandBox(int width, int height, const SubtitlePlace& place) {
+    const int twoLines = 2 * kLineHeight + 2 * kPadding;
+    const int bandWidth = std::min(width, kMostBandWidth);
+    switch (place.edge) {
+        case SubtitlePlace::TOP:
+            return CRect((width - bandWidth) / 2, kBandTopBelowButtons, (width + bandWidth) / 2,
+                         kBandTopBelowButtons + twoLines);
+        case SubtitlePlace::BOX:
+            return CRect(static_cast<int>(place.left * width), static_cast<int>(place.top * height),
+                         static_cast<int>(place.right * width), static_cast<int>(place.bottom * height));
+        case SubtitlePlace::BOTTOM: break;
+    }
+    return CRect((width - bandWidth) / 2, height - twoLines - kBottomMargin, (width + bandWidth) / 2,
+                 height - kBottomMargin);
+}
+
+void CSubtitles::Draw(int width, int height, const SubtitlePlace& place) {
     if (parts.empty()) return;
+    const CRect box = BandBox(width, height, place);
+    const int lineWidth = std::max(1, box.Width() - 4 * kPadding);
+    // As many characters a line as the bottom's band takes for its width.
+    Split(kLineCharacters * static_cast<size_t>(lineWidth) / (kMostBandWidth - 4 * kPadding),
+          static_cast<size_t>(std::max(1, (box.Height() - 2 * kPadding) / kLineHeight)));
     const std::string part = CurrentPart();
     ++frame;
     if (part.empty()) {
         parts.clear();
         return;
     }
-    const std::vector<std::string> lines = Wrap(part, width - 4 * kPadding);
+    const std::vector<std::string> lines = Wrap(part, lineWidth);
     int widest = 0;
     for (const std::string& line : lines) widest = std::max(widest, TextWidth(line));
     const int bandHeight = static_cast<int>(lines.size()) * kLineHeight + 2 * kPadding;
-    const int top = atTop ? kBandTopBelowButtons : height - bandHeight - 6;
-    const int left = (width - widest) / 2 - 2 * kPadding;
+    // Along the bottom the band sits on the box's lower edge, elsewhere under its top.
+    const int top = place.edge == SubtitlePlace::BOTTOM ? box.bottom - bandHeight : box.top;
+    const int centre = (box.left + box.right) / 2;
+    const int left = centre - widest / 2 - 2 * kPadding;
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.08f, 0.06f, 0.05f, 0.8f);
     glRecti(left, top, left + widest + 4 * kPadding, top + bandHeight);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (size_t i = 0; i < lines.size(); ++i) {
-        const int x = (width - TextWidth(lines[i])) / 2;
+        const int x = centre - TextWidth(lines[i]) / 2;
         glRasterPos2f(static_cast<float>(x), static_cast<float>(top + kPadding + kLineHeight * (i + 1) - 6));
         for (char c : lines[i]) glutBitmapCharacter(kFont, static_cast<unsigned char>(c));
     }

@@ -45,6 +45,7 @@ CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const M
 void CMinigameShell::Load(const char* firstCaption) {
     Unload();
     model->PlayMusic("", true);
+    model->SetMinigameSubtitlePlace(sheet.subtitles);
     // The recorded score stays until this game reaches its score panel: a
     // learner who only looks at a minigame keeps what it had.
 

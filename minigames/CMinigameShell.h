@@ -3,6 +3,7 @@
 
 #include "app/CPoint.h"
 #include "app/CString.h"
+#include "core/CSubtitles.h"
 #include "core/GameTypes.h"
 #include "scenes/CRewardScene.h"
 #include "ui/CClickableImage.h"
@@ -30,6 +31,7 @@ struct MinigameSheet {
     const char* taskCard;       // the card at the top left during play
     const char* intro;          // spoken at Load and by the help button
     int maximum;                // slots on the score panel
+    SubtitlePlace subtitles{};  // where the words of its voices go, clear of its targets
 };
 
 // What a click on the standard buttons did.

@@ -12,6 +12,9 @@ namespace {
 const MinigameSheet kSheet = {
     "fax_paper.png",   "fax_overlay.png", "minijeu1_4progress%d.png",
     "consigne1_4.png", "Intro1_4.mp3",    CMinigame1_4::kMaximum,
+    // The strips and the boxes fill the screen: the words go over the
+    // letterhead, which nothing is dropped on.
+    {SubtitlePlace::BOX, 0.070f, 0.135f, 0.563f, 0.256f},
 };
 constexpr int kHandedInStrip = 3;
 

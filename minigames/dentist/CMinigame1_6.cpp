@@ -7,6 +7,7 @@ namespace {
 const MinigameSheet kSheet = {
     "red_wood_background.png", Greetings::kFrench.overlay, "minijeu1_6progress%d.png",
     "consigne1_6.png",         "Intro1_6.mp3",          CGreetingCards::kMaximum,
+    Greetings::kSubtitlesBesideCards,
 };
 
 }  // namespace

@@ -7,6 +7,7 @@ namespace {
 const MinigameSheet kSheet = {
     "red_wood_background.png", Greetings::kEnglish.overlay, "minijeu1_6progress%d.png",
     "consigne1_9.png",         "Intro1_9.mp3",          CGreetingCards::kMaximum,
+    Greetings::kSubtitlesBesideCards,
 };
 
 }  // namespace

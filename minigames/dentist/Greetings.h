@@ -1,4 +1,5 @@
 #pragma once
+#include "core/CSubtitles.h"
 
 // The greetings a receptionist might answer the office's telephone with:
 // eight cards per language, three of them right for a dentist's office,
@@ -8,6 +9,9 @@
 namespace Greetings {
 
 constexpr int kCardCount = 8;
+// The cards fill the screen from top to bottom: the words go in the column
+// on their right.
+constexpr SubtitlePlace kSubtitlesBesideCards = {SubtitlePlace::BOX, 0.766f, 0.221f, 0.988f, 0.977f};
 constexpr int kAcceptableCount = 3;
 constexpr int kExampleCount = 6;
 

@@ -15,6 +15,7 @@ namespace {
 const MinigameSheet kSheet = {
     "stainless-steel.png", "scale_overlay.png", "minijeu3_1progress%d.png",
     "consigne3_4.png",     "Intro3_4.mp3",      CMinigame3_4::kMaximum,
+    kSubtitlesAtTop,  // the scale's lowest keys are at the bottom edge
 };
 
 // What the demonstration points at, one thing a step.

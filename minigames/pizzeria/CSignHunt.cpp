@@ -12,7 +12,9 @@ using namespace Signs;
 namespace {
 
 MinigameSheet SheetOf(const Deck& deck) {
-    return {deck.background, deck.overlay, deck.progressStrip, deck.taskCard, deck.intro, CSignHunt::kMaximum};
+    // The signs reach down to the street's edge.
+    return {deck.background, deck.overlay, deck.progressStrip, deck.taskCard, deck.intro, CSignHunt::kMaximum,
+            kSubtitlesAtTop};
 }
 
 template <class T>

@@ -24,7 +24,9 @@ TEST(ReceiptAssets, EachReceiptsLinesAddUpToItsRightAmount) {
         for (const Line& line : receipt.lines)
             if (line.label) sum += line.cents;
         EXPECT_EQ(Total(receipt), sum + Tps(receipt) + Tvq(receipt)) << r;
-        if (receipt.tendered > 0) EXPECT_EQ(receipt.tendered, Total(receipt) + Change(receipt)) << r;
+        if (receipt.tendered > 0) {
+            EXPECT_EQ(receipt.tendered, Total(receipt) + Change(receipt)) << r;
+        }
         EXPECT_EQ(RightAmount(receipt), expected[r]) << "receipt " << r + 1;
         EXPECT_EQ(NamedCents(receipt.right), expected[r]) << receipt.right;
         EXPECT_EQ(NamedCents(receipt.wrong), expected[r]) << receipt.wrong;

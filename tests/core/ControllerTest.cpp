@@ -98,5 +98,6 @@ TEST_F(Routing, OutsideTheGameNoMinigameIsReached) {
         EXPECT_EQ(Reaching(static_cast<GameState>(state), CATEGORY_DENTIST, MINIGAME_1_4), "---")
             << state;
     }
-    EXPECT_EQ(Reaching(static_cast<GameState>(17), CATEGORY_DENTIST, MINIGAME_1_4), "---");
+    // A value no state has (the largest the enum's values can hold).
+    EXPECT_EQ(Reaching(static_cast<GameState>(7), CATEGORY_DENTIST, MINIGAME_1_4), "---");
 }

@@ -19,13 +19,13 @@ protected:
         folder.AddPicture("button_subtitles.png", 128, 64);
     }
     // What the band shows, part after part, until it is done.
-    std::string AllShown(int limitFrames = 200000) {
+    std::string AllShown(int limitFrames = 200000, const SubtitlePlace& place = SubtitlePlace()) {
         std::string shown, last;
         for (int i = 0; i < limitFrames && model->GetSubtitles().IsShowing(); ++i) {
             const std::string part = model->GetSubtitles().CurrentPart();
             if (!part.empty() && part != last) shown += (shown.empty() ? "" : " ") + part;
             last = part;
-            model->GetSubtitles().Draw(800, 600, false);
+            model->GetSubtitles().Draw(800, 600, place);
         }
         return shown;
     }
@@ -62,7 +62,7 @@ TEST_F(Subtitles, TheWordsShowEvenWithTheSoundOff) {
     EXPECT_FALSE(model->IsSoundPlaying());
     // With no recording to time them, each part stays long enough to read.
     const std::string first = model->GetSubtitles().CurrentPart();
-    for (int i = 0; i < 64 * 2; ++i) model->GetSubtitles().Draw(800, 600, false);
+    for (int i = 0; i < 64 * 2; ++i) model->GetSubtitles().Draw(800, 600, SubtitlePlace());
     EXPECT_EQ(model->GetSubtitles().CurrentPart(), first);
 }
 
@@ -71,7 +71,7 @@ TEST_F(Subtitles, EachPartLastsItsShareOfTheRecording) {
     model->PlaySoundFile("Intro1_1.mp3", true);
     int frames = 0;
     while (model->GetSubtitles().IsShowing() && frames < 10000) {
-        model->GetSubtitles().Draw(800, 600, false);
+        model->GetSubtitles().Draw(800, 600, SubtitlePlace());
         ++frames;
     }
     EXPECT_NEAR(frames, 8 * CSubtitles::kFramesPerSecond, 4);
@@ -115,13 +115,34 @@ TEST_F(Subtitles, TheButtonTurnsThemOffForThisLearnerAndTheProfileStaysAsItWas) 
 TEST_F(Subtitles, TheBandIsDrawnAtTheBottomOrUnderTheCornerButtons) {
     model->PlaySoundFile("Message1_1a.mp3", true);
     GlWindow::BeginFrame();
-    model->GetSubtitles().Draw(800, 600, false);
+    model->GetSubtitles().Draw(800, 600, SubtitlePlace());
     const GlWindow::Ink bottom = GlWindow::DarkInk(0, 0, 800, 600);
     EXPECT_GT(bottom.top, 500);
     EXPECT_EQ(bottom.bottom, 600 - 6 - 1);
     GlWindow::BeginFrame();
-    model->GetSubtitles().Draw(800, 600, true);
+    model->GetSubtitles().Draw(800, 600, kSubtitlesAtTop);
     const GlWindow::Ink top = GlWindow::DarkInk(0, 0, 800, 600);
     EXPECT_EQ(top.top, 92);
     EXPECT_LT(top.bottom, 200);
+}
+
+TEST_F(Subtitles, InANarrowBoxTheBandStaysInsideItAndStillShowsEveryWord) {
+    const SubtitlePlace column = {SubtitlePlace::BOX, 0.70f, 0.20f, 0.98f, 0.95f};
+    const CRect box = CSubtitles::BandBox(800, 600, column);
+    EXPECT_EQ(box, CRect(560, 120, 784, 570));
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    GlWindow::BeginFrame();
+    model->GetSubtitles().Draw(800, 600, column);
+    const GlWindow::Ink ink = GlWindow::DarkInk(0, 0, 800, 600);
+    EXPECT_EQ(ink.top, box.top);
+    EXPECT_GE(ink.left, box.left);
+    EXPECT_LT(ink.right, box.right);
+    EXPECT_LE(ink.bottom, box.bottom);
+    EXPECT_GT(ink.Height(), 3 * 24) << "a narrow box takes more, shorter lines";
+
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    model->GetSubtitles().Draw(800, 600, column);  // the first frame cuts the words for the box
+    const std::string* words = model->GetSubtitles().TextOf("Intro1_1.mp3");
+    ASSERT_NE(words, nullptr);
+    EXPECT_EQ(AllShown(200000, column), Latin1FromUtf8(*words));
 }

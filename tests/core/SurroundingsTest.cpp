@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/DataFolder.h"
 #include "core/CProfile.h"
 #include "support/GameFixture.h"

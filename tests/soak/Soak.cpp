@@ -141,7 +141,7 @@ private:
         if (start.minigame >= 0) model->SetMinigameType(static_cast<MinigameType>(start.minigame));
         model->SetCurrentCategory(start.category);
         model->SetGameState(start.state);
-        actingPlaces.clear();
+        surveyed.clear();
         Tick();
     }
 
@@ -149,8 +149,24 @@ private:
         return CPoint(std::uniform_int_distribution<int>(0, kWidth - 1)(random),
                       std::uniform_int_distribution<int>(0, kHeight - 1)(random));
     }
+    // Moves over the whole screen on a grid, noting where the hand shows: a
+    // screen's buttons and targets are found at once. Done again now and
+    // then, as a screen's places change with its steps.
+    void Survey() {
+        std::vector<CPoint>& places = actingPlaces[ScreenName(*model)];
+        places.clear();
+        for (int y = kSurveyStep / 2; y < kHeight; y += kSurveyStep) {
+            for (int x = kSurveyStep / 2; x < kWidth; x += kSurveyStep) {
+                view.OnMouseMove(CPoint(x, y));
+                if (model->GetCursor() == CURSOR_HAND) places.push_back(CPoint(x, y));
+            }
+        }
+        surveyed[ScreenName(*model)] = eventsDone;
+    }
     // Mostly near a place where the hand showed on this screen, else anywhere.
     CPoint Aim() {
+        const auto last = surveyed.find(ScreenName(*model));
+        if (last == surveyed.end() || eventsDone - last->second > kEventsBetweenSurveys) Survey();
         std::vector<CPoint>& places = actingPlaces[ScreenName(*model)];
         if (places.empty() || Chance(0.25)) return RandomPoint();
         const CPoint place = places[std::uniform_int_distribution<size_t>(0, places.size() - 1)(random)];
@@ -162,10 +178,11 @@ private:
         view.OnMouseMove(point);
         if (model->GetCursor() != CURSOR_HAND) return;
         std::vector<CPoint>& places = actingPlaces[ScreenName(*model)];
-        if (places.size() < 48) places.push_back(point);
+        if (places.size() < kMostPlaces) places.push_back(point);
     }
 
     void OneEvent() {
+        ++eventsDone;
         turnsInDialog = 0;  // no dialog is up between events
         const CPoint at = Aim();
         const double roll = std::uniform_real_distribution<double>(0.0, 1.0)(random);
@@ -218,6 +235,9 @@ private:
 
     bool Chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; }
 
+    static constexpr int kSurveyStep = 20;
+    static constexpr long kEventsBetweenSurveys = 60;
+    static constexpr size_t kMostPlaces = 4000;
     static constexpr const char* kNames[] = {"Soak", "J\xE9r\xF4me", "ZO\xC9"};
 
     std::mt19937 random;
@@ -228,6 +248,8 @@ private:
     Maxima maxima;
     double now = 1000.0;
     std::map<std::string, std::vector<CPoint>> actingPlaces;
+    std::map<std::string, long> surveyed;  // the event of each screen's last survey
+    long eventsDone = 0;
     std::set<std::string> screens;
     std::set<int> panelsShown;
     long frames = 0, presses = 0, handPresses = 0, dialogTurns = 0, turnsInDialog = 0;
@@ -251,8 +273,13 @@ int main(int argc, char** argv) {
     glutInit(&glutArgc, glutArgv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(kWidth, kHeight);
-    glutCreateWindow("zelk soak");
+    const int window = glutCreateWindow("zelk soak");
     glutDisplayFunc([] {});
     for (int i = 0; i < 5; ++i) glutMainLoopEvent();
-    return Soak(seed, events).Run();
+    const int status = Soak(seed, events).Run();
+    // The renderer frees its buffers with its context, as the game's close does.
+    glutDestroyWindow(window);
+    glutMainLoopEvent();
+    glutExit();
+    return status;
 }
