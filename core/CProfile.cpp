@@ -26,13 +26,18 @@ bool IsKeptAsIs(unsigned char c) {
 }
 
 bool ParseInt32(const std::string& token, int32_t& value) {
-    size_t i = token[0] == '-' ? 1 : 0;
-    if (i == token.size() || token.size() - i > 10) return false;
+    const bool negative = token[0] == '-';
+    size_t i = negative ? 1 : 0;
+    if (i == token.size()) return false;
+    // Leading zeros do not count against the width: "00000000012" is 12.
+    long long wide = 0;
     for (size_t k = i; k < token.size(); ++k) {
         if (token[k] < '0' || token[k] > '9') return false;
+        wide = wide * 10 + (token[k] - '0');
+        if (wide > -static_cast<long long>(INT32_MIN)) return false;
     }
-    const long long wide = std::strtoll(token.c_str(), nullptr, 10);
-    if (wide < INT32_MIN || wide > INT32_MAX) return false;
+    if (negative) wide = -wide;
+    if (wide > INT32_MAX) return false;
     value = static_cast<int32_t>(wide);
     return true;
 }

@@ -71,6 +71,23 @@ TEST(Profile, NumbersAreDecimalEvenWithLeadingZeros) {
     EXPECT_EQ(profile.compte[0][0], 10);
 }
 
+// Found by the profile fuzzer: zeros in front made an 11-digit token too wide.
+TEST(Profile, LeadingZerosDoNotMakeAValueTooWide) {
+    CProfile profile;
+    EXPECT_EQ(profile.Parse("00004000004 0000000000000002147483647 -000000000002147483648 7"),
+              CProfile::READ_DAMAGED);
+    EXPECT_EQ(profile.compte[0][0], 4000004);
+    EXPECT_EQ(profile.compte[0][1], 2147483647);
+    EXPECT_EQ(profile.compte[0][2], 0);  // negative: a count reads as 0
+    EXPECT_EQ(profile.compte[0][3], 7);   // the reading went on past it
+    for (const char* wide : {"2147483648", "00002147483648", "-2147483649", "-0002147483649"}) {
+        CProfile other;
+        other.compte[0][1] = 5;
+        EXPECT_EQ(other.Parse(std::string(wide) + " 9"), CProfile::READ_DAMAGED) << wide;
+        EXPECT_EQ(other.compte[0][1], 5) << wide;  // stopped at the too-wide value
+    }
+}
+
 TEST(Profile, TooFewOrTooManyValuesAreDamagedButReadAsFarAsTheyGo) {
     CProfile few;
     few.totalScore = 5;
