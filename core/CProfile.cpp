@@ -1,6 +1,8 @@
 #include "core/CProfile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,9 +77,31 @@ int HexDigit(char c) {
     return -1;
 }
 
-// Writes bytes as the file at path, through a flushed temporary file that is
-// renamed over it: the file is the old one or the new one, never half.
-bool WriteReplacing(const std::string& folder, const std::string& path, const std::string& bytes) {
+// A save killed midway leaves its temporary behind, named after the process
+// that wrote it. Those of this file go before another is written, so kills
+// can never leave more than one; a live process's is a save still going on.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& fileName) {
+    const std::string prefix = fileName + ".tmp";
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string digits = name.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const long long pid = digits.size() <= 10 ? std::stoll(digits) : 0;
+        const bool alive = pid > 0 && pid <= INT_MAX && pid != getpid() &&
+                           (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (!alive) unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
+// Writes bytes as the file in the folder, through a flushed temporary file
+// that is renamed over it: the file is the old one or the new one, never half.
+bool WriteReplacing(const std::string& folder, const std::string& fileName, const std::string& bytes) {
+    RemoveStaleTemporaries(folder, fileName);
+    const std::string path = folder + "/" + fileName;
     const std::string temporary = path + ".tmp" + std::to_string(getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
@@ -227,15 +251,15 @@ std::string CProfile::ProfileFileFor(const std::string& folder, const CString& l
 bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
     if (login.IsEmpty()) return false;
     mkdir(folder.c_str(), 0755);  // fails harmlessly when it exists
-    return WriteReplacing(folder, folder + "/" + ProfileFileFor(folder, login), Serialize());
+    return WriteReplacing(folder, ProfileFileFor(folder, login), Serialize());
 }
 
 bool CProfile::BackUp(const std::string& folder, const CString& login) {
     if (login.IsEmpty()) return false;
-    const std::string path = folder + "/" + ProfileFileFor(folder, login);
+    const std::string fileName = ProfileFileFor(folder, login);
     std::string bytes;
-    if (!ReadFile(path, bytes)) return false;
-    return WriteReplacing(folder, path + ".bak", bytes);
+    if (!ReadFile(folder + "/" + fileName, bytes)) return false;
+    return WriteReplacing(folder, fileName + ".bak", bytes);
 }
 
 CProfile::ReadResult CProfile::LoadFrom(const std::string& folder, const CString& login) {
