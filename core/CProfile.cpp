@@ -1,6 +1,8 @@
 #include "core/CProfile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,13 +28,18 @@ bool IsKeptAsIs(unsigned char c) {
 }
 
 bool ParseInt32(const std::string& token, int32_t& value) {
-    size_t i = token[0] == '-' ? 1 : 0;
-    if (i == token.size() || token.size() - i > 10) return false;
+    const bool negative = token[0] == '-';
+    size_t i = negative ? 1 : 0;
+    if (i == token.size()) return false;
+    // Leading zeros do not count against the width: "00000000012" is 12.
+    long long wide = 0;
     for (size_t k = i; k < token.size(); ++k) {
         if (token[k] < '0' || token[k] > '9') return false;
+        wide = wide * 10 + (token[k] - '0');
+        if (wide > -static_cast<long long>(INT32_MIN)) return false;
     }
-    const long long wide = std::strtoll(token.c_str(), nullptr, 10);
-    if (wide < INT32_MIN || wide > INT32_MAX) return false;
+    if (negative) wide = -wide;
+    if (wide > INT32_MAX) return false;
     value = static_cast<int32_t>(wide);
     return true;
 }
@@ -70,9 +77,31 @@ int HexDigit(char c) {
     return -1;
 }
 
-// Writes bytes as the file at path, through a flushed temporary file that is
-// renamed over it: the file is the old one or the new one, never half.
-bool WriteReplacing(const std::string& folder, const std::string& path, const std::string& bytes) {
+// A save killed midway leaves its temporary behind, named after the process
+// that wrote it. Those of this file go before another is written, so kills
+// can never leave more than one; a live process's is a save still going on.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& fileName) {
+    const std::string prefix = fileName + ".tmp";
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string digits = name.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const long long pid = digits.size() <= 10 ? std::stoll(digits) : 0;
+        const bool alive = pid > 0 && pid <= INT_MAX && pid != getpid() &&
+                           (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (!alive) unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
+// Writes bytes as the file in the folder, through a flushed temporary file
+// that is renamed over it: the file is the old one or the new one, never half.
+bool WriteReplacing(const std::string& folder, const std::string& fileName, const std::string& bytes) {
+    RemoveStaleTemporaries(folder, fileName);
+    const std::string path = folder + "/" + fileName;
     const std::string temporary = path + ".tmp" + std::to_string(getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
@@ -222,15 +251,15 @@ std::string CProfile::ProfileFileFor(const std::string& folder, const CString& l
 bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
     if (login.IsEmpty()) return false;
     mkdir(folder.c_str(), 0755);  // fails harmlessly when it exists
-    return WriteReplacing(folder, folder + "/" + ProfileFileFor(folder, login), Serialize());
+    return WriteReplacing(folder, ProfileFileFor(folder, login), Serialize());
 }
 
 bool CProfile::BackUp(const std::string& folder, const CString& login) {
     if (login.IsEmpty()) return false;
-    const std::string path = folder + "/" + ProfileFileFor(folder, login);
+    const std::string fileName = ProfileFileFor(folder, login);
     std::string bytes;
-    if (!ReadFile(path, bytes)) return false;
-    return WriteReplacing(folder, path + ".bak", bytes);
+    if (!ReadFile(folder + "/" + fileName, bytes)) return false;
+    return WriteReplacing(folder, fileName + ".bak", bytes);
 }
 
 CProfile::ReadResult CProfile::LoadFrom(const std::string& folder, const CString& login) {

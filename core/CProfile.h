@@ -59,7 +59,9 @@ public:
     static std::string ProfileFileFor(const std::string& folder, const CString& login);
 
     // Writes a temporary file in the folder, flushes it to disk and renames
-    // it over the profile, so a failed save leaves the previous one intact.
+    // it over the profile, then flushes the folder: a failed or killed save
+    // leaves the previous one intact. The temporaries of the profile that a
+    // killed save left go first, so at most one is ever left behind.
     // Creates the folder if needed. False when nothing could be saved.
     bool SaveTo(const std::string& folder, const CString& login) const;
     // Reads the login's profile over a clean slate: a name with no profile

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <climits>
 #include <filesystem>
 #include <set>
 
@@ -69,6 +72,23 @@ TEST(Profile, NumbersAreDecimalEvenWithLeadingZeros) {
     CProfile profile;
     profile.Parse("010");
     EXPECT_EQ(profile.compte[0][0], 10);
+}
+
+// Found by the profile fuzzer: zeros in front made an 11-digit token too wide.
+TEST(Profile, LeadingZerosDoNotMakeAValueTooWide) {
+    CProfile profile;
+    EXPECT_EQ(profile.Parse("00004000004 0000000000000002147483647 -000000000002147483648 7"),
+              CProfile::READ_DAMAGED);
+    EXPECT_EQ(profile.compte[0][0], 4000004);
+    EXPECT_EQ(profile.compte[0][1], 2147483647);
+    EXPECT_EQ(profile.compte[0][2], 0);  // negative: a count reads as 0
+    EXPECT_EQ(profile.compte[0][3], 7);   // the reading went on past it
+    for (const char* wide : {"2147483648", "00002147483648", "-2147483649", "-0002147483649"}) {
+        CProfile other;
+        other.compte[0][1] = 5;
+        EXPECT_EQ(other.Parse(std::string(wide) + " 9"), CProfile::READ_DAMAGED) << wide;
+        EXPECT_EQ(other.compte[0][1], 5) << wide;  // stopped at the too-wide value
+    }
 }
 
 TEST(Profile, TooFewOrTooManyValuesAreDamagedButReadAsFarAsTheyGo) {
@@ -170,6 +190,28 @@ TEST(Profile, AFailedSaveLeavesThePreviousProfileIntact) {
     second.totalScore = 99;
     EXPECT_FALSE(second.SaveTo(folder.File("Profiles"), "Ana"));
     EXPECT_EQ(folder.Read("Profiles/Ana.txt"), before);
+}
+
+TEST(Profile, ASaveFirstClearsTheTemporariesKilledSavesLeftOfThatProfileOnly) {
+    ScratchFolder folder;
+    folder.MakeFolder("Profiles");
+    // No process has such a pid: left by a save that was killed.
+    const std::string dead = "Profiles/Ana.txt.tmp" + std::to_string(INT_MAX);
+    const std::string notAPid = "Profiles/Ana.txt.tmp99999999999";
+    // A process that lives, as another game saving the same learner.
+    const std::string live = "Profiles/Ana.txt.tmp" + std::to_string(getppid());
+    const std::vector<std::string> others = {"Profiles/Anna.txt.tmp7", "Profiles/Ana.txt.bak.tmp7",
+                                             "Profiles/Ana.txt.tmpx", "Profiles/Ana.txt.tmp",
+                                             "Profiles/Ana.txt.damaged", "Profiles/xAna.txt.tmp7"};
+    for (const std::string& file : {dead, notAPid, live}) folder.Write(file, "1 2");
+    for (const std::string& file : others) folder.Write(file, "1 2");
+
+    ASSERT_TRUE(CProfile().SaveTo(folder.File("Profiles"), "Ana"));
+    EXPECT_TRUE(folder.Exists("Profiles/Ana.txt"));
+    EXPECT_FALSE(folder.Exists(dead));
+    EXPECT_FALSE(folder.Exists(notAPid));
+    EXPECT_TRUE(folder.Exists(live));
+    for (const std::string& file : others) EXPECT_TRUE(folder.Exists(file)) << file;
 }
 
 TEST(Profile, ADamagedFileIsKeptAsideBeforeAnythingOverwritesIt) {

@@ -4,6 +4,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
