@@ -112,8 +112,12 @@ void CSubtitles::Start(const std::string& sound, double seconds) {
         seconds = 1.0 + kSecondsPerWord * static_cast<double>(count);
     }
     totalFrames = seconds * kFramesPerSecond;
+    // Cut for the place the last words were shown in (the bottom's band
+    // before any): the band keeps to its screen from one voice to the next.
+    const size_t characters = splitCharacters ? splitCharacters : kLineCharacters;
+    const size_t lines = splitLines ? splitLines : 2;
     splitCharacters = splitLines = 0;
-    Split(kLineCharacters, 2);
+    Split(characters, lines);
     frame = 0;
 }
 

@@ -62,8 +62,9 @@ TEST(BestBeforeAssets, EveryLabelReadsBackAsItsProductsDate) {
         EXPECT_EQ(read.day, expected.day) << p.name;
         values.insert(p.value);
         // A label without its year must not be read against another year's day card.
-        if (p.form == FORM_EXP)
+        if (p.form == FORM_EXP) {
             for (int day : kTodayValues) EXPECT_EQ(OnCalendar(day).year, expected.year) << p.name;
+        }
     }
     EXPECT_EQ(values.size(), size_t(kProductCount));  // one product a label, on the belt too
 }

@@ -63,7 +63,9 @@ TEST(DeliveryGpsAssets, KeysAndPadAreDrawnWhereTheGameLooksForThem) {
                     const Spot at = KeySpot(*c);
                     EXPECT_LT(screen.BrightnessAt(at.x - kKeyHalfWidth + 8, at.y + 12), 100)
                         << language->screens[n] << " key " << *c;
-                    if (c[1]) EXPECT_GT(screen.BrightnessAt(at.x + kKeyStep / 2.0, at.y), 180) << *c;
+                    if (c[1]) {
+                        EXPECT_GT(screen.BrightnessAt(at.x + kKeyStep / 2.0, at.y), 180) << *c;
+                    }
                 }
             }
             EXPECT_LT(screen.BrightnessAt(KeySpot(' ').x - kSpaceHalfWidth + 10, kSpaceY), 100);

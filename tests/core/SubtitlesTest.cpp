@@ -21,11 +21,13 @@ protected:
     // What the band shows, part after part, until it is done.
     std::string AllShown(int limitFrames = 200000, const SubtitlePlace& place = SubtitlePlace()) {
         std::string shown, last;
+        // Each frame's part is read once it is drawn (the first frame cuts the
+        // words for the band's place).
         for (int i = 0; i < limitFrames && model->GetSubtitles().IsShowing(); ++i) {
+            model->GetSubtitles().Draw(800, 600, place);
             const std::string part = model->GetSubtitles().CurrentPart();
             if (!part.empty() && part != last) shown += (shown.empty() ? "" : " ") + part;
             last = part;
-            model->GetSubtitles().Draw(800, 600, place);
         }
         return shown;
     }
@@ -141,7 +143,6 @@ TEST_F(Subtitles, InANarrowBoxTheBandStaysInsideItAndStillShowsEveryWord) {
     EXPECT_GT(ink.Height(), 3 * 24) << "a narrow box takes more, shorter lines";
 
     model->PlaySoundFile("Intro1_1.mp3", true);
-    model->GetSubtitles().Draw(800, 600, column);  // the first frame cuts the words for the box
     const std::string* words = model->GetSubtitles().TextOf("Intro1_1.mp3");
     ASSERT_NE(words, nullptr);
     EXPECT_EQ(AllShown(200000, column), Latin1FromUtf8(*words));

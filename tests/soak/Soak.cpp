@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -58,6 +59,20 @@ std::vector<Start> Starts() {
     return starts;
 }
 
+// A figure of /proc/self/status in MiB ("VmHWM", "RssAnon", ...).
+double StatusMiB(const char* field) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return 0.0;
+    char line[256];
+    double kib = 0.0;
+    const size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, length) == 0 && line[length] == ':') kib = std::atof(line + length + 1);
+    }
+    std::fclose(status);
+    return kib / 1024.0;
+}
+
 std::string ScreenName(const CModel& model) {
     static const char* kStates[] = {"splash", "title", "credits", "town map", "room", "minigame"};
     std::string name = kStates[model.GetGameState()];
@@ -91,10 +106,15 @@ public:
         const long stretch = std::max<long>(1, events / static_cast<long>(starts.size()));
         const auto began = std::chrono::steady_clock::now();
         for (long done = 0; done < events; ++done) {
-            if (done % stretch == 0) GoTo(starts[static_cast<size_t>(done / stretch) % starts.size()]);
+            if (done % stretch == 0) {
+                privatePeak = std::max(privatePeak, StatusMiB("RssAnon"));
+                GoTo(starts[static_cast<size_t>(done / stretch) % starts.size()]);
+            }
             OneEvent();
             if (!CheckModel(*model, maxima, problems)) break;
         }
+        privatePeak = std::max(privatePeak, StatusMiB("RssAnon"));
+        const double sharedAtEnd = StatusMiB("RssFile") + StatusMiB("RssShmem");
         view.OnDestroy();  // saves what is left, as closing the window does
         model = nullptr;
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
@@ -104,6 +124,8 @@ public:
                     presses, handPresses, seconds);
         std::printf("soak: %zu screens reached, score panels of %zu minigames, %ld dialog turns\n",
                     screens.size(), panelsShown.size(), dialogTurns);
+        std::printf("soak: memory: peak resident %.1f MiB; private pages at most %.1f MiB, libraries and "
+                    "shared pages %.1f MiB at the end\n", StatusMiB("VmHWM"), privatePeak, sharedAtEnd);
         for (const std::string& screen : screens) std::printf("  reached %s\n", screen.c_str());
         for (int type = MINIGAME_1_1; type <= MINIGAME_REWARDS; ++type) {
             if (MinigameCategory(type) != CATEGORY_NONE && screens.count("minigame " + std::to_string(type)) == 0) {
@@ -183,6 +205,7 @@ private:
 
     void OneEvent() {
         ++eventsDone;
+        if (eventsDone % 50 == 0) privatePeak = std::max(privatePeak, StatusMiB("RssAnon"));
         turnsInDialog = 0;  // no dialog is up between events
         const CPoint at = Aim();
         const double roll = std::uniform_real_distribution<double>(0.0, 1.0)(random);
@@ -247,6 +270,7 @@ private:
     std::string profiles;
     Maxima maxima;
     double now = 1000.0;
+    double privatePeak = 0.0;  // MiB
     std::map<std::string, std::vector<CPoint>> actingPlaces;
     std::map<std::string, long> surveyed;  // the event of each screen's last survey
     long eventsDone = 0;
