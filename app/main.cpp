@@ -1,5 +1,4 @@
 #include <X11/Xlib.h>
-#include <malloc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include "app/CCommandLine.h"
 #include "app/CZelkApp.h"
 #include "app/DataFolder.h"
+#include "app/HeapUse.h"
 #include "core/CProgressReport.h"
 
 namespace {
@@ -53,11 +53,7 @@ int Play(const CCommandLine& line, const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Every picture passes through buffers of several MiB that live for one
-    // load: they come from and go back to the system at once, instead of
-    // raising the heap for good.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 1024 * 1024);
+    ReturnLoadBuffersToTheSystem();
     const CCommandLine line = CCommandLine::Parse(argc, argv);
     switch (line.action) {
         case CCommandLine::ACTION_HELP:

@@ -11,7 +11,7 @@ namespace {
 const MinigameSheet kSheet = {
     "stainless-steel.png", "storage_overlay.png", "minijeu3_1progress%d.png",
     "consigne3_3.png",     "Intro3_3.mp3",        CMinigame3_3::kMaximum,
-    kSubtitlesAtTop,  // the storage's lowest shelf is at the bottom edge
+    kSubtitlesAtTop,  // the groceries to put away wait along the bottom edge
 };
 
 template <class T>

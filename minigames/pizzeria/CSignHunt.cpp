@@ -12,7 +12,7 @@ using namespace Signs;
 namespace {
 
 MinigameSheet SheetOf(const Deck& deck) {
-    // The signs reach down to the street's edge.
+    // The lower row of signs stands on the street, at the bottom edge.
     return {deck.background, deck.overlay, deck.progressStrip, deck.taskCard, deck.intro, CSignHunt::kMaximum,
             kSubtitlesAtTop};
 }

@@ -23,6 +23,7 @@
 
 #include "app/CDialogFrame.h"
 #include "app/CZelkView.h"
+#include "app/HeapUse.h"
 #include "core/CModel.h"
 #include "scenes/CRewardScene.h"
 #include "minigames/CMinigameShell.h"
@@ -143,6 +144,7 @@ private:
         view.OnTimer();
         glutMainLoopEvent();
         ++frames;
+        privatePeak = std::max(privatePeak, StatusMiB("RssAnon"));
         if (model == nullptr) return;
         screens.insert(ScreenName(*model));
         // The panel on screen tells the most its minigame can score.
@@ -205,7 +207,6 @@ private:
 
     void OneEvent() {
         ++eventsDone;
-        if (eventsDone % 50 == 0) privatePeak = std::max(privatePeak, StatusMiB("RssAnon"));
         turnsInDialog = 0;  // no dialog is up between events
         const CPoint at = Aim();
         const double roll = std::uniform_real_distribution<double>(0.0, 1.0)(random);
@@ -286,6 +287,7 @@ int main(int argc, char** argv) {
     const long events = argc > 1 ? std::atol(argv[1]) : 100000;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
                                    : static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
+    ReturnLoadBuffersToTheSystem();  // as the game does: its memory figures are the game's
     std::printf("soak: seed %u (replay: zelk_soak %ld %u)\n", seed, events, seed);
     std::fflush(stdout);
     // The game's own shuffles follow the same seed.
