@@ -135,6 +135,7 @@ TEST_F(BeltDates, AWrongProductRaisesTheWrongSignThatIsGoneASecondLaterAndARight
     const CPoint at = game->GetProductPosition(Another());
     Click(at.x, at.y);
     EXPECT_TRUE(game->Shell().IsWrongSignShown());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << "the cross stays where the click was";
     Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
     const CPoint right = game->GetProductPosition(game->GetTarget());

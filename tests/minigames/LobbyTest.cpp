@@ -191,8 +191,10 @@ TEST_F(Lobby, AWrongButtonRaisesTheWrongSignThatIsGoneASecondLaterAndARightOneRa
     const CPoint at = lobby->GetButtonLocation(wrong);
     Click(at.x, at.y);
     EXPECT_TRUE(lobby->Shell().IsWrongSignShown());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << std::hex << PixelOfAFrame(at, kW, kH);
     Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
     EXPECT_FALSE(lobby->Shell().IsWrongSignShown());
+    EXPECT_FALSE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
     now += CMinigameShell::kPauseSeconds;
     const CPoint right = lobby->GetButtonLocation(RightFloor());
     Click(right.x, right.y);

@@ -1,4 +1,5 @@
 #pragma once
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "core/CController.h"
@@ -34,10 +35,16 @@ protected:
     }
 
     // The colour (RGBA bytes) at a point of one frame drawn afresh.
+    // The view may be larger than the tests' window: it is drawn shifted so
+    // that the point falls in the window's middle.
     unsigned PixelOfAFrame(CPoint at, int width, int height) {
         GlWindow::BeginFrame();
+        const int middleX = GlWindow::kWidth / 2, middleY = GlWindow::kHeight / 2;
+        glPushMatrix();
+        glTranslatef(static_cast<float>(middleX - at.x), static_cast<float>(middleY - at.y), 0.0f);
         Frames(1, width, height);
-        return GlWindow::ReadPixel(at.x, at.y);
+        glPopMatrix();
+        return GlWindow::ReadPixel(middleX, middleY);
     }
     // The wrong answer's cross: strong red with little green.
     static bool IsCrossRed(unsigned rgba) { return ((rgba >> 24) & 0xFF) > 0xB0 && ((rgba >> 16) & 0xFF) < 0x60; }
