@@ -15,6 +15,8 @@ extern char** environ;
 
 namespace {
 
+constexpr int kValueLength = 12;  // "-1234567,89" and then some
+
 std::string FindInPath(const std::string& program) {
     const char* path = std::getenv("PATH");
     std::string folders = path ? path : "/usr/bin:/bin";
@@ -75,7 +77,8 @@ bool CCalculatorDlg::StartCalculator() {
 int CCalculatorDlg::DoModal() {
     CDialogFrame frame("Calculer la valeur", 498, 170);
     frame.AddLabel("Valeur:    $", 60, 94);
-    frame.AddEdit(166, 70, 120, 12, CString::Format("%g", value));
+    frame.AddEdit(166, 70, 120, kValueLength, CString::Format("%g", value));
+    frame.SetFullMessage(CString::Format("%d chiffres au plus.", kValueLength));
     frame.AddButton(IDC_CALC, "Calculatrice", 306, 70, 150, 34, false);
     frame.AddButton(IDOK, "OK", 366, 124, 90, 34, true);
     frame.SetMessagePlace(20, 146);

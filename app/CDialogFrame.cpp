@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include "app/BitmapText.h"
 #include "app/CZelkApp.h"
 #include "app/Latin1.h"
 
@@ -19,15 +20,10 @@ void Orange() { Colour(1.0f, 0.6f, 0.165f); }
 void Light() { Colour(1.0f, 0.75f, 0.4f); }
 
 void Text(int x, int y, const std::string& latin1) {
-    glRasterPos2f(static_cast<float>(x), static_cast<float>(y));
-    for (char c : latin1) glutBitmapCharacter(kFont, static_cast<unsigned char>(c));
+    BitmapText::Draw(kFont, static_cast<float>(x), static_cast<float>(y), latin1);
 }
 
-int TextWidth(const std::string& latin1) {
-    int total = 0;
-    for (char c : latin1) total += glutBitmapWidth(kFont, static_cast<unsigned char>(c));
-    return total;
-}
+int TextWidth(const std::string& latin1) { return BitmapText::Width(kFont, latin1); }
 
 void Box(int x0, int y0, int x1, int y1) { glRecti(x0, y0, x1, y1); }
 
@@ -35,7 +31,12 @@ bool Inside(CPoint p, int x, int y, int w, int h) {
     return p.x >= x && p.x < x + w && p.y >= y && p.y < y + h;
 }
 
-bool IsTypable(unsigned char key) { return (key >= 0x20 && key < 0x7F) || key >= 0xA0; }
+// Letters, digits and signs; of the C1 bytes, the game's œ Œ Ÿ.
+bool IsTypable(unsigned char key) {
+    return (key >= 0x20 && key < 0x7F) || key >= 0xA0 || CharacterOf(key) != key;
+}
+
+const char* const kCannotWrite = "Ce signe ne peut pas être écrit ici.";
 
 }  // namespace
 
@@ -55,13 +56,24 @@ void CDialogFrame::AddEdit(int x, int y, int w, int maxLen, const CString& initi
     editText = initial.str().substr(0, maxLength);
     caret = editText.size();
     replaceOnType = !editText.empty();
+    fullMessage = CString::Format("%d lettres au plus.", maxLen).str();
 }
+
+void CDialogFrame::SetFullMessage(const char* utf8) { fullMessage = Latin1FromUtf8(utf8); }
 
 void CDialogFrame::AddButton(int id, const char* utf8, int x, int y, int w, int h, bool isDefault) {
     buttons.push_back({id, Latin1FromUtf8(utf8), x, y, w, h, isDefault});
 }
 
-void CDialogFrame::SetMessage(const char* utf8) { message = Latin1FromUtf8(utf8); }
+void CDialogFrame::SetMessage(const char* utf8) {
+    message = Latin1FromUtf8(utf8);
+    messageIsTyping = false;
+}
+
+void CDialogFrame::Refuse(const std::string& latin1) {
+    message = latin1;
+    messageIsTyping = true;
+}
 
 void CDialogFrame::SetMessagePlace(int x, int y) {
     messageX = x;
@@ -103,29 +115,54 @@ void CDialogFrame::OnKey(unsigned char key) {
         return;
     }
     if (!hasEdit) return;
-    if (replaceOnType && (IsTypable(key) || key == 8 || key == 127)) {
+    const bool erases = key == 8 || key == 127;
+    if (!erases && !IsTypable(key)) {
+        Refuse(Latin1FromUtf8(kCannotWrite));
+        return;
+    }
+    if (replaceOnType) {
         editText.clear();
         caret = 0;
     }
     replaceOnType = false;
+    if (!erases && editText.size() >= maxLength) {
+        Refuse(fullMessage);
+        return;
+    }
     if (key == 8) {
         if (caret > 0) editText.erase(--caret, 1);
     } else if (key == 127) {
         if (caret < editText.size()) editText.erase(caret, 1);
-    } else if (IsTypable(key) && editText.size() < maxLength) {
+    } else {
         editText.insert(caret++, 1, static_cast<char>(key));
+    }
+    if (messageIsTyping) message.clear();
+    messageIsTyping = false;
+}
+
+void CDialogFrame::OnText(const std::string& utf8) {
+    for (const char32_t character : CharactersOf(utf8)) {
+        unsigned char byte = 0;
+        if (GameByteFor(character, byte)) {
+            OnKey(byte);
+        } else if (hasEdit) {
+            Refuse(Latin1FromUtf8(kCannotWrite));
+        }
     }
 }
 
 void CDialogFrame::OnSpecialKey(int key) {
-    replaceOnType = false;
     switch (key) {
         case GLUT_KEY_LEFT: if (caret > 0) --caret; break;
         case GLUT_KEY_RIGHT: if (caret < editText.size()) ++caret; break;
         case GLUT_KEY_HOME: caret = 0; break;
         case GLUT_KEY_END: caret = editText.size(); break;
-        default: break;
+        case GLUT_KEY_DELETE: OnKey(127); return;
+        // Shift and the like move nothing: the initial text stays chosen,
+        // so a capital typed first still replaces it.
+        default: return;
     }
+    replaceOnType = false;
 }
 
 CPoint CDialogFrame::ButtonCentre(int id) const {

@@ -9,8 +9,9 @@
 // A small modal dialog drawn inside the game window, over the running game:
 // a caption bar with a close box, text lines, at most one edit field and a
 // row of push buttons. While it runs the game keeps drawing behind it and
-// gets no input. Texts are given in UTF-8 and drawn in Latin-1; the edit
-// field holds Latin-1, as the keyboard delivers it.
+// gets no input. Texts are given in UTF-8 and drawn in the game's 8-bit
+// encoding (app/Latin1.h), which the edit field holds. A key the field
+// cannot take is never dropped unseen: the message line says why.
 class CDialogFrame {
 public:
     enum { IDOK = 1, IDCANCEL = 2 };
@@ -25,13 +26,22 @@ public:
     void SetMessage(const char* utf8);
     // Where that line goes (its baseline); by default along the bottom.
     void SetMessagePlace(int x, int y);
+    // What the message line says when the field is full and a letter more
+    // comes; by default "N lettres au plus.".
+    void SetFullMessage(const char* utf8);
     const std::string& GetMessage() const { return message; }
     CString GetText() const { return CString(editText); }
 
     // Keys as freeglut gives them: Latin-1 bytes, 8 Backspace, 127 Delete,
-    // 13 Enter (the default button), 27 Escape (cancel).
+    // 13 Enter (the default button), 27 Escape (cancel). Other control
+    // codes are refused.
     void OnKey(unsigned char key);
-    // GLUT's special keys: left, right, home, end move the caret.
+    // What the input method typed, in UTF-8: each character as its key,
+    // and one the game has no byte for (an emoji, a Chinese character)
+    // refused.
+    void OnText(const std::string& utf8);
+    // GLUT's special keys: left, right, home, end move the caret; the
+    // keypad's Delete deletes.
     void OnSpecialKey(int key);
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
@@ -71,6 +81,8 @@ private:
     int Left() const { return (viewWidth - width) / 2; }
     int Top() const { return (viewHeight - height) / 2; }
     void DrawEdit(int left, int top);
+    // A message about typing, which the next key taken clears.
+    void Refuse(const std::string& latin1);
 
     std::string caption;
     int width, height;
@@ -84,6 +96,8 @@ private:
     size_t caret = 0;
     bool replaceOnType = false;  // the initial text goes at the first key
     std::string message;
+    bool messageIsTyping = false;  // set by Refuse, not by the dialog
+    std::string fullMessage;
     int messageX, messageY;
     int pressedDown = 0;  // the button the press started on
     int pressed = 0;

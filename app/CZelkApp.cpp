@@ -61,6 +61,10 @@ void OnKey(unsigned char key, int, int) {
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->OnKey(key);
 }
 
+void OnTyped(const std::string& utf8) {
+    if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->OnText(utf8);
+}
+
 void OnSpecialKey(int key, int, int) {
     // F11 lets a learner leave full screen, and go back.
     if (key == GLUT_KEY_F11 && theApp.GetMainWnd()) {
@@ -90,6 +94,10 @@ bool CZelkApp::InitInstance(int* argc, char** argv) {
     glutKeyboardFunc(OnKey);
     glutSpecialFunc(OnSpecialKey);
     glutCloseFunc(&CZelkApp::OnWindowClosed);
+    // Dead keys and the Compose key; without an input method, freeglut's
+    // keys above still come.
+    keyboard = std::make_unique<CInputMethod>(OnTyped, [](int key) { OnSpecialKey(key, 0, 0); });
+    keyboard->Open(glXGetCurrentDisplay(), glXGetCurrentDrawable());
     CloseOnSignals();
     pacer.Start(Now());
     return true;
@@ -113,6 +121,7 @@ void CZelkApp::OnWindowClosed() {
     // still running: the model goes once the loop has unwound (its pictures
     // then need no freeing, the context took them along).
     if (theApp.activeDialog == nullptr) theApp.Shutdown();
+    if (theApp.keyboard) theApp.keyboard->Close();
     theApp.closed = true;
     if (theApp.frame) theApp.frame->ForgetWindow();
 }
@@ -142,12 +151,14 @@ void CZelkApp::WaitForEventOrTick() {
 void CZelkApp::PumpOnce() {
     if (closed) return;
     if (SignalArrived()) closeRequested = true;
+    if (keyboard) keyboard->TakeKeyEvents();
     glutMainLoopEvent();
     if (closed) return;
     if (closeRequested) {
         // Closing waits for the loop: never inside a scene's own call.
         if (activeDialog == nullptr) {
             Shutdown();
+            if (keyboard) keyboard->Close();
             closed = true;
             frame->Destroy();
         }
@@ -167,6 +178,7 @@ void CZelkApp::RunUntil(const std::function<bool()>& done) {
 int CZelkApp::Run() {
     RunUntil(nullptr);
     Shutdown();
+    keyboard.reset();
     delete view;
     view = nullptr;
     delete frame;

@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
+#include <memory>
 
 #include "app/CDialogFrame.h"
 #include "app/CFramePacer.h"
+#include "app/CInputMethod.h"
 #include "app/CMainFrame.h"
 #include "app/CZelkDoc.h"
 #include "app/CZelkView.h"
@@ -55,6 +57,8 @@ private:
     bool closeRequested = false;
     bool closed = false;
     CDialogFrame* activeDialog = nullptr;
+    // The keyboard through the input method, when one opened.
+    std::unique_ptr<CInputMethod> keyboard;
 };
 
 extern CZelkApp theApp;

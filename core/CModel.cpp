@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "app/BitmapText.h"
 #include "app/DataFolder.h"
 #include "core/CCategory.h"
 #include "core/MinigameDispatch.h"
@@ -290,10 +291,7 @@ void CModel::DrawAnimationReward(int width, int height) {
 }
 
 void CModel::DrawText(float x, float y, void* font, const char* text) {
-    glRasterPos2f(x, y);
-    for (const char* c = text; *c != '\0'; ++c) {
-        glutBitmapCharacter(font, static_cast<unsigned char>(*c));
-    }
+    BitmapText::Draw(font, x, y, text ? text : "");
 }
 
 namespace {

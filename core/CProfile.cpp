@@ -23,8 +23,9 @@ namespace {
 bool IsKeptAsIs(unsigned char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
     if (c == ' ' || c == '-' || c == '_') return true;
-    // Latin-1 letters; 0xD7 and 0xF7 are the multiplication and division signs.
-    return c >= 0xC0 && c != 0xD7 && c != 0xF7;
+    // Latin-1 letters (0xD7 and 0xF7 are the multiplication and division
+    // signs), and the game's œ, Œ and Ÿ.
+    return (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8C || c == 0x9C || c == 0x9F;
 }
 
 bool ParseInt32(const std::string& token, int32_t& value) {
@@ -174,7 +175,9 @@ bool CProfile::IsAcceptableLogin(const CString& login) {
     if (login.IsEmpty() || login.GetLength() > kMaxLoginLength) return false;
     for (char ch : login.str()) {
         const unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return false;
+        // Control codes; of the C1 bytes, œ Œ Ÿ are letters.
+        const bool control = c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0 && CharacterOf(c) == c);
+        if (control) return false;
     }
     return true;
 }
@@ -207,7 +210,8 @@ bool CProfile::LoginFromFileName(const std::string& fileName, CString& login) {
         if (c == '%' && i + 2 < stem.size() && HexDigit(stem[i + 1]) >= 0 && HexDigit(stem[i + 2]) >= 0) {
             latin1 += static_cast<char>(HexDigit(stem[i + 1]) * 16 + HexDigit(stem[i + 2]));
             i += 2;
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < stem.size()) {
+        } else if ((c == 0xC2 || c == 0xC3 || c == 0xC5) && i + 1 < stem.size()) {
+            // Two bytes of UTF-8: a Latin-1 letter, or œ Œ Ÿ.
             latin1 += Latin1FromUtf8(stem.substr(i, 2));
             i += 1;
         } else {
@@ -225,6 +229,8 @@ std::string CProfile::FoldCase(const std::string& latin1) {
     for (char& ch : folded) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) ch = static_cast<char>(c + 0x20);
+        if (c == 0x8C) ch = static_cast<char>(0x9C);  // Œ, œ
+        if (c == 0x9F) ch = static_cast<char>(0xFF);  // Ÿ, ÿ
     }
     return folded;
 }

@@ -43,10 +43,11 @@ public:
     // none of them a control character.
     static constexpr int kMaxLoginLength = 40;
     static bool IsAcceptableLogin(const CString& login);
-    // The file name (without folder) for a Latin-1 login: letters (accents
-    // included, in UTF-8), digits, spaces, '-' and '_' stand as they are,
-    // every other byte as "%XX". So no name leaves "Profiles", two names
-    // never share a file, and a name always finds its file again.
+    // The file name (without folder) for a login in the game's encoding
+    // (app/Latin1.h): letters (accents, œ Œ Ÿ included, in UTF-8), digits,
+    // spaces, '-' and '_' stand as they are, every other byte as "%XX". So
+    // no name leaves "Profiles", two names never share a file, and a name
+    // always finds its file again.
     static std::string FileNameFor(const CString& login);
     // The login a profile file name stands for (FileNameFor undone); false
     // for a name FileNameFor never makes ("x.txt.bak", "x.txt.tmp12", ...).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "app/BitmapText.h"
 #include "app/DataFolder.h"
 #include "app/Latin1.h"
 
@@ -20,7 +21,7 @@ constexpr size_t kLineCharacters = 110;   // about 1000 pixels of this type
 constexpr double kSecondsPerWord = 0.42;  // when the recording's length is unknown
 
 int TextWidth(const std::string& latin1) {
-    return glutBitmapLength(kFont, reinterpret_cast<const unsigned char*>(latin1.c_str()));
+    return BitmapText::Width(kFont, latin1);
 }
 
 // The words of a part wrapped to lines of the view's width.
@@ -187,8 +188,8 @@ void CSubtitles::Draw(int width, int height, const SubtitlePlace& place) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (size_t i = 0; i < lines.size(); ++i) {
         const int x = centre - TextWidth(lines[i]) / 2;
-        glRasterPos2f(static_cast<float>(x), static_cast<float>(top + kPadding + kLineHeight * (i + 1) - 6));
-        for (char c : lines[i]) glutBitmapCharacter(kFont, static_cast<unsigned char>(c));
+        BitmapText::Draw(kFont, static_cast<float>(x), static_cast<float>(top + kPadding + kLineHeight * (i + 1) - 6),
+                         lines[i]);
     }
     glEnable(GL_TEXTURE_2D);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/CCategory.h"
+#include "app/BitmapText.h"
 #include "app/Latin1.h"
 #include "core/CModel.h"
 #include "core/MinigameTitles.h"
@@ -154,7 +155,7 @@ void CSubMenu::DrawHoveredLabel(int width, int height) {
     if (text.empty()) return;
     void* const font = GLUT_BITMAP_HELVETICA_18;
     const CClickableImage* icon = (*model->GetCurrentCategory()->GetMinigames())[hovered]->GetIcon();
-    const int textWidth = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(text.c_str()));
+    const int textWidth = BitmapText::Width(font, text);
     const int boxWidth = textWidth + 2 * SubMenuLayout::kLabelPadding;
     const int boxHeight = SubMenuLayout::kLabelHeight;
     const int iconHalf = static_cast<int>(icon->GetHeight() * icon->GetScale() / 2);

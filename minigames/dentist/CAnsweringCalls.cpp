@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BitmapText.h"
 #include "app/Latin1.h"
 #include "core/CModel.h"
 
@@ -322,8 +323,7 @@ void CAnsweringCalls::DrawBubble() {
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
     for (size_t i = 0; i < lines.size(); ++i) {
-        const int width = glutBitmapLength(GLUT_BITMAP_HELVETICA_18,
-                                           reinterpret_cast<const unsigned char*>(lines[i].c_str()));
+        const int width = BitmapText::Width(GLUT_BITMAP_HELVETICA_18, lines[i]);
         model->DrawText(static_cast<float>(centre.x - width / 2),
                         static_cast<float>(top + kBubbleLineHeight * static_cast<int>(i)), GLUT_BITMAP_HELVETICA_18,
                         lines[i].c_str());
