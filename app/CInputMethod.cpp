@@ -57,14 +57,14 @@ bool CInputMethod::Open(Display* d, unsigned long w) {
     display = d;
     window = w;
     const char* current = std::setlocale(LC_CTYPE, nullptr);
-    const std::string previous = current ? current : "C";
+    previousLocale = current ? current : "C";
     // The learner's locale picks the Compose table; the C locale has none,
     // so a locale that is not UTF-8 gives way to C.UTF-8, whose table has
     // every letter.
     if (std::setlocale(LC_CTYPE, "") && LocaleIsUtf8() && OpenInLocale()) return true;
     if (std::setlocale(LC_CTYPE, "C.UTF-8") && OpenInLocale()) return true;
     if (std::setlocale(LC_CTYPE, "") && OpenInLocale()) return true;
-    std::setlocale(LC_CTYPE, previous.c_str());
+    std::setlocale(LC_CTYPE, previousLocale.c_str());
     return false;
 }
 
@@ -94,13 +94,14 @@ bool CInputMethod::OpenInLocale() {
         XSelectInput(display, window, attributes.your_event_mask | wanted | KeyPressMask | KeyReleaseMask);
     }
     // A server that goes away takes its contexts along: the keys go back
-    // to freeglut.
+    // to freeglut, which reads them in the locale it always had.
     XIMCallback gone;
     gone.client_data = reinterpret_cast<XPointer>(this);
     gone.callback = [](XIM, XPointer self, XPointer) {
         CInputMethod* me = reinterpret_cast<CInputMethod*>(self);
         me->context = nullptr;
         me->method = nullptr;
+        std::setlocale(LC_CTYPE, me->previousLocale.c_str());
     };
     XSetIMValues(method, XNDestroyCallback, &gone, nullptr);
     XSetICFocus(context);
@@ -108,10 +109,12 @@ bool CInputMethod::OpenInLocale() {
 }
 
 void CInputMethod::Close() {
+    if (method == nullptr) return;
     if (context != nullptr) XDestroyIC(context);
-    if (method != nullptr) XCloseIM(method);
+    XCloseIM(method);
     context = nullptr;
     method = nullptr;
+    std::setlocale(LC_CTYPE, previousLocale.c_str());
 }
 
 void CInputMethod::TakeKeyEvents() {

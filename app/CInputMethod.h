@@ -27,8 +27,9 @@ public:
     CInputMethod& operator=(const CInputMethod&) = delete;
 
     // Opens the desktop's input method (XMODIFIERS) or, without one, Xlib's
-    // own, which composes by the locale's Compose table. False when neither
-    // opens: the keys stay freeglut's, as before.
+    // own, which composes by the locale's Compose table. While it is open,
+    // LC_CTYPE is the locale it opened in. False when neither opens: the
+    // keys stay freeglut's, as before.
     bool Open(_XDisplay* display, unsigned long window);
     void Close();
     bool IsOpen() const { return context != nullptr; }
@@ -49,4 +50,5 @@ private:
     unsigned long window = 0;
     _XIM* method = nullptr;
     _XIC* context = nullptr;
+    std::string previousLocale;  // LC_CTYPE before: the input method's is set while it is open
 };

@@ -148,6 +148,30 @@ TEST(Profile, RefusesEmptyOverlongAndControlCharacterNames) {
     EXPECT_FALSE(CProfile::IsAcceptableLogin(std::string(41, 'a')));
     EXPECT_FALSE(CProfile::IsAcceptableLogin("a\tb"));
     EXPECT_FALSE(CProfile::IsAcceptableLogin("a\x85"));
+    EXPECT_FALSE(CProfile::IsAcceptableLogin("a\x7F"));
+}
+
+TEST(Profile, NamesWithOeAndYDiaeresisKeepTheirLettersInTheFileName) {
+    for (const char* name : {"C\x9Cur", "\x8Cuvre", "Ma\xFF \x9F"}) EXPECT_TRUE(CProfile::IsAcceptableLogin(name)) << name;
+    EXPECT_EQ(CProfile::FileNameFor("C\x9Cur"), "Cœur.txt");
+    EXPECT_EQ(CProfile::FileNameFor("\x8Cuvre \x9F"), "Œuvre Ÿ.txt");
+    CString login;
+    ASSERT_TRUE(CProfile::LoginFromFileName("Œuvre Ÿ.txt", login));
+    EXPECT_EQ(login, "\x8Cuvre \x9F");
+    // Other letters of two UTF-8 bytes that begin the same are no logins.
+    EXPECT_FALSE(CProfile::LoginFromFileName("Ő.txt", login));
+    EXPECT_EQ(CProfile::FoldCase("\x8CUVRE \x9F"), "\x9Cuvre \xFF");
+}
+
+TEST(Profile, TheSameNameWithOtherCapitalsFindsAnOeProfile) {
+    ScratchFolder folder;
+    CProfile saved;
+    saved.totalScore = 5;
+    ASSERT_TRUE(saved.SaveTo(folder.Path(), "\x8Cuvre"));
+    EXPECT_EQ(CProfile::ProfileFileFor(folder.Path(), "\x9Cuvre"), "Œuvre.txt");
+    CProfile loaded;
+    EXPECT_EQ(loaded.LoadFrom(folder.Path(), "\x9CUVRE"), CProfile::READ_OK);
+    EXPECT_EQ(loaded.totalScore, 5);
 }
 
 TEST(Profile, SavingCreatesTheFolderAndTheSameNameFindsItsFileAgain) {

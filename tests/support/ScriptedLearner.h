@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/CDialogFrame.h"
+#include "app/Latin1.h"
 #include "support/GlWindow.h"
 
 // A scripted learner: each turn of the dialog's loop takes the next step;
@@ -31,6 +32,11 @@ public:
         return *this;
     }
     Learner& Key(unsigned char key) { return Type(std::string(1, static_cast<char>(key))); }
+    // As the input method hands them on: UTF-8, a character a turn.
+    Learner& Input(const std::string& utf8) {
+        for (char32_t c : CharactersOf(utf8)) steps.push_back([c](CDialogFrame& f) { f.OnText(Utf8Of(c)); });
+        return *this;
+    }
     Learner& Special(int key) {
         steps.push_back([key](CDialogFrame& f) { f.OnSpecialKey(key); });
         return *this;
