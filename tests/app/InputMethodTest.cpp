@@ -58,7 +58,6 @@ protected:
         }
         XDestroyWindow(display, window);
         XCloseDisplay(display);
-        std::setlocale(LC_CTYPE, "C");
     }
 
     // The test display's keyboard has no dead keys: one goes on a free key.
@@ -177,10 +176,13 @@ TEST_F(InputMethod, OnlyKeysAreTakenAndTheMouseStaysForFreeglutInOrder) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(InputMethod, ClosedItLeavesTheKeysToFreeglut) {
+TEST_F(InputMethod, ClosedItLeavesTheKeysToFreeglutInItsOwnLocale) {
+    const std::string before = std::setlocale(LC_CTYPE, nullptr);
     ASSERT_TRUE(keyboard.Open(display, window));
     keyboard.Close();
     EXPECT_FALSE(keyboard.IsOpen());
+    // freeglut's XLookupString writes in the locale: Latin-1 in C, as before.
+    EXPECT_EQ(std::setlocale(LC_CTYPE, nullptr), before);
     Press(XK_a);
     Take();
     EXPECT_TRUE(typed.empty());
