@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/DataFolder.h"
 #include "core/CProfile.h"
 #include "support/GameFixture.h"
