@@ -10,6 +10,7 @@
 
 #include "app/DataFolder.h"
 #include "core/CProfile.h"
+#include "support/EveryScreen.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
 
@@ -28,26 +29,11 @@ protected:
     // Every screen in turn, a few frames and clicks each, as a learner
     // would go through them; the state asked for is the state shown.
     void VisitEveryScreen() {
-        const struct {
-            GameState state;
-            CategoryType category;
-            int minigame;
-        } screens[] = {
-            {GAMESTATE_TITLE, CATEGORY_NONE, -1},     {GAMESTATE_CREDITS, CATEGORY_NONE, -1},
-            {GAMESTATE_MAINMENU, CATEGORY_NONE, -1},  {GAMESTATE_SUBMENU, CATEGORY_DENTIST, -1},
-            {GAMESTATE_SUBMENU, CATEGORY_PIZZA, -1},  {GAMESTATE_SUBMENU, CATEGORY_GROCERY, -1},
-            {GAMESTATE_INGAME, CATEGORY_REWARDS, MINIGAME_REWARDS},
-        };
-        for (const auto& screen : screens) Visit(screen.state, screen.category, screen.minigame);
-        for (int type = MINIGAME_1_1; type <= MINIGAME_3_5; ++type) {
-            if (MinigameCategory(type) != CATEGORY_NONE) Visit(GAMESTATE_INGAME, MinigameCategory(type), type);
-        }
+        for (const ScreenStart& start : EveryScreen()) Visit(start);
     }
-    void Visit(GameState state, CategoryType category, int minigame) {
-        if (model->GetGameState() == GAMESTATE_INGAME) model->InGameLeave();
-        if (minigame >= 0) model->SetMinigameType(static_cast<MinigameType>(minigame));
-        model->SetCurrentCategory(category);
-        model->SetGameState(state);
+    void Visit(const ScreenStart& start) {
+        OpenScreen(*model, start);
+        const GameState state = start.state;
         Frames(3);
         for (const CPoint at : {CPoint(400, 300), CPoint(700, 60), CPoint(60, 60), CPoint(200, 500)}) {
             Move(at.x, at.y);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/CSubtitles.h"
+#include "support/EveryScreen.h"
 #include "support/GameFixture.h"
 #include "ui/CornerLayout.h"
 
@@ -22,11 +23,8 @@ protected:
         std::filesystem::create_directory_symlink(ZELK_GAME_DIR "/Sounds", folder.File("Sounds"));
     }
     void Open(int type) {
-        if (model->GetGameState() == GAMESTATE_INGAME) model->InGameLeave();
         model->SetLogin("Ana");
-        model->SetCurrentCategory(MinigameCategory(type));
-        model->SetMinigameType(static_cast<MinigameType>(type));
-        model->SetGameState(GAMESTATE_INGAME);
+        OpenScreen(*model, {"minigame", GAMESTATE_INGAME, MinigameCategory(type), type});
         Frames(2, kW, kH);
         Click(kW - CornerLayout::kPlayFromRight, CornerLayout::kY);
         Frames(2, kW, kH);

@@ -27,6 +27,7 @@
 #include "core/CModel.h"
 #include "scenes/CRewardScene.h"
 #include "minigames/CMinigameShell.h"
+#include "support/EveryScreen.h"
 #include "support/ScratchFolder.h"
 #include "SoakChecks.h"
 
@@ -35,30 +36,6 @@ namespace {
 constexpr int kWidth = 1366;
 constexpr int kHeight = 768;
 constexpr double kTick = 1.0 / 64.0;
-
-// Where each stretch of the run starts: every scene, then every minigame.
-struct Start {
-    const char* name;
-    GameState state;
-    CategoryType category;
-    int minigame;  // -1: not a minigame
-};
-std::vector<Start> Starts() {
-    std::vector<Start> starts = {
-        {"title", GAMESTATE_TITLE, CATEGORY_NONE, -1},
-        {"credits", GAMESTATE_CREDITS, CATEGORY_NONE, -1},
-        {"town map", GAMESTATE_MAINMENU, CATEGORY_NONE, -1},
-        {"dentist", GAMESTATE_SUBMENU, CATEGORY_DENTIST, -1},
-        {"pizzeria", GAMESTATE_SUBMENU, CATEGORY_PIZZA, -1},
-        {"grocery", GAMESTATE_SUBMENU, CATEGORY_GROCERY, -1},
-        {"trophy house", GAMESTATE_INGAME, CATEGORY_REWARDS, MINIGAME_REWARDS},
-    };
-    for (int type = MINIGAME_1_1; type <= MINIGAME_3_5; ++type) {
-        if (MinigameCategory(type) == CATEGORY_NONE) continue;
-        starts.push_back({"minigame", GAMESTATE_INGAME, MinigameCategory(type), type});
-    }
-    return starts;
-}
 
 // A figure of /proc/self/status in MiB ("VmHWM", "RssAnon", ...).
 double StatusMiB(const char* field) {
@@ -103,7 +80,7 @@ public:
         Tick();  // makes the model and the controller
         model = view.GetModel();
 
-        const std::vector<Start> starts = Starts();
+        const std::vector<ScreenStart> starts = EveryScreen();
         const long stretch = std::max<long>(1, events / static_cast<long>(starts.size()));
         const auto began = std::chrono::steady_clock::now();
         for (long done = 0; done < events; ++done) {
@@ -156,15 +133,12 @@ private:
 
     // Leaves the screen the learner is on as the game would, then opens the
     // next start directly.
-    void GoTo(const Start& start) {
-        if (model->GetGameState() == GAMESTATE_INGAME) model->InGameLeave();
+    void GoTo(const ScreenStart& start) {
         if (model->GetLogin().IsEmpty()) {
             model->SetLogin(kNames[0]);
             model->Load();
         }
-        if (start.minigame >= 0) model->SetMinigameType(static_cast<MinigameType>(start.minigame));
-        model->SetCurrentCategory(start.category);
-        model->SetGameState(start.state);
+        OpenScreen(*model, start);
         surveyed.clear();
         Tick();
     }
