@@ -6,7 +6,9 @@
 // the renderer's included, for a frame: what the frame costs whatever else
 // the machine runs; on two idle cores a frame takes half to all of it),
 // load_ms (putting the screen up and drawing its first frame, which loads
-// its pictures) and frames (how many were timed).
+// its pictures), first_frame_ms (a minigame's: its first frame once the
+// curtain has closed, see Screen::FirstFrameOfMinigame) and frames (how many
+// were timed).
 //
 // A minigame's play screen, in a file of its own under bench/:
 //
@@ -51,6 +53,10 @@ struct Screen {
     void Frame();
     // A press and release of the left button at that point, after a move.
     void Click(CPoint point);
+    // The frame that follows the curtain into a minigame: timed to the end
+    // of its drawing, reported as first_frame_ms.
+    void FirstFrameOfMinigame();
+    double firstFrameSeconds = -1.0;
 };
 
 // Opens the bench's window at 1366 x 768 (once, before any benchmark).

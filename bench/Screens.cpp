@@ -86,7 +86,7 @@ void BM_Minigame1_1Play(benchmark::State& state) {
         Room(screen, CATEGORY_DENTIST);
         screen.model->SetMinigameType(MINIGAME_1_1);
         SetState(screen, GAMESTATE_INGAME);
-        screen.Frame();
+        screen.FirstFrameOfMinigame();
         screen.Click(AnsweringMachine(screen)->Shell().playButton->GetPosition());
     });
 }

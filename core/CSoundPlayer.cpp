@@ -41,14 +41,15 @@ Mix_Chunk* CSoundPlayer::Decoded(const std::string& name) {
     auto found = cache.find(name);
     if (found != cache.end()) return found->second;
     Mix_Chunk* chunk = Mix_LoadWAV(DataFile("Sounds", name).c_str());
+    ++decodes;
     cache.emplace(name, chunk);
     return chunk;
 }
 
-void CSoundPlayer::ReleaseLongSoundsNotPlaying() {
+void CSoundPlayer::ReleaseLongSoundsNotPlaying(const Mix_Chunk* keep) {
     for (auto entry = cache.begin(); entry != cache.end();) {
         Mix_Chunk* chunk = entry->second;
-        bool playing = false;
+        bool playing = chunk == keep;
         for (int channel = 0; channel < static_cast<int>(channelGeneration.size()) && chunk; ++channel) {
             playing = playing || (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk);
         }
@@ -63,8 +64,11 @@ void CSoundPlayer::ReleaseLongSoundsNotPlaying() {
 
 CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
     if (!audioOpen || name.empty()) return Handle();
-    ReleaseLongSoundsNotPlaying();
+    // A voice whose length the subtitles just asked is decoded already: it
+    // is kept, not let go and decoded a second time (30 s of voice take
+    // 15 ms or more to decode).
     Mix_Chunk* chunk = Decoded(name);
+    ReleaseLongSoundsNotPlaying(chunk);
     if (chunk == nullptr) return Handle();
     const int channel = Mix_PlayChannel(-1, chunk, 0);
     if (channel < 0 || channel >= static_cast<int>(channelGeneration.size())) return Handle();

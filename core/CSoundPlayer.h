@@ -37,14 +37,18 @@ public:
     uint64_t PlayCount() const { return plays; }
     // Files kept decoded (missing ones included, as failures are kept too).
     size_t CachedCount() const { return cache.size(); }
+    // Files decoded so far (each decoding counts).
+    uint64_t DecodeCount() const { return decodes; }
 
 private:
     Mix_Chunk* Decoded(const std::string& name);
-    void ReleaseLongSoundsNotPlaying();
+    // Lets go of the long sounds that nothing plays, but keep.
+    void ReleaseLongSoundsNotPlaying(const Mix_Chunk* keep);
 
     bool audioOpen = false;
     std::map<std::string, Mix_Chunk*> cache;
     std::vector<uint64_t> channelGeneration;
     uint64_t nextGeneration = 1;
     uint64_t plays = 0;
+    uint64_t decodes = 0;
 };

@@ -141,3 +141,12 @@ TEST_F(Sound, ALongSoundIsLetGoOnceNothingPlaysItAndAShortOneIsKept) {
     const CSoundPlayer::Handle again = player.Play("long.mp3");
     EXPECT_TRUE(player.IsPlaying(again));  // decoded again
 }
+
+TEST_F(Sound, AVoiceWhoseLengthWasAskedIsDecodedOnceToPlay) {
+    CSoundPlayer player;
+    ASSERT_TRUE(player.HasAudio());
+    EXPECT_GT(player.Seconds("long.mp3"), 2.9);  // the subtitles ask first
+    const CSoundPlayer::Handle voice = player.Play("long.mp3");
+    EXPECT_TRUE(player.IsPlaying(voice));
+    EXPECT_EQ(player.DecodeCount(), 1u);
+}
