@@ -1,5 +1,5 @@
 // The play screen of every minigame but the answering machine (in
-// Screens.cpp): from its room, past its intro sheet, through the game's own
+// Screens.cpp): from its room, through the curtain, past its intro sheet, through the game's own
 // view (see ScreenBench.h).
 #include "ScreenBench.h"
 #include "core/CModel.h"
@@ -50,9 +50,7 @@ void BM_MinigamePlay(benchmark::State& state) {
         screen.model->SetCurrentCategory(play.room);
         screen.model->SetGameState(GAMESTATE_SUBMENU);
         screen.Frame();
-        screen.model->SetMinigameType(play.type);
-        screen.model->SetGameState(GAMESTATE_INGAME);
-        screen.FirstFrameOfMinigame();  // the minigame loads, on its intro
+        screen.ThroughTheCurtainTo(play.type);  // the minigame loads, on its intro
         if (play.opensOnSheet) screen.Click(CPoint(ScreenBench::kWidth - CornerLayout::kPlayFromRight, CornerLayout::kY));
     });
     state.SetLabel(std::string(play.name) + (state.range(0) == 1 ? ", as played" : ", every frame drawn"));

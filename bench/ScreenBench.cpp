@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "app/CZelkView.h"
+#include "core/CCategory.h"
 #include "core/CModel.h"
+#include "minigames/CAbstractMinigame.h"
 #include "support/ScratchFolder.h"
 
 namespace ScreenBench {
@@ -81,7 +83,11 @@ void Screen::Click(CPoint point) {
     view->OnLButtonUp(point);
 }
 
-void Screen::FirstFrameOfMinigame() {
+void Screen::ThroughTheCurtainTo(MinigameType type) {
+    const CAbstractMinigame* game = model->GetCategories()[MinigameCategory(type)]->GetMinigames()->at(
+        MinigamePosition(type));
+    Click(game->GetIcon()->GetPosition());
+    for (int frame = 0; frame < 1000 && model->GetGameState() != GAMESTATE_INGAME; ++frame) Frame();
     const double start = Now();
     Frame();
     glFinish();

@@ -7,7 +7,7 @@
 // the machine runs; on two idle cores a frame takes half to all of it),
 // load_ms (putting the screen up and drawing its first frame, which loads
 // its pictures), first_frame_ms (a minigame's: its first frame once the
-// curtain has closed, see Screen::FirstFrameOfMinigame) and frames (how many
+// curtain has closed, see Screen::ThroughTheCurtainTo) and frames (how many
 // were timed).
 //
 // A minigame's play screen, in a file of its own under bench/:
@@ -16,10 +16,10 @@
 //   void BM_Minigame1_2Play(benchmark::State& state) {
 //       ScreenBench::Run(state, "Minigame1_2Play", [](ScreenBench::Screen& screen) {
 //           screen.model->SetCurrentCategory(CATEGORY_DENTIST);
-//           screen.model->SetMinigameType(MINIGAME_1_2);
-//           screen.model->SetGameState(GAMESTATE_INGAME);
-//           screen.Frame();                    // the minigame loads
-//           screen.Click(playButtonPosition);  // and leaves its intro
+//           screen.model->SetGameState(GAMESTATE_SUBMENU);
+//           screen.Frame();                          // the room
+//           screen.ThroughTheCurtainTo(MINIGAME_1_2);  // the minigame loads
+//           screen.Click(playButtonPosition);        // and leaves its intro
 //       });
 //   }
 //   SCREEN_BENCHMARK(BM_Minigame1_2Play);
@@ -37,6 +37,7 @@
 #include <functional>
 
 #include "app/CPoint.h"
+#include "core/GameTypes.h"
 
 class CModel;
 class CZelkView;
@@ -53,9 +54,10 @@ struct Screen {
     void Frame();
     // A press and release of the left button at that point, after a move.
     void Click(CPoint point);
-    // The frame that follows the curtain into a minigame: timed to the end
-    // of its drawing, reported as first_frame_ms.
-    void FirstFrameOfMinigame();
+    // From the room on screen: a click on the minigame's icon, the curtain
+    // run until it closes, then the minigame's first frame, timed to the
+    // end of its drawing and reported as first_frame_ms.
+    void ThroughTheCurtainTo(MinigameType type);
     double firstFrameSeconds = -1.0;
 };
 

@@ -84,9 +84,8 @@ SCREEN_BENCHMARK(BM_Curtain);
 void BM_Minigame1_1Play(benchmark::State& state) {
     ScreenBench::Run(state, "Minigame1_1Play", [](Screen& screen) {
         Room(screen, CATEGORY_DENTIST);
-        screen.model->SetMinigameType(MINIGAME_1_1);
-        SetState(screen, GAMESTATE_INGAME);
-        screen.FirstFrameOfMinigame();
+        screen.Frame();
+        screen.ThroughTheCurtainTo(MINIGAME_1_1);
         screen.Click(AnsweringMachine(screen)->Shell().playButton->GetPosition());
     });
 }

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <chrono>
+#include <map>
 
 #include "core/CModel.h"
 #include "ui/CornerLayout.h"
@@ -39,8 +40,31 @@ std::function<double()> CMinigameShell::clock = SteadySeconds;
 
 double CMinigameShell::Now() { return clock ? clock() : SteadySeconds(); }
 
+namespace {
+// Each type's sheet, kept by the shell made for it (its texts are the
+// minigames' constant tables).
+std::map<int, MinigameSheet>& SheetsByType() {
+    static std::map<int, MinigameSheet> sheets;
+    return sheets;
+}
+}  // namespace
+
 CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const MinigameSheet& files)
-    : model(owner), type(minigameType), sheet(files) {}
+    : model(owner), type(minigameType), sheet(files) {
+    SheetsByType()[minigameType] = files;
+    phase = FirstPhase();
+}
+
+std::vector<const char*> CMinigameShell::FirstFramePictures(MinigameType type) {
+    std::vector<const char*> names;
+    auto found = SheetsByType().find(type);
+    if (found == SheetsByType().end()) return names;
+    const MinigameSheet& sheet = found->second;
+    if (sheet.background != nullptr) names.push_back(sheet.background);
+    if (sheet.overlay != nullptr && sheet.opensOnSheet) names.push_back(sheet.overlay);
+    for (const char* const* name = sheet.scenery; name != nullptr && *name != nullptr; ++name) names.push_back(*name);
+    return names;
+}
 
 void CMinigameShell::Load(const char* firstCaption) {
     Unload();
@@ -65,7 +89,7 @@ void CMinigameShell::Load(const char* firstCaption) {
     markImage->SetScale(kMarkStartScale);
 
     RestartFade();
-    phase = PhaseIntro;
+    phase = FirstPhase();
     pauseUntil = -1.0;
     wrongSignFrames = 0;
     model->PlaySoundFile(sheet.intro, true);
@@ -88,7 +112,7 @@ void CMinigameShell::Unload() {
     Release(crosshairs);
     Release(resultsPanel);
     Release(markImage);
-    phase = PhaseIntro;
+    phase = FirstPhase();
     placedWidth = placedHeight = -1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <vector>
 
 #include "app/CPoint.h"
 #include "app/CString.h"
@@ -32,6 +33,12 @@ struct MinigameSheet {
     const char* intro;          // spoken at Load and by the help button
     int maximum;                // slots on the score panel
     SubtitlePlace subtitles{};  // where the words of its voices go, clear of its targets
+    // Further full-screen pictures its first frame shows under the sheet,
+    // null-terminated (may be null): decoded ahead with the two above.
+    const char* const* scenery = nullptr;
+    // False for a game that starts in play, its intro spoken over it: the
+    // sheet shows only when asked for.
+    bool opensOnSheet = true;
 };
 
 // What a click on the standard buttons did.
@@ -53,6 +60,11 @@ public:
     ~CMinigameShell() { Unload(); }
     CMinigameShell(const CMinigameShell&) = delete;
     CMinigameShell& operator=(const CMinigameShell&) = delete;
+
+    // The big pictures the first frame of a minigame of that type shows (its
+    // sheet's background, overlay and scenery), for the curtain that leads
+    // to it to decode ahead; none for a type no shell was made for.
+    static std::vector<const char*> FirstFramePictures(MinigameType type);
 
     // Music off, every picture made, the intro
     // spoken, the first caption (may be null) ready to fade in.
@@ -165,6 +177,7 @@ public:
 
 private:
     void PlayExplanation(const char* name);
+    MinigamePhase FirstPhase() const { return sheet.opensOnSheet ? PhaseIntro : PhasePlay; }
 
     CModel* model;
     MinigameType type;

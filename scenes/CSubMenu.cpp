@@ -6,11 +6,14 @@
 
 #include "core/CCategory.h"
 #include "app/BitmapText.h"
+#include "app/DataFolder.h"
 #include "app/Latin1.h"
 #include "core/CModel.h"
 #include "core/MinigameTitles.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameShell.h"
 #include "scenes/SubMenuLayout.h"
+#include "ui/CPicturePrefetch.h"
 #include "ui/CornerLayout.h"
 
 namespace {
@@ -73,6 +76,7 @@ void CSubMenu::Reset() {
     Load();
     transition = SUBMENUHIT_NONE;
     curtain = 0;
+    decodingAhead = false;
     model->PlayMusic("", true);
     model->PlayMusic("Music2.mp3", true);
 }
@@ -222,7 +226,23 @@ void CSubMenu::DrawLoadingScreen(int width, int height) {
     loadingImage->SetPosition(width - SubMenuLayout::kLoadingFromRight, height - SubMenuLayout::kLoadingFromBottom);
     loadingImage->Draw();
 
+    // While the curtain closes, the minigame's big pictures are decoded on
+    // the side; after the loading sign, which the first frame loads here.
+    const int destination = Destination();
+    if (!decodingAhead && destination >= 0) {
+        decodingAhead = true;
+        for (const char* name : CMinigameShell::FirstFramePictures(static_cast<MinigameType>(destination))) {
+            CPicturePrefetch::Request(DataFile("Images", name));
+        }
+    }
     if (closed) Enter();
+}
+
+int CSubMenu::Destination() const {
+    CCategory* category = model->GetCurrentCategory();
+    const int first = category ? FirstTypeOf(category->GetCategoryType()) : -1;
+    if (first < 0 || transition < 0 || transition >= static_cast<int>(category->GetMinigames()->size())) return -1;
+    return first + transition;
 }
 
 void CSubMenu::Enter() {
@@ -230,9 +250,8 @@ void CSubMenu::Enter() {
         model->SetGameState(GAMESTATE_MAINMENU);
         return;
     }
-    CCategory* category = model->GetCurrentCategory();
-    const int first = category ? FirstTypeOf(category->GetCategoryType()) : -1;
-    if (first < 0 || transition < 0 || transition >= static_cast<int>(category->GetMinigames()->size())) return;
-    model->SetMinigameType(static_cast<MinigameType>(first + transition));
+    const int destination = Destination();
+    if (destination < 0) return;
+    model->SetMinigameType(static_cast<MinigameType>(destination));
     model->SetGameState(GAMESTATE_INGAME);
 }

@@ -43,6 +43,8 @@ public:
 private:
     // The minigame chosen, or the map, once the curtain has closed.
     void Enter();
+    // The minigame the curtain leads to; -1 for the map or none.
+    int Destination() const;
     void DrawHoveredLabel(int width, int height);
 
     CModel* model;
@@ -53,6 +55,7 @@ private:
     CToggleButton* subtitlesButton = nullptr;
     CClickableImage* loadingImage = nullptr;
     int curtain = 0;
+    bool decodingAhead = false;  // the destination's pictures are asked for
     int transition = SUBMENUHIT_NONE;
     int hovered = SUBMENUHIT_NONE;
     int iconsWidth = -1;  // the view size the icons were last placed for

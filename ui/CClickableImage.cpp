@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "app/DataFolder.h"
+#include "ui/CPicturePrefetch.h"
 #include "ui/PictureCoverage.h"
 
 namespace {
@@ -52,8 +54,9 @@ struct Upload {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
-// Only the part of the picture that shows goes into the texture.
-Upload UploadVisiblePart(const unsigned char* pixels, int w, int h, int channels, const PictureCoverage& coverage) {
+// Only the part of the picture that shows goes into the texture. Its rows
+// are moved to the front of pixels, which the caller frees: no copy.
+Upload UploadVisiblePart(unsigned char* pixels, int w, int h, int channels, const PictureCoverage& coverage) {
     Upload upload;
     upload.x0 = coverage.x0;
     upload.y0 = coverage.y0;
@@ -64,17 +67,16 @@ Upload UploadVisiblePart(const unsigned char* pixels, int w, int h, int channels
         upload.x1 = upload.y1 = 1;
     }
     const int cw = upload.x1 - upload.x0, ch = upload.y1 - upload.y0;
-    if (cw == w && ch == h) {  // all of it shows: no copy
-        upload.texture = SOIL_create_OGL_texture(pixels, w, h, channels, SOIL_CREATE_NEW_ID, kSoftwareLoadFlags);
-        return upload;
+    if (cw != w || ch != h) {
+        // Each row lands at or before where it was read: moved top down, no
+        // row is overwritten before it is moved.
+        const size_t rowBytes = static_cast<size_t>(cw) * channels;
+        for (int y = 0; y < ch; ++y) {
+            std::memmove(pixels + y * rowBytes, pixels + (static_cast<size_t>(upload.y0 + y) * w + upload.x0) * channels,
+                         rowBytes);
+        }
     }
-    std::vector<unsigned char> part(static_cast<size_t>(cw) * ch * channels);
-    for (int y = 0; y < ch; ++y) {
-        std::memcpy(&part[static_cast<size_t>(y) * cw * channels],
-                    pixels + (static_cast<size_t>(upload.y0 + y) * w + upload.x0) * channels,
-                    static_cast<size_t>(cw) * channels);
-    }
-    upload.texture = SOIL_create_OGL_texture(part.data(), cw, ch, channels, SOIL_CREATE_NEW_ID, kSoftwareLoadFlags);
+    upload.texture = SOIL_create_OGL_texture(pixels, cw, ch, channels, SOIL_CREATE_NEW_ID, kSoftwareLoadFlags);
     return upload;
 }
 
@@ -122,8 +124,14 @@ CClickableImage::CClickableImage(const char* fileName) {
 
 void CClickableImage::Load() {
     loadTried = true;
-    int w = 0, h = 0, channels = 0;
-    unsigned char* pixels = SOIL_load_image(path.c_str(), &w, &h, &channels, SOIL_LOAD_AUTO);
+    CPicturePrefetch::Pixels decoded;
+    const bool decodedAhead = CPicturePrefetch::Take(path, decoded);  // waits, if need be, unlocked
+    std::unique_lock<std::mutex> soil(CPicturePrefetch::SoilLock());
+    if (!decodedAhead) {
+        decoded.data = SOIL_load_image(path.c_str(), &decoded.width, &decoded.height, &decoded.channels, SOIL_LOAD_AUTO);
+    }
+    unsigned char* const pixels = decoded.data;
+    const int w = decoded.width, h = decoded.height, channels = decoded.channels;
     if (pixels == nullptr) {
         std::printf("SOIL loading error: '%s'\n", SOIL_last_result());
         return;  // a failed load keeps the size 0 x 0
@@ -144,6 +152,7 @@ void CClickableImage::Load() {
         std::printf("SOIL loading error: '%s'\n", SOIL_last_result());
         return;
     }
+    soil.unlock();
     lastShown = tick;
     glBindTexture(GL_TEXTURE_2D, texture);
     // SOIL leaves GL_CLAMP, which blends the outer texels with the (clear)
@@ -200,6 +209,7 @@ uint32_t CClickableImage::GetTexture() {
 
 void CClickableImage::EndOfTick() {
     ++tick;
+    CPicturePrefetch::EndOfTick();
     for (CClickableImage* picture : AllPictures()) {
         if (picture->texture != 0 && tick - picture->lastShown > kKeepTicks) picture->ReleaseTexture();
     }

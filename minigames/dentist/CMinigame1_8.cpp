@@ -13,6 +13,8 @@ namespace {
 const MinigameSheet kSheet = {
     "phone_background.png", "organigramme_overlay.png", "minijeu1_8progress%d.png",
     "consigne1_8.png",      kIntro,                     CMinigame1_8::kMaximum,
+    SubtitlePlace{},        nullptr,
+    false,  // no intro sheet: the intro speaks over the first call
 };
 
 constexpr int kMessageHold = 500;
@@ -21,13 +23,10 @@ constexpr int kChartDarkLayers = 10;  // the chart stands over a near-black desk
 }  // namespace
 
 CMinigame1_8::CMinigame1_8(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_8.png"), shell(owner, minigameType, kSheet) {
-    shell.phase = PhasePlay;
-}
+    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_8.png"), shell(owner, minigameType, kSheet) {}
 
 void CMinigame1_8::Load() {
     shell.Load(kCalls[0].picture);
-    shell.phase = PhasePlay;  // no intro sheet: the intro speaks over the first call
     messageIndex = 0;
     for (bool& f : failed) f = false;
     currentMessage = kCalls[0].recording;
@@ -40,7 +39,6 @@ void CMinigame1_8::Load() {
 
 void CMinigame1_8::Unload() {
     shell.Unload();
-    shell.phase = PhasePlay;
     needsLoad = true;
 }
 

@@ -12,10 +12,14 @@ using namespace ProduceCodes;
 
 namespace {
 
+// The code chart, the scale and its keypad, under the sheet from the start.
+const char* const kScenery[] = {"FruitTable.png", "grocerymachine.png", "keypad2.png", nullptr};
+
 const MinigameSheet kSheet = {
     "stainless-steel.png", "scale_overlay.png", "minijeu3_1progress%d.png",
     "consigne3_4.png",     "Intro3_4.mp3",      CMinigame3_4::kMaximum,
     kSubtitlesAtTop,  // the scale's lowest keys are at the bottom edge
+    kScenery,
 };
 
 // What the demonstration points at, one thing a step.
@@ -62,9 +66,9 @@ void CMinigame3_4::Load() {
     shell.Load(nullptr);
     keypadShown = false;
     for (int n = 1; n <= kItemCount; ++n) items.push_back(Picture(CString::Format("FruitVeg%d.png", n)));
-    chartImage = Picture("FruitTable.png");
-    scaleImage = Picture("grocerymachine.png");
-    keypadImage = Picture("keypad2.png");
+    chartImage = Picture(kScenery[0]);
+    scaleImage = Picture(kScenery[1]);
+    keypadImage = Picture(kScenery[2]);
     borderImage = Picture("border.png");
     borderBImage = Picture("borderB.png");
     pointerImage = Picture("crosshair.png", 2.0f);
