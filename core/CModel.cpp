@@ -53,6 +53,7 @@ CModel::~CModel() {
 void CModel::SetGameState(GameState state) {
     // Leaving a screen never leaves progress unsaved.
     SaveIfChanged();
+    if (state != gameState) CClickableImage::ReleaseAllTextures();
     if (state == GAMESTATE_SUBMENU) subMenu->Reset();
     gameState = state;
     minigameSubtitles = SubtitlePlace();

@@ -215,6 +215,12 @@ void CClickableImage::EndOfTick() {
     }
 }
 
+void CClickableImage::ReleaseAllTextures() {
+    for (CClickableImage* picture : AllPictures()) {
+        if (picture->texture != 0) picture->ReleaseTexture();
+    }
+}
+
 CClickableImage::~CClickableImage() {
     // Scenes load their pictures again each time they open: free the texture
     // so that repeated visits do not pile them up.

@@ -43,6 +43,10 @@ public:
     // kKeepTicks are freed (they load again when they show).
     static constexpr int64_t kKeepTicks = 128;
     static void EndOfTick();
+    // Every texture freed at once (they load again when they show): for a
+    // new screen, so that the last one's pictures are gone before the new
+    // one loads its own, never both in memory together.
+    static void ReleaseAllTextures();
 
     // Mesa's llvmpipe and its kin: pictures then load uncompressed, without
     // mipmaps, and only their visible part.
