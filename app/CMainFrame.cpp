@@ -32,12 +32,17 @@ bool CMainFrame::Create(int width, int height) {
     glutDisplayFunc([] {
         if (CZelkView* view = theApp.GetView()) view->RedrawNextFrame();
     });
+    return true;
+}
+
+void CMainFrame::AttachMenu() {
+    if (window <= 0) return;
+    glutSetWindow(window);
     glutCreateMenu(&CMainFrame::OnMenu);
     glutAddMenuEntry("Play", MENU_PLAY);  // inert, as it always was
     glutAddMenuEntry("Exit", MENU_EXIT);
     glutAddMenuEntry("About Zelk...", MENU_ABOUT);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
-    return true;
 }
 
 void CMainFrame::Destroy() {

@@ -11,6 +11,10 @@ public:
     CMainFrame();
     // Opens the window at the given client size; false when it could not be.
     bool Create(int width, int height);
+    // The pop-up menu on the right button. Made once the first frame is on
+    // screen: freeglut readies a context of its own for menus, which the
+    // first frame need not wait for.
+    void AttachMenu();
     void Destroy();
     // The window is gone already (closed from outside).
     void ForgetWindow() { window = 0; }

@@ -94,10 +94,6 @@ bool CZelkApp::InitInstance(int* argc, char** argv) {
     glutKeyboardFunc(OnKey);
     glutSpecialFunc(OnSpecialKey);
     glutCloseFunc(&CZelkApp::OnWindowClosed);
-    // Dead keys and the Compose key; without an input method, freeglut's
-    // keys above still come.
-    keyboard = std::make_unique<CInputMethod>(OnTyped, [](int key) { OnSpecialKey(key, 0, 0); });
-    keyboard->Open(glXGetCurrentDisplay(), glXGetCurrentDrawable());
     CloseOnSignals();
     pacer.Start(Now());
     return true;
@@ -167,8 +163,17 @@ void CZelkApp::PumpOnce() {
     if (pacer.IsDue(Now())) {
         view->OnTimer();
         pacer.TickTaken(Now());
+        if (!keyboard) FinishStartingUp();
     }
     WaitForEventOrTick();
+}
+
+void CZelkApp::FinishStartingUp() {
+    frame->AttachMenu();
+    // Dead keys and the Compose key; without an input method, freeglut's
+    // keys still come. Opened after the first frame, which it would delay.
+    keyboard = std::make_unique<CInputMethod>(OnTyped, [](int key) { OnSpecialKey(key, 0, 0); });
+    keyboard->Open(glXGetCurrentDisplay(), glXGetCurrentDrawable());
 }
 
 void CZelkApp::RunUntil(const std::function<bool()>& done) {

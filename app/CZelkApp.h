@@ -25,6 +25,9 @@ public:
     // One turn of that loop: the window's events, a frame when one is due,
     // then sleep until the next event or frame.
     void PumpOnce();
+    // What the first frame need not wait for: the pop-up menu and the
+    // input method, made once it is on screen.
+    void FinishStartingUp();
 
     // The modal dialog on screen, if any: it is drawn over the game and
     // takes the mouse and the keyboard.
