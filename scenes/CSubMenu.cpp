@@ -76,7 +76,7 @@ void CSubMenu::Reset() {
     Load();
     transition = SUBMENUHIT_NONE;
     curtain = 0;
-    decodingAhead = false;
+    decodedAheadFor = -1;
     model->PlayMusic("", true);
     model->PlayMusic("Music2.mp3", true);
 }
@@ -229,8 +229,8 @@ void CSubMenu::DrawLoadingScreen(int width, int height) {
     // While the curtain closes, the minigame's big pictures are decoded on
     // the side; after the loading sign, which the first frame loads here.
     const int destination = Destination();
-    if (!decodingAhead && destination >= 0) {
-        decodingAhead = true;
+    if (destination != decodedAheadFor && destination >= 0) {
+        decodedAheadFor = destination;  // a curtain stopped and run again may lead elsewhere
         for (const char* name : CMinigameShell::FirstFramePictures(static_cast<MinigameType>(destination))) {
             CPicturePrefetch::Request(DataFile("Images", name));
         }

@@ -55,7 +55,7 @@ private:
     CToggleButton* subtitlesButton = nullptr;
     CClickableImage* loadingImage = nullptr;
     int curtain = 0;
-    bool decodingAhead = false;  // the destination's pictures are asked for
+    int decodedAheadFor = -1;  // the minigame whose pictures the curtain asked for
     int transition = SUBMENUHIT_NONE;
     int hovered = SUBMENUHIT_NONE;
     int iconsWidth = -1;  // the view size the icons were last placed for

@@ -40,3 +40,23 @@ TEST_F(DecodedAhead, EveryMinigamesFirstFrameShowsWhatItsCurtainDecodedAhead) {
         model->InGameLeave();
     }
 }
+
+TEST_F(DecodedAhead, ACurtainStoppedAndRunToAnotherMinigameDecodesThatOnesPictures) {
+    model->SetLogin("Ana");
+    model->SetCurrentCategory(CATEGORY_GROCERY);
+    model->SetGameState(GAMESTATE_SUBMENU);
+    Frames(1);
+    const std::vector<CAbstractMinigame*>& games = *model->GetCurrentCategory()->GetMinigames();
+    const CPoint dates = games[0]->GetIcon()->GetPosition(), scale = games[3]->GetIcon()->GetPosition();
+    Click(dates.x, dates.y);
+    Frames(10);
+    Click(GlWindow::kWidth / 2, 100);  // on nothing: the curtain stops
+    Frames(5);
+    const int64_t taken = CPicturePrefetch::TakenCount();
+    Click(scale.x, scale.y);
+    for (int frame = 0; frame < 200 && model->GetGameState() != GAMESTATE_INGAME; ++frame) Frames(1);
+    ASSERT_EQ(model->GetMinigameType(), MINIGAME_3_4);
+    Frames(1);
+    EXPECT_EQ(static_cast<size_t>(CPicturePrefetch::TakenCount() - taken),
+              CMinigameShell::FirstFramePictures(MINIGAME_3_4).size());
+}
