@@ -1,6 +1,6 @@
 // The play screen of every minigame but the answering machine (in
-// Screens.cpp): from its room, through the curtain, past its intro sheet, through the game's own
-// view (see ScreenBench.h).
+// Screens.cpp): from its room, through the curtain, past its intro sheet,
+// through the game's own view (see ScreenBench.h).
 #include "ScreenBench.h"
 #include "core/CModel.h"
 #include "ui/CornerLayout.h"

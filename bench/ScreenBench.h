@@ -6,9 +6,9 @@
 // the renderer's included, for a frame: what the frame costs whatever else
 // the machine runs; on two idle cores a frame takes half to all of it),
 // load_ms (putting the screen up and drawing its first frame, which loads
-// its pictures; for a minigame, from its room through the curtain), first_frame_ms (a minigame's: its first frame once the
-// curtain has closed, see Screen::ThroughTheCurtainTo) and frames (how many
-// were timed).
+// its pictures; for a minigame, from its room through the curtain),
+// first_frame_ms (a minigame's first frame once the curtain has closed, see
+// Screen::ThroughTheCurtainTo) and frames (how many were timed).
 //
 // A minigame's play screen, in a file of its own under bench/:
 //

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/CModel.h"
+#include "minigames/MinigameParts.h"
 #include "ui/CornerLayout.h"
 
 namespace {
@@ -19,12 +20,6 @@ CCustomButton* StandardButton(const char* normal, const char* lit) {
     CCustomButton* button = new CCustomButton(normal, lit);
     button->SetScale(CornerLayout::kScale);
     return button;
-}
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "minigames/grocery/GroceryBoard.h"
 
 using namespace BestBefore;
@@ -23,12 +24,6 @@ constexpr double kGap = 1.2;
 constexpr double kLoop = 9.6;
 constexpr int kLabelBelowMiddle = 200;
 constexpr float kLabelScale = 1.2f;
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
-}
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "minigames/grocery/GroceryBoard.h"
 
 using namespace BestBefore;
@@ -29,12 +30,6 @@ constexpr Spot kTrash = {1090, 540, 0.8};
 void Put(CClickableImage* image, const Spot& spot, int width, int height) {
     image->SetPosition(spot.x * width / 1362, spot.y * height / 726);
     image->SetScale(float(spot.scale * height / 726.0));
-}
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
 }
 
 }  // namespace

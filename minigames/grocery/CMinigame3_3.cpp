@@ -2,6 +2,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "minigames/grocery/GroceryBoard.h"
 
 using namespace Storage;
@@ -13,17 +14,6 @@ const MinigameSheet kSheet = {
     "consigne3_3.png",     "Intro3_3.mp3",        CMinigame3_3::kMaximum,
     kSubtitlesAtTop,  // the groceries to put away wait along the bottom edge
 };
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
-}
-
-void ReleaseAll(std::vector<CClickableImage*>& pictures) {
-    for (CClickableImage* p : pictures) delete p;
-    pictures.clear();
-}
 
 }  // namespace
 

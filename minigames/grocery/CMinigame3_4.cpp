@@ -6,6 +6,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "minigames/grocery/GroceryBoard.h"
 
 using namespace ProduceCodes;
@@ -41,18 +42,6 @@ constexpr int kInstructionSteps = 7;
 constexpr int kInstructionStepFrames = 200;
 constexpr int kBlinkFrames = 20;
 constexpr int kPressFeedbackFrames = 12;
-
-CClickableImage* Picture(const char* name, float scale = 1.0f) {
-    CClickableImage* image = new CClickableImage(name);
-    image->SetScale(scale);
-    return image;
-}
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
-}
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "minigames/grocery/GroceryBoard.h"
 #include "minigames/grocery/ReceiptLayout.h"
 
@@ -19,17 +20,6 @@ const MinigameSheet kSheet = {
 // of its height.
 constexpr double kUpperShare = 230.0 / 850.0;
 constexpr double kLowerShare = 220.0 / 850.0;
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
-}
-
-void ReleaseAll(std::vector<CClickableImage*>& pictures) {
-    for (CClickableImage* p : pictures) delete p;
-    pictures.clear();
-}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/CModel.h"
+#include "minigames/MinigameParts.h"
 #include "scenes/ReferenceLayout.h"
 
 using namespace DeliveryGps;
@@ -16,12 +17,6 @@ namespace {
 MinigameSheet SheetOf(const Language& language) {
     return {language.screens[0],    language.overlay, language.progressStrip,
             language.taskCard,      language.intro,   CGpsEntry::kMaximum};
-}
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
 }
 
 // The entry field's text: dark grey on the GPS's white field.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/CModel.h"
+#include "minigames/MinigameParts.h"
 #include "scenes/ReferenceLayout.h"
 
 using namespace LobbyDirectory;
@@ -23,12 +24,6 @@ struct Explanations {
     }
 };
 constexpr Explanations kExplanations;
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
-}
 
 CPoint Reference(int width, int height, int x, int y) {
     using namespace ReferenceLayout;

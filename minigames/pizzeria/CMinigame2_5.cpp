@@ -8,6 +8,7 @@
 #include "app/Latin1.h"
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 
 using namespace PaymentTerminal;
 
@@ -30,12 +31,6 @@ struct ClickVoices {
 constexpr ClickVoices kClickVoices;
 
 CPoint Place(int width, int height, Offset at) { return CPoint(width / 2 + at.dx, height / 2 + at.dy); }
-
-CClickableImage* Picture(const char* name, float scale) {
-    CClickableImage* image = new CClickableImage(name);
-    image->SetScale(scale);
-    return image;
-}
 
 // The review's board: a row a payment, a column a step.
 constexpr int kBoardRowY[kPaymentCount] = {-40, 10, 60};

@@ -5,6 +5,7 @@
 
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 #include "scenes/ReferenceLayout.h"
 
 using namespace Signs;
@@ -15,12 +16,6 @@ MinigameSheet SheetOf(const Deck& deck) {
     // The lower row of signs stands on the street, at the bottom edge.
     return {deck.background, deck.overlay, deck.progressStrip, deck.taskCard, deck.intro, CSignHunt::kMaximum,
             kSubtitlesAtTop};
-}
-
-template <class T>
-void Release(T*& object) {
-    delete object;
-    object = nullptr;
 }
 
 }  // namespace
