@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 // The minigames' chance (question order, variants, amounts) comes from the C
 // library's generator, seeded once from the clock as a learner expects: a
@@ -10,5 +11,8 @@ namespace GameRandom {
 void Seed();
 // 0 .. n-1 (n > 0).
 int Below(int n);
+// count different numbers of 0 .. n-1 in the order drawn (count <= n): a
+// question order, the goods of a round.
+std::vector<int> Distinct(int count, int n);
 
 }  // namespace GameRandom

@@ -1,5 +1,6 @@
 #include "minigames/grocery/CMinigame3_1.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/CModel.h"
@@ -41,13 +42,8 @@ void CMinigame3_1::Load() {
     beltImage = new CClickableImage("conveyor.png");
     cards = new CDateFormatCards(model);
     // The labels' order: each product once, drawn at random.
-    std::vector<int> left;
-    for (int p = 0; p < kProductCount; ++p) left.push_back(p);
-    for (int& target : order) {
-        const int at = GameRandom::Below(static_cast<int>(left.size()));
-        target = left[at];
-        left.erase(left.begin() + at);
-    }
+    const std::vector<int> drawn = GameRandom::Distinct(kProductCount, kProductCount);
+    std::copy(drawn.begin(), drawn.end(), order);
     for (bool& f : flagged) f = false;
     found = 0;
     offset = 0;

@@ -24,12 +24,9 @@ CMinigame3_3::CMinigame3_3(CModel* owner, MinigameType minigameType)
 
 void CMinigame3_3::Load() {
     shell.Load(nullptr);
-    std::vector<int> left;
-    for (int g = 0; g < kGoodCount; ++g) left.push_back(g);
+    const std::vector<int> goodsDrawn = GameRandom::Distinct(kDrawn, kGoodCount);
     for (int i = 0; i < kDrawn; ++i) {
-        const int at = GameRandom::Below(static_cast<int>(left.size()));
-        drawn[i] = left[at];
-        left.erase(left.begin() + at);
+        drawn[i] = goodsDrawn[i];
         placed[i] = PLACE_NONE;
         goods.push_back(new CClickableImage(kGoods[drawn[i]].picture));
     }

@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/CModel.h"
@@ -75,8 +76,7 @@ void CMinigame3_4::Load() {
 }
 
 void CMinigame3_4::Unload() {
-    for (CClickableImage* item : items) delete item;
-    items.clear();
+    ReleaseAll(items);
     Release(chartImage);
     Release(scaleImage);
     Release(keypadImage);
@@ -90,13 +90,8 @@ void CMinigame3_4::Unload() {
 }
 
 void CMinigame3_4::DrawTurns() {
-    std::vector<int> left;
-    for (int i = 0; i < kItemCount; ++i) left.push_back(i);
-    for (int t = 0; t < kTurnCount; ++t) {
-        const int at = GameRandom::Below(static_cast<int>(left.size()));
-        turnItem[t] = left[at];
-        left.erase(left.begin() + at);
-    }
+    const std::vector<int> drawn = GameRandom::Distinct(kTurnCount, kItemCount);
+    std::copy(drawn.begin(), drawn.end(), turnItem);
 }
 
 void CMinigame3_4::Leave() {
