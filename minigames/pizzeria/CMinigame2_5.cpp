@@ -63,10 +63,7 @@ void CMinigame2_5::Load() {
 
 void CMinigame2_5::Unload() {
     shell.Unload();
-    for (CClickableImage** image : {&terminalImage, &cardsImage, &bubbleImage, &pageImage}) {
-        delete *image;
-        *image = nullptr;
-    }
+    for (CClickableImage** image : {&terminalImage, &cardsImage, &bubbleImage, &pageImage}) Release(*image);
     needsLoad = true;
 }
 
