@@ -30,6 +30,7 @@ public:
     // comes; by default "N lettres au plus.".
     void SetFullMessage(const char* utf8);
     const std::string& GetMessage() const { return message; }
+    const std::string& GetCaption() const { return caption; }  // Latin-1
     CString GetText() const { return CString(editText); }
 
     // Keys as freeglut gives them: Latin-1 bytes, 8 Backspace, 127 Delete,

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/CAboutDlg.h"
+#include "app/EventTrace.h"
 
 CZelkApp theApp;
 
@@ -34,15 +35,16 @@ void OnReshape(int w, int h) {
 
 void OnMouse(int button, int state, int x, int y) {
     if (button != GLUT_LEFT_BUTTON || theApp.GetView() == nullptr) return;
+    // Told before it is handled: a click may open a dialog that runs its
+    // own loop. Every line after this one comes after its handling.
+    EventTrace::Pointer(state == GLUT_DOWN ? "down" : "up", x, y);
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) {
         if (state == GLUT_DOWN) {
             dialog->OnLButtonDown(At(x, y));
         } else {
             dialog->OnLButtonUp(At(x, y));
         }
-        return;
-    }
-    if (state == GLUT_DOWN) {
+    } else if (state == GLUT_DOWN) {
         theApp.GetView()->OnLButtonDown(At(x, y));
     } else {
         theApp.GetView()->OnLButtonUp(At(x, y));
@@ -50,6 +52,7 @@ void OnMouse(int button, int state, int x, int y) {
 }
 
 void OnMotion(int x, int y) {
+    EventTrace::Pointer("move", x, y);
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) {
         dialog->OnMouseMove(At(x, y));
     } else if (theApp.GetView()) {
@@ -58,14 +61,17 @@ void OnMotion(int x, int y) {
 }
 
 void OnKey(unsigned char key, int, int) {
+    EventTrace::Key("key", key);
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->OnKey(key);
 }
 
 void OnTyped(const std::string& utf8) {
+    for (unsigned char byte : utf8) EventTrace::Key("typed", byte);
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->OnText(utf8);
 }
 
 void OnSpecialKey(int key, int, int) {
+    EventTrace::Key("special", key);
     // F11 lets a learner leave full screen, and go back.
     if (key == GLUT_KEY_F11 && theApp.GetMainWnd()) {
         theApp.GetMainWnd()->ToggleView();
@@ -78,6 +84,7 @@ void OnSpecialKey(int key, int, int) {
 
 bool CZelkApp::InitInstance(int* argc, char** argv) {
     glutInit(argc, argv);
+    EventTrace::Open();
     // Closing the window must come back to us, so the shutdown runs in full.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     document = new CZelkDoc();

@@ -4,6 +4,7 @@
 
 #include "app/CSaveFailedDlg.h"
 #include "app/CZelkApp.h"
+#include "app/EventTrace.h"
 #include "app/FrameRecorder.h"
 #include "core/CController.h"
 #include "core/CModel.h"
@@ -67,12 +68,14 @@ void CZelkView::Draw() {
     }
     if (CDialogFrame* dialog = theApp.GetActiveDialog()) dialog->Draw(viewport[2], viewport[3]);
     const bool changed = recorder.End();
-    if (changed || redrawNext) {
+    const bool drawn = changed || redrawNext;
+    if (drawn) {
         recorder.Replay();
         glFinish();
         theApp.SwapBuffers();
         redrawNext = false;
     }
+    EventTrace::EndOfTick(model, drawn);
     recorder.DeletePendingTextures();
     CClickableImage::EndOfTick();
     busy = false;

@@ -6,6 +6,7 @@
 
 #include "app/BitmapText.h"
 #include "app/DataFolder.h"
+#include "app/EventTrace.h"
 #include "core/CCategory.h"
 #include "core/MinigameDispatch.h"
 #include "scenes/CCredits.h"
@@ -139,10 +140,12 @@ void CModel::InGameLeave() {
 bool CModel::Save() {
     if (login.IsEmpty()) return false;
     if (progress.SaveTo(ProfilesFolder(), login)) {
+        EventTrace::Saved(true);
         unsavedChanges = false;
         saveFailing = false;
         return true;
     }
+    EventTrace::Saved(false);
     // Told once, not at every save that follows while the disk stays full.
     if (!saveFailing) saveFailureNotice = true;
     saveFailing = true;

@@ -12,6 +12,7 @@
 
 class CAbstractMinigame;
 class CCategory;
+class CMinigameShell;
 class CCredits;
 class CMainMenu;
 class CRewardScene;
@@ -106,6 +107,9 @@ public:
     // while its bars still drop stores the game's result first.
     void SetShownPanel(CRewardScene* panel) { shownPanel = panel; }
     CRewardScene* GetShownPanel() const { return shownPanel; }
+    // The shell of the minigame loaded now, if any (it says so as it loads).
+    void SetActiveShell(const CMinigameShell* shell) { activeShell = shell; }
+    const CMinigameShell* GetActiveShell() const { return activeShell; }
     // Stores the result of the panel on screen, then saves what changed:
     // what the window does on its way out.
     void SaveBeforeQuitting();
@@ -167,6 +171,7 @@ private:
     CString musicName;               // the music last asked for
     CString musicToResume;           // what plays again when sound comes back
     CRewardScene* shownPanel = nullptr;
+    const CMinigameShell* activeShell = nullptr;
     CSubtitles subtitles;
     bool subtitlesOn = true;
     SubtitlePlace minigameSubtitles;  // the current minigame's; reset at each change of screen

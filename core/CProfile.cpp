@@ -72,6 +72,12 @@ void SyncFolder(const std::string& folder) {
     close(fd);
 }
 
+CProfile::SaveStepObserver saveStepObserver = nullptr;
+
+void Reached(CProfile::SaveStep step) {
+    if (saveStepObserver != nullptr) saveStepObserver(step);
+}
+
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -102,19 +108,29 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& fileNa
 // that is renamed over it: the file is the old one or the new one, never half.
 bool WriteReplacing(const std::string& folder, const std::string& fileName, const std::string& bytes) {
     RemoveStaleTemporaries(folder, fileName);
+    Reached(CProfile::SAVE_STALE_CLEARED);
     const std::string path = folder + "/" + fileName;
     const std::string temporary = path + ".tmp" + std::to_string(getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes);
+    Reached(CProfile::SAVE_OPENED);
+    const size_t half = bytes.size() / 2;
+    bool ok = WriteAll(fd, bytes.substr(0, half));
+    Reached(CProfile::SAVE_HALF_WRITTEN);
+    ok = ok && WriteAll(fd, bytes.substr(half));
+    Reached(CProfile::SAVE_WRITTEN);
     ok = fsync(fd) == 0 && ok;
+    Reached(CProfile::SAVE_FLUSHED);
     ok = close(fd) == 0 && ok;
+    Reached(CProfile::SAVE_CLOSED);
     ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok) {
         unlink(temporary.c_str());
         return false;
     }
+    Reached(CProfile::SAVE_RENAMED);
     SyncFolder(folder);
+    Reached(CProfile::SAVE_FOLDER_FLUSHED);
     return true;
 }
 
@@ -253,6 +269,8 @@ std::string CProfile::ProfileFileFor(const std::string& folder, const CString& l
     }
     return own;
 }
+
+void CProfile::ObserveSaveSteps(SaveStepObserver observer) { saveStepObserver = observer; }
 
 bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
     if (login.IsEmpty()) return false;

@@ -72,4 +72,21 @@ public:
     // Copies the login's saved profile to "<name>.bak" (replacing an older
     // copy), as it is before a wipe. False when there was none to copy.
     static bool BackUp(const std::string& folder, const CString& login);
+
+    // The steps of a save, in order. A test follows them to stop a saving
+    // process at each one and check what a kill there leaves on disk.
+    enum SaveStep {
+        SAVE_STALE_CLEARED,  // the temporaries killed saves left are gone
+        SAVE_OPENED,         // the temporary is made, still empty
+        SAVE_HALF_WRITTEN,
+        SAVE_WRITTEN,
+        SAVE_FLUSHED,        // the temporary is on disk
+        SAVE_CLOSED,
+        SAVE_RENAMED,        // the temporary is the profile now
+        SAVE_FOLDER_FLUSHED, // the old copy is gone for good
+        SAVE_STEP_COUNT
+    };
+    // Called after every step of every save (none by default).
+    using SaveStepObserver = void (*)(SaveStep step);
+    static void ObserveSaveSteps(SaveStepObserver observer);
 };

@@ -63,6 +63,7 @@ std::vector<const char*> CMinigameShell::FirstFramePictures(MinigameType type) {
 
 void CMinigameShell::Load(const char* firstCaption) {
     Unload();
+    model->SetActiveShell(this);
     model->PlayMusic("", true);
     model->SetMinigameSubtitlePlace(sheet.subtitles);
     // The recorded score stays until this game reaches its score panel: a
@@ -93,6 +94,7 @@ void CMinigameShell::Load(const char* firstCaption) {
 }
 
 void CMinigameShell::Unload() {
+    if (model->GetActiveShell() == this) model->SetActiveShell(nullptr);
     Release(consigneImage);
     Release(backgroundImage);
     Release(overlayImage);
@@ -112,6 +114,7 @@ void CMinigameShell::Unload() {
 }
 
 void CMinigameShell::SetProgress(int n) {
+    progress = n;
     delete progressImage;
     progressImage = new CClickableImage(CString::Format(sheet.progressStrip, n));
     progressImage->SetScale(2.0f);

@@ -73,6 +73,7 @@ public:
 
     // Replaces the strip with its picture number n.
     void SetProgress(int n);
+    int GetProgress() const { return progress; }
     // Replaces the caption and starts its fade over.
     void SetCaption(const char* name);
     void RestartFade();
@@ -187,6 +188,7 @@ private:
 
     CPoint wrongSignAt;
     int wrongSignFrames = 0;  // frames left to the wrong answer's cross
+    int progress = 0;      // the strip's picture number
     int placedWidth = -1;  // the view size the targets were placed for
     int placedHeight = -1;
 };

@@ -1,12 +1,14 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
-#include <thread>
 
 #include "app/CAboutDlg.h"
 #include "app/CCalculatorDlg.h"
@@ -179,15 +181,35 @@ TEST_F(Dialogs, WithoutACalculatorTheButtonOnlySaysSo) {
 
 TEST_F(Dialogs, TheCalculatorStartsBesideTheDialogWithoutWaiting) {
     FakePath path(folder);
-    // A slow calculator that leaves a mark: the game must not wait for it.
-    path.AddProgram("galculator", "echo started >> \"" + folder.File("calc.log") + "\"; sleep 5");
-    path.AddProgram("xcalc", "echo wrong >> \"" + folder.File("calc.log") + "\"");
+    // A calculator that says it started, then stays open until the test
+    // lets it go: the game must come back while it runs. Both go through
+    // pipes, so the test waits for the calculators themselves.
+    const std::string marks = folder.File("started.fifo"), hold = folder.File("hold.fifo");
+    ASSERT_EQ(mkfifo(marks.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(hold.c_str(), 0600), 0);
+    // Read-write ends never block on opening, and never read an end of file.
+    const int marksFd = open(marks.c_str(), O_RDWR);
+    const int holdFd = open(hold.c_str(), O_RDWR);
+    ASSERT_GE(marksFd, 0);
+    ASSERT_GE(holdFd, 0);
+    path.AddProgram("galculator", "echo started > \"" + marks + "\"; read line < \"" + hold + "\"");
+    path.AddProgram("xcalc", "echo wrong > \"" + marks + "\"");
     ASSERT_TRUE(CCalculatorDlg::StartCalculator());
     ASSERT_TRUE(CCalculatorDlg::StartCalculator());  // twice: two calculators
-    for (int i = 0; i < 100 && folder.Read("calc.log").size() < 16; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::string told;
+    while (told.size() < 16) {
+        pollfd ready = {marksFd, POLLIN, 0};
+        // A minute only so that a broken start fails instead of hanging.
+        ASSERT_EQ(poll(&ready, 1, 60000), 1) << "the calculators said: " << told;
+        char bytes[64];
+        const ssize_t n = read(marksFd, bytes, sizeof bytes);
+        ASSERT_GT(n, 0);
+        told.append(bytes, static_cast<size_t>(n));
     }
-    EXPECT_EQ(folder.Read("calc.log"), "started\nstarted\n");
+    EXPECT_EQ(told, "started\nstarted\n");
+    // Both still run: letting them go ends them.
+    close(holdFd);
+    close(marksFd);
 }
 
 TEST_F(Dialogs, TheAboutBoxClosesOnOk) {

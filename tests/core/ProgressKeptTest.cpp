@@ -259,13 +259,13 @@ TEST_F(Progress, OpeningAndLeavingAMinigameKeepsItsRecordedScore) {
     OpenLesson();
     Click(kW - 250, 52);
     Click(300, 120);  // far from every key
-    const auto steadyClock = CMinigameShell::clock;
+    const auto framesClock = CMinigameShell::clock;
     CMinigameShell::clock = [] { return 1e12; };  // the pause after the mistake is over
     for (int i = 0; i < kStepCount; ++i) {
         const CPoint key = lesson->GetKeyLocation(kSteps[i].key);
         Click(key.x, key.y);
     }
-    CMinigameShell::clock = steadyClock;
+    CMinigameShell::clock = framesClock;
     Frames(1, kW, kH);
     DrawPanelToTheEnd();
     EXPECT_EQ(Saved("Ana").compte[0][0], 6);

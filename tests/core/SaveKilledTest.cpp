@@ -3,13 +3,11 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
+#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <iostream>
-#include <random>
+#include <string>
+#include <vector>
 
 #include "savekill/SaveProfiles.h"
 #include "support/ScratchFolder.h"
@@ -18,11 +16,9 @@ extern char** environ;
 
 namespace {
 
-// ZELK_SAVEKILL_SEED=N replays a failed run.
-unsigned Seed() {
-    if (const char* given = std::getenv("ZELK_SAVEKILL_SEED")) return static_cast<unsigned>(std::strtoul(given, nullptr, 10));
-    return std::random_device{}();
-}
+const char* const kStepNames[] = {"stale temporaries cleared", "opened", "half written", "written",
+                                  "flushed", "closed", "renamed", "folder flushed"};
+static_assert(sizeof kStepNames / sizeof kStepNames[0] == CProfile::SAVE_STEP_COUNT, "a name a step");
 
 bool IsTemporaryOf(const std::string& name, const std::string& fileName) {
     const std::string prefix = fileName + ".tmp";
@@ -30,18 +26,78 @@ bool IsTemporaryOf(const std::string& name, const std::string& fileName) {
            name.find_first_not_of("0123456789", prefix.size()) == std::string::npos;
 }
 
+// The saving process, stopped at every step it tells until the test kills it.
+class SavingProcess {
+public:
+    SavingProcess(const std::string& folder, const std::string& login) {
+        int report[2], goAhead[2];
+        if (pipe(report) != 0 || pipe(goAhead) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, report[1], 3);
+        posix_spawn_file_actions_adddup2(&actions, goAhead[0], 4);
+        char* argv[] = {const_cast<char*>(ZELK_SAVE_LOOP), const_cast<char*>(folder.c_str()),
+                        const_cast<char*>(login.c_str()), nullptr};
+        if (posix_spawn(&pid, ZELK_SAVE_LOOP, &actions, nullptr, argv, environ) != 0) pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(report[1]);
+        close(goAhead[0]);
+        fromChild = report[0];
+        toChild = goAhead[1];
+    }
+    ~SavingProcess() {
+        if (pid > 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        close(fromChild);
+        close(toChild);
+    }
+    bool Started() const { return pid > 0; }
+    pid_t Pid() const { return pid; }
+    // The next step the process reached (it waits there); -1 if it died.
+    int NextStep() {
+        unsigned char step = 0;
+        return read(fromChild, &step, 1) == 1 ? step : -1;
+    }
+    void GoOn() {
+        const unsigned char go = 1;
+        ASSERT_EQ(write(toChild, &go, 1), 1);
+    }
+    // Kills it where it waits; true when the kill is what ended it.
+    bool KillHere() {
+        kill(pid, SIGKILL);
+        int status = 0;
+        const bool killed = waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+        pid = -1;
+        return killed;
+    }
+
+private:
+    pid_t pid = -1;
+    int fromChild = -1;
+    int toChild = -1;
+};
+
+std::vector<std::string> TemporariesIn(const std::string& folder, const std::string& fileName) {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != fileName) found.push_back(name);
+    }
+    return found;
+}
+
 }  // namespace
 
-// A real process saving in a loop is killed at random moments: whenever it
-// dies, the profile is the old text or the new one, and what it leaves
-// behind is at most one temporary.
-TEST(SaveKilled, TheProfileIsAlwaysTheOldOrTheNewTextAndTemporariesDoNotPileUp) {
-    constexpr int kRounds = 300;
-    const unsigned seed = Seed();
-    std::cout << "SaveKilled seed " << seed << " (ZELK_SAVEKILL_SEED replays it)" << std::endl;
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<long> delayNs(0, 20'000'000);
-
+// A real process saving in a loop is killed at each step of a save in turn,
+// of the save that writes B over A and of the one that writes A over B,
+// twice round. The step is the one the process said it reached, so every
+// step is hit in any build at any load. Killed before the rename the profile
+// is the old text, from the rename on the new one, byte for byte; what is
+// left beside it is the killed save's own temporary, and only while it had
+// one; the next save clears it.
+TEST(SaveKilled, AtEveryStepOfASaveTheProfileIsTheOldOrTheNewTextAndNoTemporaryStays) {
     ScratchFolder folder;
     const std::string profiles = folder.File("Profiles");
     const std::string login = "J\xE9r\xF4me";
@@ -51,40 +107,45 @@ TEST(SaveKilled, TheProfileIsAlwaysTheOldOrTheNewTextAndTemporariesDoNotPileUp) 
     ASSERT_NE(a.size(), b.size());
     ASSERT_TRUE(SaveLoopProfileA().SaveTo(profiles, login));
 
-    const auto start = std::chrono::steady_clock::now();
-    int sawA = 0, sawB = 0, leftTemporary = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        const std::string context = "round " + std::to_string(round) + ", seed " + std::to_string(seed);
-        char* argv[] = {const_cast<char*>(ZELK_SAVE_LOOP), const_cast<char*>(profiles.c_str()),
-                        const_cast<char*>(login.c_str()), nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(posix_spawn(&pid, ZELK_SAVE_LOOP, nullptr, nullptr, argv, environ), 0) << context;
-        const timespec delay{0, delayNs(random)};
-        nanosleep(&delay, nullptr);
-        kill(pid, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(pid, &status, 0), pid) << context;
-        // Died of the kill, not of a save that failed.
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << context << ", status " << status;
+    std::string onDisk = a;
+    for (int round = 0; round < 2; ++round) {
+        for (int save = 0; save < 2; ++save) {  // the process saves B, then A, then B...
+            for (int target = 0; target < CProfile::SAVE_STEP_COUNT; ++target) {
+                const std::string context = std::string(save == 0 ? "B over " : "A over ") +
+                                            (onDisk == a ? "A" : "B") + ", killed at '" + kStepNames[target] + "'";
+                SavingProcess saving(profiles, login);
+                ASSERT_TRUE(saving.Started()) << context;
+                // Through every step of the saves before the chosen one.
+                for (int passed = 0; passed < save * CProfile::SAVE_STEP_COUNT + target; ++passed) {
+                    ASSERT_EQ(saving.NextStep(), passed % CProfile::SAVE_STEP_COUNT) << context;
+                    saving.GoOn();
+                }
+                ASSERT_EQ(saving.NextStep(), target) << context;
+                const pid_t pid = saving.Pid();
+                ASSERT_TRUE(saving.KillHere()) << context;
 
-        const std::string stored = folder.Read("Profiles/" + fileName);
-        ASSERT_TRUE(stored == a || stored == b) << context << ": " << stored.size() << " bytes, neither text";
-        (stored == a ? sawA : sawB)++;
+                const std::string before = save == 0 ? onDisk : b;
+                const std::string after = save == 0 ? b : a;
+                onDisk = target >= CProfile::SAVE_RENAMED ? after : before;
+                const std::string stored = folder.Read("Profiles/" + fileName);
+                ASSERT_EQ(stored.size(), onDisk.size()) << context;
+                ASSERT_TRUE(stored == onDisk) << context;
 
-        int temporaries = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(profiles)) {
-            const std::string name = entry.path().filename().string();
-            if (name == fileName) continue;
-            ASSERT_TRUE(IsTemporaryOf(name, fileName)) << context << ": " << name;
-            ++temporaries;
+                const bool holdsOwnTemporary = target >= CProfile::SAVE_OPENED && target < CProfile::SAVE_RENAMED;
+                const std::vector<std::string> left = TemporariesIn(profiles, fileName);
+                if (holdsOwnTemporary) {
+                    ASSERT_EQ(left.size(), 1u) << context;
+                    EXPECT_EQ(left[0], fileName + ".tmp" + std::to_string(pid)) << context;
+                    EXPECT_TRUE(IsTemporaryOf(left[0], fileName));
+                } else {
+                    // The temporary an earlier kill left went with this save's first step.
+                    EXPECT_TRUE(left.empty()) << context << ": " << (left.empty() ? "" : left[0]);
+                }
+            }
         }
-        ASSERT_LE(temporaries, 1) << context;
-        leftTemporary += temporaries;
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "SaveKilled " << kRounds << " rounds in " << seconds << " s: " << sawA << " times A, " << sawB
-              << " times B, " << leftTemporary << " with a temporary left" << std::endl;
-    // Saves did finish between kills, or nothing was tried.
-    EXPECT_GT(sawB, 0);
-    EXPECT_GT(sawA, 0);
+    // A save that runs to its end leaves the profile alone in the folder.
+    ASSERT_TRUE(SaveLoopProfileB().SaveTo(profiles, login));
+    EXPECT_EQ(folder.Read("Profiles/" + fileName), b);
+    EXPECT_TRUE(TemporariesIn(profiles, fileName).empty());
 }

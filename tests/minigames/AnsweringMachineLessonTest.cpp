@@ -25,10 +25,6 @@ protected:
         model->SetLogin("Ana");
         Open();
     }
-    void TearDown() override {
-        CMinigameShell::clock = steadyClock;  // later tests run on the real one
-        GameFixture::TearDown();
-    }
     void Open() {
         model->SetCurrentCategory(CATEGORY_DENTIST);
         model->SetMinigameType(MINIGAME_1_1);
@@ -52,7 +48,6 @@ protected:
         Frames(1, kW, kH);  // the buttons appear, the score is stored
     }
 
-    const std::function<double()> steadyClock = CMinigameShell::clock;
     double now = 1000.0;
     CMinigame1_1* lesson = nullptr;
 };

@@ -30,10 +30,6 @@ protected:
         Frames(1, kW, kH);
         game = static_cast<CMinigame1_8*>((*model->GetCurrentCategoryMinigames())[7]);
     }
-    void TearDown() override {
-        CMinigameShell::clock = steadyClock;
-        GameFixture::TearDown();
-    }
     void Press(int key) {
         const CPoint p = game->GetKeyLocation(key);
         Click(p.x, p.y);
@@ -62,7 +58,6 @@ protected:
         return saved.compte[0][7];
     }
 
-    const std::function<double()> steadyClock = CMinigameShell::clock;
     double now = 1000.0;
     CMinigame1_8* game = nullptr;
 };

@@ -30,11 +30,6 @@ protected:
         CMinigameShell::clock = [] { return 1000.0; };
         model->SetLogin("Ana");
     }
-    void TearDown() override {
-        CMinigameShell::clock = steadyClock;
-        GameFixture::TearDown();
-    }
-    const std::function<double()> steadyClock = CMinigameShell::clock;
     void Open(MinigameType type, int width = kW, int height = kH) {
         w = width;
         h = height;

@@ -23,11 +23,6 @@ protected:
         CMinigameShell::clock = [] { return 1000.0; };
         model->SetLogin("Ana");
     }
-    void TearDown() override {
-        CMinigameShell::clock = steadyClock;
-        GameFixture::TearDown();
-    }
-    const std::function<double()> steadyClock = CMinigameShell::clock;
     // Opens the French (1_2) or the English (1_3) game and starts playing.
     void Open(MinigameType type) {
         model->SetCurrentCategory(CATEGORY_DENTIST);

@@ -1,6 +1,8 @@
 // The road-sign (2_3) and information-sign (2_7) hunts, played through the
 // real model and controller: both run on the same tests with their own deck.
+#include <cstdlib>
 #include <set>
+#include <string>
 
 #include "core/CProfile.h"
 #include "minigames/pizzeria/CMinigame2_3.h"
@@ -25,6 +27,8 @@ protected:
             for (int i = 0; i < kSignCount; ++i) folder.AddPicture(deck->signs[i].picture, 256, 256);
     }
     void SetUp() override {
+        const char* suiteSeed = std::getenv("ZELK_SEED");
+        keptSeed = suiteSeed ? suiteSeed : "";
         setenv("ZELK_SEED", "13", 1);
         GameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
@@ -37,8 +41,9 @@ protected:
     void TearDown() override {
         CMinigameShell::clock = nullptr;
         GameFixture::TearDown();
-        unsetenv("ZELK_SEED");
+        if (keptSeed.empty()) unsetenv("ZELK_SEED"); else setenv("ZELK_SEED", keptSeed.c_str(), 1);
     }
+    std::string keptSeed;
     int Position() const { return GetParam() - MINIGAME_2_1; }
     const CSignHunt& Hunt() const {
         CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];

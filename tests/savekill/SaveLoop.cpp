@@ -1,14 +1,34 @@
 // Saves profile B then A over a login's profile, again and again, until it
-// is killed: the save-killed test stops it at random moments.
+// is killed. Before each step of a save goes on it tells the step on fd 3
+// and waits for a byte on fd 4: the save-killed test stops it at the step
+// it chose.
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 #include "savekill/SaveProfiles.h"
 
+namespace {
+
+constexpr int kReportFd = 3;
+constexpr int kGoAheadFd = 4;
+
+void ReportAndWait(CProfile::SaveStep step) {
+    const unsigned char told = static_cast<unsigned char>(step);
+    if (write(kReportFd, &told, 1) != 1) std::_Exit(3);
+    unsigned char go = 0;
+    if (read(kGoAheadFd, &go, 1) != 1) std::_Exit(4);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s FOLDER LOGIN\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FOLDER LOGIN (steps told on fd 3, go-ahead read on fd 4)\n", argv[0]);
         return 2;
     }
+    CProfile::ObserveSaveSteps(ReportAndWait);
     const CProfile a = SaveLoopProfileA();
     const CProfile b = SaveLoopProfileB();
     for (;;) {

@@ -4,6 +4,7 @@
 
 #include "core/CController.h"
 #include "core/CModel.h"
+#include "minigames/CMinigameShell.h"
 #include "support/GlWindow.h"
 #include "support/ScratchFolder.h"
 
@@ -14,6 +15,10 @@ class GameFixture : public testing::Test {
 protected:
     void SetUp() override {
         GlWindow::BeginFrame();
+        // The game's clock (the pause after a wrong answer) moves with the
+        // frames drawn, as at 64 a second: what a test sees never depends
+        // on how fast the machine is. A test may set a clock of its own.
+        CMinigameShell::clock = [this] { return static_cast<double>(framesDrawn) / 64.0; };
         Pictures();
         model = new CModel();
         controller = new CController(model);
@@ -21,12 +26,16 @@ protected:
     void TearDown() override {
         delete controller;
         delete model;
+        CMinigameShell::clock = nullptr;
     }
     virtual void Pictures() {}
 
     // n frames of the current scene at the given view size.
     void Frames(int n, int width = GlWindow::kWidth, int height = GlWindow::kHeight) {
-        for (int i = 0; i < n; ++i) model->Draw(width, height);
+        for (int i = 0; i < n; ++i) {
+            model->Draw(width, height);
+            ++framesDrawn;
+        }
     }
     void Move(int x, int y) { controller->OnMouseMove(CPoint(x, y)); }
     void Click(int x, int y) {
@@ -50,6 +59,7 @@ protected:
     static bool IsCrossRed(unsigned rgba) { return ((rgba >> 24) & 0xFF) > 0xB0 && ((rgba >> 16) & 0xFF) < 0x60; }
 
     ScratchFolder folder;
+    long framesDrawn = 0;
     CModel* model = nullptr;
     CController* controller = nullptr;
 };
