@@ -10,6 +10,7 @@
 
 #include "app/CDialogFrame.h"
 #include "app/CZelkApp.h"
+#include "app/Latin1.h"
 #include "core/CModel.h"
 #include "minigames/CMinigameShell.h"
 #include "scenes/CMainMenu.h"
@@ -81,7 +82,11 @@ std::string Describe(const CModel& model) {
     state += std::string(" panel=") + (panel == nullptr ? "none" : panel->ButtonsShown() ? "ready" : "sliding");
     state += std::string(" voice=") + (model.IsSoundPlaying() ? "1" : "0");
     const CDialogFrame* dialog = theApp.GetActiveDialog();
-    state += " dialog=" + OneWord(dialog ? dialog->GetCaption() : "");
+    state += " dialog=" + OneWord(dialog ? Utf8FromLatin1(dialog->GetCaption()) : "");
+    if (dialog != nullptr) {
+        state += " text=" + OneWord(Utf8FromLatin1(dialog->GetText().str()));
+        state += " message=" + OneWord(Utf8FromLatin1(dialog->GetMessage()));
+    }
     return state;
 }
 

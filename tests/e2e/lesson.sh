@@ -12,23 +12,18 @@ PROFILE="$GAME_DIR/Profiles/$LEARNER.txt"
 W=0; H=0
 
 # A key of the machine: its place on the 1357 x 718 reference picture.
-press_key() {
-  click_at "$(( $1 * W / 1357 ))" "$(( $2 * H / 718 ))"
-  sleep 0.3
-}
+press_key() { click_at "$(( $1 * W / 1357 ))" "$(( $2 * H / 718 ))"; }
 
 # The seven keys the seven steps ask for: erase, replay, save, help, next
-# message, rewind, volume up.
+# message, rewind, volume up. Each right key leads to the next step: the
+# strip shows picture 2 for the first, 8 for the last.
 play_steps() {
-  press_key 510 571; press_key 510 527; press_key 623 572; press_key 567 618
-  press_key 623 617; press_key 510 482; press_key 893 576
-}
-
-# The score panel has dropped its bars when its restart button shows.
-wait_panel() {
-  sleep 2  # the panel slides in
-  wait_region_change 110 $(( H - 125 )) 80 48 180
-  sleep 0.5
+  local done=0 key
+  for key in "510 571" "510 527" "623 572" "567 618" "623 617" "510 482" "893 576"; do
+    press_key $key
+    done=$((done + 1))
+    [ "$done" -eq 7 ] || await_state "step=$((done + 2))"
+  done
 }
 
 # Line n of the profile.
@@ -39,44 +34,41 @@ open_lesson() {
   start_game
   W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
   wait_for_title
-  wait_screen_still
   log_in "$LEARNER"
-  wait_screen_change login_typed 0.3
-  wait_screen_still
   shot map
-  xdotool mousemove "$(ref_x 1003)" "$(ref_y 218)"
-  sleep 0.3
-  xdotool click 1
-  wait_screen_change map 0.3
-  wait_screen_still
+  enter_room 1003 218
   shot room
   click_at "$(ref_x 69)" "$(ref_y 498)"  # the lesson's icon
-  wait_curtain
+  wait_curtain screen=game game=1_1 phase=intro
   expect_screen lesson_intro room
 }
 
-open_lesson
+play() {
+  click_at $(( W - 250 )) 52
+  await_state phase=play
+  await_tick drawn
+}
 
-click_at $(( W - 250 )) 52  # play
-sleep 0.5
+open_lesson
+play
 expect_screen lesson_play lesson_intro
 play_steps
 wait_panel
 expect_screen panel_perfect lesson_play
 # No click on the panel: the score is saved as soon as the panel stores it.
-wait_for '[ -f "$PROFILE" ] && [ "$(profile_line 1)" = 7 ]' 180 || fail "the panel's score was not saved (first cell: $(profile_line 1 2>/dev/null))"
+[ -f "$PROFILE" ] || fail "the panel's score was not saved"
 [ "$(profile_line 1)" = 7 ] || fail "first score cell is $(profile_line 1), not 7"
 [ "$(profile_line 161)" = 7 ] || fail "total is $(profile_line 161), not 7"
 echo "perfect game: cell 7, total 7"
 
 click_at 150 $(( H - 101 ))  # the panel's restart
-sleep 1
-wait_screen_still
+await_state panel=none
+await_tick drawn
 shot lesson_again
-click_at $(( W - 250 )) 52
-sleep 0.5
+play
 click_at 300 300  # a wrong key first: the step loses its point
-sleep 1.5
+await_state paused=1
+await_state paused=0
 play_steps
 wait_panel
 expect_screen panel_one_wrong lesson_again
@@ -90,10 +82,9 @@ wait_exit || status=$?
 echo "second game: cell 6, total 13"
 
 open_lesson
-click_at $(( W - 250 )) 52
-sleep 0.5
+play
 press_key 510 571  # the first step, right: one point
-sleep 0.5
+await_state step=3
 kill -TERM "$ZELK_PID"
 status=0
 wait_exit || status=$?
@@ -101,4 +92,3 @@ wait_exit || status=$?
 [ "$(profile_line 161)" = 14 ] || fail "total is $(profile_line 161) after SIGTERM, not 14"
 [ "$(profile_line 1)" = 6 ] || fail "the unfinished game changed the score cell to $(profile_line 1)"
 echo "SIGTERM during a game: exit 0, total 14"
-rm -f "$ARTEFACTS"/_*.png

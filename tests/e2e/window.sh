@@ -4,16 +4,17 @@
 . "$(dirname "$0")/common.sh"
 
 start_game
-wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "not full screen: $(window_size)"
-sleep 0.5
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' "full screen"
+await_state screen=splash
+await_still
 shot fullscreen
 # The splash draws its logos over the white view.
 awk -v b="$(brightness fullscreen)" 'BEGIN { exit !(b > 0.5) }' || fail "the frame is dark: $(brightness fullscreen)"
 
 xdotool key --window "$WINDOW" F11
-wait_for '[ "$(window_size)" != "$(screen_size)" ]' || fail "F11 did not leave full screen"
+wait_for '[ "$(window_size)" != "$(screen_size)" ]' "F11 leaving full screen"
 xdotool key --window "$WINDOW" F11
-wait_for '[ "$(window_size)" = "$(screen_size)" ]' || fail "F11 did not go back to full screen"
+wait_for '[ "$(window_size)" = "$(screen_size)" ]' "F11 going back to full screen"
 
 "$ZELK_CLOSE_WINDOW" "$WINDOW"
 status=0
