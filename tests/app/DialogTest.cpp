@@ -187,28 +187,38 @@ TEST_F(Dialogs, TheCalculatorStartsBesideTheDialogWithoutWaiting) {
     const std::string marks = folder.File("started.fifo"), hold = folder.File("hold.fifo");
     ASSERT_EQ(mkfifo(marks.c_str(), 0600), 0);
     ASSERT_EQ(mkfifo(hold.c_str(), 0600), 0);
-    // Read-write ends never block on opening, and never read an end of file.
-    const int marksFd = open(marks.c_str(), O_RDWR);
-    const int holdFd = open(hold.c_str(), O_RDWR);
+    // Read-write ends never block on opening. Close-on-exec, or the
+    // calculators would hold the hold pipe open themselves and never end.
+    const int marksFd = open(marks.c_str(), O_RDWR | O_CLOEXEC);
+    const int holdFd = open(hold.c_str(), O_RDWR | O_CLOEXEC);
     ASSERT_GE(marksFd, 0);
     ASSERT_GE(holdFd, 0);
-    path.AddProgram("galculator", "echo started > \"" + marks + "\"; read line < \"" + hold + "\"");
-    path.AddProgram("xcalc", "echo wrong > \"" + marks + "\"");
+    // Each calculator opens the hold pipe before it says it started: opened
+    // later, after the test let go of it, the open would wait for ever. Nor
+    // do they keep the test's output open, which CTest waits on.
+    path.AddProgram("galculator", "exec >/dev/null 2>&1 3< \"" + hold + "\"; echo started > \"" + marks +
+                                      "\"; read line <&3; echo ended > \"" + marks + "\"");
+    path.AddProgram("xcalc", "exec >/dev/null 2>&1; echo wrong > \"" + marks + "\"");
+    // Reads the calculators' marks until `count` bytes came.
+    auto readMarks = [marksFd](size_t count) {
+        std::string told;
+        while (told.size() < count) {
+            pollfd ready = {marksFd, POLLIN, 0};
+            // A minute only so that a broken start fails instead of hanging.
+            if (poll(&ready, 1, 60000) != 1) break;
+            char bytes[64];
+            const ssize_t n = read(marksFd, bytes, sizeof bytes);
+            if (n <= 0) break;
+            told.append(bytes, static_cast<size_t>(n));
+        }
+        return told;
+    };
     ASSERT_TRUE(CCalculatorDlg::StartCalculator());
     ASSERT_TRUE(CCalculatorDlg::StartCalculator());  // twice: two calculators
-    std::string told;
-    while (told.size() < 16) {
-        pollfd ready = {marksFd, POLLIN, 0};
-        // A minute only so that a broken start fails instead of hanging.
-        ASSERT_EQ(poll(&ready, 1, 60000), 1) << "the calculators said: " << told;
-        char bytes[64];
-        const ssize_t n = read(marksFd, bytes, sizeof bytes);
-        ASSERT_GT(n, 0);
-        told.append(bytes, static_cast<size_t>(n));
-    }
-    EXPECT_EQ(told, "started\nstarted\n");
-    // Both still run: letting them go ends them.
+    EXPECT_EQ(readMarks(16), "started\nstarted\n");
+    // Both still run: letting them go ends them, and none stays behind.
     close(holdFd);
+    EXPECT_EQ(readMarks(12), "ended\nended\n");
     close(marksFd);
 }
 

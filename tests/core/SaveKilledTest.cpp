@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -31,7 +32,8 @@ class SavingProcess {
 public:
     SavingProcess(const std::string& folder, const std::string& login) {
         int report[2], goAhead[2];
-        if (pipe(report) != 0 || pipe(goAhead) != 0) return;
+        // Close-on-exec: the process gets only its own two ends, as 3 and 4.
+        if (pipe2(report, O_CLOEXEC) != 0 || pipe2(goAhead, O_CLOEXEC) != 0) return;
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, report[1], 3);
