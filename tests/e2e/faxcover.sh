@@ -16,17 +16,10 @@ FIELD=("545 232" "545 287" "545 342" "545 397" "545 452" "545 507" "545 562" "54
 drag_ref() {
   local x0 y0 x1 y1 k
   x0="$(ref_x "$1")"; y0="$(ref_y "$2")"; x1="$(ref_x "$3")"; y1="$(ref_y "$4")"
-  xdotool mousemove "$x0" "$y0"
-  sleep 0.15
-  xdotool mousedown 1
-  sleep 0.15
-  for k in 1 2 3 4; do
-    xdotool mousemove $(( x0 + (x1 - x0) * k / 4 )) $(( y0 + (y1 - y0) * k / 4 ))
-    sleep 0.08
-  done
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.2
+  point_at "$x0" "$y0"
+  press
+  for k in 1 2 3 4; do point_at $(( x0 + (x1 - x0) * k / 4 )) $(( y0 + (y1 - y0) * k / 4 )); done
+  release
 }
 
 profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
@@ -34,40 +27,31 @@ profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
 start_game
 W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
 wait_for_title
-wait_screen_still
 log_in "$LEARNER"
-wait_screen_change login_typed 0.3
-wait_screen_still
 shot map
-xdotool mousemove "$(ref_x 1003)" "$(ref_y 218)"
-sleep 0.3
-xdotool click 1
-wait_screen_change map 0.3
-wait_screen_still
+enter_room 1003 218
 shot room
 click_at "$(ref_x 671)" "$(ref_y 363)"  # the cover sheet's icon
-wait_curtain
+wait_curtain screen=game game=1_4 phase=intro
 expect_screen sheet_intro room
 
 click_at $(( W - 250 )) 52  # play
-sleep 0.5
+await_state phase=play
+await_tick drawn
 expect_screen sheet_play sheet_intro
 E2E_MIN_CHANGE=0.002
 drag_ref ${START[0]} ${FIELD[0]}
+await_tick drawn
 expect_screen first_dropped sheet_play
 for i in 1 2 3 4 5 6 7 8; do drag_ref ${START[$i]} ${FIELD[$i]}; done
+await_tick drawn
 expect_screen sheet_filled first_dropped
 
 click_at $(( W - 250 )) 52  # hand the sheet in
-sleep 2  # the panel slides in
-wait_region_change 110 $(( H - 125 )) 80 48 180
-sleep 0.5
+wait_panel
 E2E_MIN_CHANGE=0.05
 expect_screen panel sheet_filled
-click_at $(( W / 2 )) $(( H / 2 ))  # any click on the panel saves
-sleep 0.5
 [ -f "$PROFILE" ] || fail "no profile was saved"
 [ "$(profile_line 4)" = 9 ] || fail "the cover sheet's cell is $(profile_line 4), not 9"
 [ "$(profile_line 161)" = 9 ] || fail "total is $(profile_line 161), not 9"
 echo "cover sheet: cell 9, total 9"
-rm -f "$ARTEFACTS"/_*.png

@@ -12,7 +12,7 @@ W=0; H=0
 # A spot of the navigator on the 1362 x 726 reference layout.
 touch_gps() {
   click_at "$(( $1 * W / 1362 ))" "$(( $2 * H / 726 ))"
-  sleep 0.4
+  await_tick drawn
 }
 
 # Line n of the profile.
@@ -21,24 +21,17 @@ profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
 start_game
 W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
 wait_for_title
-wait_screen_still
 log_in "$LEARNER"
-wait_screen_change login_typed 0.3
-wait_screen_still
 shot map
-
-xdotool mousemove "$(ref_x 267)" "$(ref_y 535)"  # the pizzeria
-sleep 0.3
-xdotool click 1
-wait_screen_change map 0.3
-wait_screen_still
+enter_room 267 535  # the pizzeria
 shot room
 click_at "$(ref_x 687)" "$(ref_y 668)"  # the French GPS's icon
-wait_curtain
+wait_curtain screen=game game=2_8 phase=intro
 expect_screen gps_intro room
 
 click_at $(( W - 250 )) 52  # play
-sleep 0.8
+await_state phase=play
+await_tick drawn
 expect_screen gps_keyboard gps_intro
 touch_gps 495 532  # s
 touch_gps 819 478  # u
@@ -53,22 +46,13 @@ touch_gps 711 316  # 2
 touch_gps 711 316  # 2
 touch_gps 587 396  # 4
 touch_gps 1000 556  # Aller
-sleep 0.5
 shot gps_route
 
-# The route shows, then the panel drops its bars and stores the score; any
-# click on the panel saves, so click it until the saved cell is filled.
-saved_cell() { [ -f "$PROFILE" ] && [ "$(profile_line 19)" != 0 ]; }
-for _ in $(seq 1 40); do
-  sleep 2
-  click_at $(( W / 2 )) $(( H / 2 ))
-  sleep 0.3
-  saved_cell && break
-done
+# The route shows, then the panel drops its bars and stores the score.
+wait_panel
 expect_screen gps_panel gps_route
 [ -f "$PROFILE" ] || fail "no profile was saved"
 # The pizzeria's row is the second of eleven; the French GPS is its eighth cell.
 [ "$(profile_line 19)" = 7 ] || fail "the French GPS's cell is $(profile_line 19), not 7"
 [ "$(profile_line 161)" = 7 ] || fail "total is $(profile_line 161), not 7"
 echo "perfect delivery: cell 7, total 7"
-rm -f "$ARTEFACTS"/_*.png

@@ -22,7 +22,6 @@ press_digit() {
   local d="$1" col row
   if [ "$d" -eq 0 ]; then col=1; row=3; else col=$(( (d - 1) % 3 )); row=$(( (d - 1) / 3 )); fi
   click_at "$(lx $(( 950 + 72 * col )))" "$(ly $(( 496 + 62 * row )))"
-  sleep 0.2
 }
 type_code() {
   local code="$1" k
@@ -47,44 +46,22 @@ item_on_tray() {
   echo "$best"
 }
 
-# Waits until the tray shows something else than at the last look (the
-# fourth digit judged, the next item laid on it).
-wait_tray_change() {
-  local side=$(( 180 * W / 1362 )) i=0
-  local x=$(( 1022 * W / 1362 - side / 2 )) y=$(( 262 * H / 726 - side / 2 ))
-  while [ "$i" -lt 40 ]; do
-    shot _tray_now
-    convert "$ARTEFACTS/_tray_now.png" -crop "${side}x${side}+${x}+${y}" +repage "$ARTEFACTS/_tray_now_crop.png"
-    awk -v d="$(difference _tray_now_crop _tray_crop)" 'BEGIN { exit !(d > 0.05) }' && return 0
-    sleep 0.25
-    i=$((i + 1))
-  done
-  fail "the tray never changed after the fourth digit"
-}
-
 profile_line() { sed -n "${1}p" "$PROFILE" | tr -d '\r'; }
 
 start_game
 W="$(screen_size | cut -dx -f1)"; H="$(screen_size | cut -dx -f2)"
 wait_for_title
-wait_screen_still
 log_in "$LEARNER"
-wait_screen_change login_typed 0.3
-wait_screen_still
 shot map
-
-xdotool mousemove "$(ref_x 614)" "$(ref_y 413)"  # the grocery
-sleep 0.3
-xdotool click 1
-wait_screen_change map 0.3
-wait_screen_still
+enter_room 614 413  # the grocery
 shot room
 click_at $(( W * 4 / 6 )) $(( 610 * H / 726 ))  # the scale's icon, fourth of five
-wait_curtain
+wait_curtain screen=game game=3_4 phase=intro
 expect_screen scale_intro room
 
 click_at $(( W - 250 )) 52  # play
-sleep 0.5
+await_state phase=play
+await_tick drawn
 expect_screen scale_play scale_intro
 declare -A asked=()
 for turn in 1 2 3 4 5 6 7 8; do
@@ -94,20 +71,16 @@ for turn in 1 2 3 4 5 6 7 8; do
   code="${CODES[$item]}"
   if [ "$turn" -le 2 ]; then code="${code:0:3}$(( (${code:3:1} + 1) % 10 ))"; fi
   echo "turn $turn: item $item, typing $code"
-  type_code "$code"
-  wait_tray_change
+  type_code "$code"  # the fourth digit judges it; the next item is on the tray a tick later
+  await_tick drawn
 done
-sleep 1
+await_state phase=review
+await_tick drawn
 expect_screen scale_board scale_play
 click_at $(( W - 250 )) 52  # play leads from the board to the panel
-sleep 2
-wait_region_change 110 $(( H - 125 )) 80 48 180
-wait_screen_still  # every bar has dropped: the score is stored
+wait_panel  # every bar has dropped: the score is stored
 expect_screen scale_panel scale_board
-click_at $(( W / 2 )) $(( H / 2 ))  # a click on the panel saves
-wait_for "[ -f '$PROFILE' ] && [ \"\$(profile_line 26)\" != 0 ]" 10 || true
 [ -f "$PROFILE" ] || fail "no profile was saved"
 [ "$(profile_line 26)" = 6 ] || fail "the scale's cell is $(profile_line 26), not 6"
 [ "$(profile_line 161)" = 6 ] || fail "total is $(profile_line 161), not 6"
 echo "scale game: cell 6, total 6"
-rm -f "$ARTEFACTS"/_*.png
