@@ -115,7 +115,6 @@ void CRewardScene::Draw(int width, int height) {
     if (ButtonsShown()) {
         restartButton->Draw();
         menuButton->Draw();
-        StoreResult();
     }
 
     completeImage->SetPosition(kCompleteX, kCompleteY);
@@ -136,6 +135,8 @@ void CRewardScene::Draw(int width, int height) {
             model->PlaySoundFile("drop.mp3", false);
         }
     }
+    // Stored in the frame its last slot appears, so a ready panel is a saved one.
+    if (ButtonsShown()) StoreResult();
     for (int i = 0; i < slotsShown; ++i) {
         CClickableImage* slot = i < compte ? barImage : emptyBarImage;
         slot->SetPosition(kFirstSlotX + kSlotStep * i, kSlotsY);
