@@ -1,6 +1,7 @@
 #include "core/CCategory.h"
 
-#include "core/MinigameDispatch.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/MinigameTable.h"
 
 namespace {
 const char* IconFor(CategoryType type) {
@@ -25,7 +26,8 @@ void CCategory::Unload() {
     icon = nullptr;
     if (minigames == nullptr) return;
     while (!minigames->empty()) {
-        DeleteMinigame(minigames->back());
+        CAbstractMinigame* game = minigames->back();
+        MinigameOpsFor(game->GetType())->destroy(game);
         minigames->pop_back();
     }
     delete minigames;

@@ -8,7 +8,8 @@
 #include "app/DataFolder.h"
 #include "app/EventTrace.h"
 #include "core/CCategory.h"
-#include "core/MinigameDispatch.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/MinigameTable.h"
 #include "scenes/CCredits.h"
 #include "scenes/CMainMenu.h"
 #include "scenes/CRewardScene.h"
@@ -35,7 +36,8 @@ CModel::CModel() {
         categories.push_back(new CCategory(this, static_cast<CategoryType>(type)));
     }
     for (int type = MINIGAME_1_1; type <= MINIGAME_REWARDS; ++type) {
-        CAbstractMinigame* game = CreateMinigame(this, static_cast<MinigameType>(type));
+        const MinigameOps* ops = MinigameOpsFor(type);
+        CAbstractMinigame* game = ops ? ops->create(this, static_cast<MinigameType>(type)) : nullptr;
         if (game) categories.at(MinigameCategory(type))->GetMinigames()->push_back(game);
     }
 }
@@ -124,15 +126,14 @@ void CModel::InGameRestart() {
     if (game == nullptr || minigameType == MINIGAME_REWARDS) return;
     // The first three reload at once; the others load on their next frame.
     const bool reloadNow = minigameType <= MINIGAME_1_3;
-    WithMinigame(game, [reloadNow](auto* concrete) {
-        concrete->Unload();
-        if (reloadNow) concrete->Load();
-    });
+    const MinigameOps* ops = MinigameOpsFor(game->GetType());
+    ops->unload(game);
+    if (reloadNow) ops->load(game);
 }
 
 void CModel::InGameLeave() {
     if (CAbstractMinigame* game = CurrentMinigame()) {
-        WithMinigame(game, [](auto* concrete) { concrete->Unload(); });
+        MinigameOpsFor(game->GetType())->unload(game);
     }
     SetGameState(minigameType == MINIGAME_REWARDS ? GAMESTATE_MAINMENU : GAMESTATE_SUBMENU);
 }
@@ -279,7 +280,7 @@ SubtitlePlace CModel::GetSubtitlePlace() const {
 void CModel::DrawInGameGraphics(int width, int height) {
     CAbstractMinigame* game = CurrentMinigame();
     if (game != nullptr) {
-        WithMinigame(game, [width, height](auto* concrete) { concrete->Draw(width, height); });
+        MinigameOpsFor(game->GetType())->draw(game, width, height);
     }
     DrawAnimationReward(width, height);
 }

@@ -134,6 +134,8 @@ public:
     SubtitlePlace GetSubtitlePlace() const;
     void SetMinigameSubtitlePlace(const SubtitlePlace& place) { minigameSubtitles = place; }
     bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
+    // How long a sound of "Sounds" lasts (0 for one that does not load).
+    double SoundSeconds(const CString& name) { return sound.Seconds(name.str()); }
     bool IsMusicPlaying() const { return sound.IsPlaying(musicHandle); }
     CSoundPlayer& GetSoundPlayer() { return sound; }
 

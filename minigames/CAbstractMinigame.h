@@ -16,7 +16,7 @@ public:
 protected:
     // iconFile: "Icon_Minigame1_1.png" and its siblings, drawn at scale 2.
     CAbstractMinigame(CModel* owner, MinigameType minigameType, const char* iconFile);
-    // Deleted only as its concrete class (DeleteMinigame).
+    // Deleted only as its concrete class (MinigameOps::destroy).
     ~CAbstractMinigame() { delete icon; }
     CAbstractMinigame(const CAbstractMinigame&) = delete;
     CAbstractMinigame& operator=(const CAbstractMinigame&) = delete;
@@ -25,6 +25,7 @@ protected:
     CModel* model;
     CClickableImage* icon;
     bool needsLoad = true;  // the next Draw loads the scene first
+    bool movingOn = false;  // a wrong answer's cross and sound end, then the next item
     int viewWidth = 0;
     int viewHeight = 0;
 };

@@ -15,6 +15,7 @@ constexpr int kCaptionHold = 500;
 constexpr float kFadeStep = 0.02f;
 constexpr int kProgressY = 38;
 constexpr CPoint kTaskCard = {256, 64};
+constexpr int kLegendFromBottom = 40;
 
 CCustomButton* StandardButton(const char* normal, const char* lit) {
     CCustomButton* button = new CCustomButton(normal, lit);
@@ -83,12 +84,16 @@ void CMinigameShell::Load(const char* firstCaption) {
     crosshairs = new CCrosshairsIcon();
     markImage = new CClickableImage("error.png");
     markImage->SetScale(kMarkStartScale);
+    missedImage = new CClickableImage("review_missed.png");
+    missedImage->SetScale(kMarkStartScale);
+    legendImage = new CClickableImage(sheet.english ? "review_legend_en.png" : "review_legend.png");
 
     RestartFade();
     phase = FirstPhase();
     pauseUntil = -1.0;
     wrongSignFrames = 0;
-    model->PlaySoundFile(sheet.intro, true);
+    waitingPrompt = nullptr;
+    SpeakInstruction();
     consigneImage = new CClickableImage(sheet.taskCard);
     consigneImage->SetPosition(kTaskCard.x, kTaskCard.y);
 }
@@ -109,6 +114,10 @@ void CMinigameShell::Unload() {
     Release(crosshairs);
     Release(resultsPanel);
     Release(markImage);
+    Release(missedImage);
+    Release(legendImage);
+    waitingPrompt = nullptr;
+    instructionUntil = -1.0;
     phase = FirstPhase();
     placedWidth = placedHeight = -1;
 }
@@ -173,6 +182,7 @@ void CMinigameShell::DrawTop() {
     if (phase != PhaseResults) progressImage->Draw();
     muteButton->Draw();
     subtitlesButton->Draw();
+    subtitlesButtonShown = true;
     exitButton->Draw();
     helpButton->Draw();
     DrawWrongSign();
@@ -182,6 +192,50 @@ void CMinigameShell::WrongAnswer(CPoint at, bool cutVoice) {
     model->PlaySoundFile("error.mp3", cutVoice);
     wrongSignAt = at;
     wrongSignFrames = kWrongSignFrames;
+    const double signSeconds = static_cast<double>(kWrongSignFrames) / 64.0;
+    pauseUntil = std::max(pauseUntil, Now() + std::max({kPauseSeconds, signSeconds, model->SoundSeconds("error.mp3")}));
+}
+
+void CMinigameShell::SpeakInstruction() {
+    waitingPrompt = nullptr;  // the instruction says it all again
+    model->PlaySoundFile(sheet.intro, true);
+    instructionUntil = Now() + model->SoundSeconds(sheet.intro);
+}
+
+void CMinigameShell::Say(const char* name) {
+    if (name == nullptr) return;
+    if (IsInstructionSpeaking() || IsPaused()) {
+        waitingPrompt = name;
+        return;
+    }
+    waitingPrompt = nullptr;
+    model->PlaySoundFile(name, true);
+}
+
+void CMinigameShell::Tick() {
+    if (waitingPrompt == nullptr || IsInstructionSpeaking() || IsPaused()) return;
+    const char* prompt = waitingPrompt;
+    waitingPrompt = nullptr;
+    model->PlaySoundFile(prompt, true);
+}
+
+void CMinigameShell::MarkRight(CPoint at) {
+    markImage->SetPosition(at.x, at.y);
+    markImage->Draw();
+}
+
+void CMinigameShell::MarkMissed(CPoint at) {
+    missedImage->SetPosition(at.x, at.y);
+    missedImage->Draw();
+}
+
+void CMinigameShell::DrawReviewLegend(int width, int height) {
+    legendImage->SetPosition(width / 2, height - kLegendFromBottom);
+    legendImage->Draw();
+    // The marks fall once a frame, whatever number of them were pressed.
+    for (CClickableImage* mark : {markImage, missedImage}) {
+        if (mark->GetScale() > kMarkRestScale) mark->SetScale(std::max(kMarkRestScale, mark->GetScale() - kMarkShrink));
+    }
 }
 
 // A red cross with a white rim, 44 pixels across, fading as it shrinks a little.
@@ -216,6 +270,7 @@ void CMinigameShell::DrawWrongSign() {
 
 // Mute, exit and help on top, without the strip.
 void CMinigameShell::DrawCornerButtons() {
+    subtitlesButtonShown = false;
     muteButton->Draw();
     exitButton->Draw();
     helpButton->Draw();
@@ -231,7 +286,7 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         model->ToggleMute();
         return CORNER_MUTE;
     }
-    if (subtitlesButton->HitTest(point)) {
+    if (subtitlesButtonShown && subtitlesButton->HitTest(point)) {
         model->ToggleSubtitles();
         return CORNER_MUTE;  // a setting, like mute: nothing else happens
     }
@@ -241,7 +296,7 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         return CORNER_EXIT;
     }
     if (helpButton->HitTest(point)) {
-        model->PlaySoundFile(sheet.intro, true);
+        SpeakInstruction();
         RestartFade();
         return CORNER_HELP;
     }
@@ -260,7 +315,7 @@ bool CMinigameShell::OnMouseMove(CPoint point) {
     };
     if (exitButton->HitTest(point)) return light(exitButton);
     if (muteButton->HitTest(point)) return light(muteButton);
-    if (subtitlesButton->HitTest(point)) return light(subtitlesButton);
+    if (subtitlesButtonShown && subtitlesButton->HitTest(point)) return light(subtitlesButton);
     for (CCustomButton* button : {playButton, helpButton, instructionButton}) {
         if (button->HitTest(point)) return light(button);
     }
@@ -285,6 +340,7 @@ void CMinigameShell::EnterResults(bool stopMusicFirst) {
 void CMinigameShell::EnterReview() {
     model->PlaySoundFile("whip.mp3", false);
     if (markImage) markImage->SetScale(kMarkStartScale);
+    if (missedImage) missedImage->SetScale(kMarkStartScale);
     phase = PhaseReview;
 }
 

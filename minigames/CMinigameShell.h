@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -39,6 +40,7 @@ struct MinigameSheet {
     // False for a game that starts in play, its intro spoken over it: the
     // sheet shows only when asked for.
     bool opensOnSheet = true;
+    bool english = false;  // the review's legend in English
 };
 
 // What a click on the standard buttons did.
@@ -121,6 +123,27 @@ public:
     template <class Points>
     void DrawMarks(const Points& rightAnswers);
 
+    // The review's two marks, the same in every minigame: the tick beside an
+    // item got right, the cross beside one missed (whose right answer the
+    // minigame shows). Both fall onto the board as the review opens.
+    void MarkRight(CPoint at);
+    void MarkMissed(CPoint at);
+    // The line under the board that says what the two marks mean.
+    void DrawReviewLegend(int width, int height);
+
+    // A prompt of play (a step's message, a question): spoken at once, but
+    // while the instruction replayed by help or a wrong answer's sound is
+    // going, it waits for their end; a later prompt replaces a waiting one.
+    void Say(const char* name);
+    // The instruction, whole, with its subtitles: at Load and by help.
+    void SpeakInstruction();
+    bool IsInstructionSpeaking() const { return Now() < instructionUntil; }
+    // The learner leaves the sheet for play: the intro gives way.
+    void CutInstruction() { instructionUntil = -1.0; }
+    // Once a frame: a waiting prompt is spoken when nothing holds it back.
+    void Tick();
+    bool HasWaitingPrompt() const { return waitingPrompt != nullptr; }
+
     // True on the first frame after Load and whenever the view's size has
     // changed since the last frame: the minigame then places its targets
     // again (LoadButtonLocations), so clicks are judged where things are drawn.
@@ -129,7 +152,7 @@ public:
     // A wrong answer: "error.mp3" over the sound in progress (or instead of
     // it, with cutVoice), and a red cross at the click that fades within a
     // second, so that a learner without sound sees the point was lost too.
-    // DrawTop draws the cross.
+    // Input pauses until both have ended. DrawTop draws the cross.
     void WrongAnswer(CPoint at, bool cutVoice = false);
     bool IsWrongSignShown() const { return wrongSignFrames > 0; }
     static constexpr int kWrongSignFrames = 48;  // three quarters of a second
@@ -140,7 +163,7 @@ public:
     static constexpr float kMarkStartScale = 10.0f;
     static constexpr float kMarkRestScale = 2.0f;
     static constexpr float kMarkShrink = 0.5f;
-    void PauseInput() { pauseUntil = Now() + kPauseSeconds; }
+    void PauseInput() { pauseUntil = std::max(pauseUntil, Now() + kPauseSeconds); }
     bool IsPaused() const { return Now() < pauseUntil; }
     // The clock's time; the steady clock when none is set (nullptr).
     static double Now();
@@ -172,7 +195,9 @@ public:
     CToggleButton* subtitlesButton = nullptr;  // under it: voices written on screen
     CCrosshairsIcon* crosshairs = nullptr;
     CRewardScene* resultsPanel = nullptr;
-    CClickableImage* markImage = nullptr;  // "error.png", the review's stamp
+    CClickableImage* markImage = nullptr;  // "error.png", the review's tick
+    CClickableImage* missedImage = nullptr;  // "review_missed.png", its cross
+    CClickableImage* legendImage = nullptr;  // what the two mean
     float fadeAlpha = 0.0f;
     int fadeHold = 0;
 
@@ -184,6 +209,9 @@ private:
     MinigameType type;
     MinigameSheet sheet;
     double pauseUntil = -1.0;
+    double instructionUntil = -1.0;       // the replayed instruction's end
+    const char* waitingPrompt = nullptr;  // said once nothing holds it back
+    bool subtitlesButtonShown = false;    // drawn this frame: it takes clicks
     void DrawWrongSign();
 
     CPoint wrongSignAt;

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "scenes/RewardHouseLayout.h"
 #include "ui/CClickableImage.h"
@@ -64,4 +64,4 @@ private:
     int placedHeight = -1;
 };
 
-using CMinigameRewardsController = CMinigameController<CMinigameRewards, 0, true>;
+using CMinigameRewardsController = CMinigameController<CMinigameRewards>;

@@ -1,7 +1,8 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/AnsweringMachine.h"
 
@@ -14,17 +15,9 @@ public:
     static constexpr int kMaximum = AnsweringMachine::kStepCount;
 
     CMinigame1_1(CModel* model, MinigameType type);
-    ~CMinigame1_1() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
+    void Unload() { CMinigameFlow<CMinigame1_1>::Unload(*this); }
     static bool closeEnough(CPoint a, CPoint b);
-    void PlayHelpSounds();
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     CPoint GetKeyLocation(int key) const { return buttonLocations[key]; }
@@ -33,16 +26,28 @@ public:
     bool IsStepFailed() const { return stepFailed; }
 
 private:
-    void SelectKey(CPoint point);
-    void Leave();
+    friend class CMinigameFlow<CMinigame1_1>;
+    void Start();
+    void Stop() {}
+    void Place(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    // No review: each step is judged as it is pressed, its cross at once.
+    bool Finished() const { return step >= AnsweringMachine::kStepCount; }
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume() { selectedButton = -1; }
+    void OnHelp() { messagePlayed = false; }
+    bool OnPlayMove(CPoint point) const;
 
     CMinigameShell shell;
     CPoint buttonLocations[AnsweringMachine::kKeyCount];
     int selectedButton = -1;
     int step = 0;
-    const char* currentMessage = nullptr;
     bool messagePlayed = false;
     bool stepFailed = false;
 };
 
-using CMinigame1_1Controller = CMinigameController<CMinigame1_1, 0, false>;
+using CMinigame1_1Controller = CMinigameController<CMinigame1_1>;

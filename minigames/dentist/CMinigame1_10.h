@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/dentist/CAnsweringCalls.h"
 
@@ -27,4 +27,4 @@ private:
     CAnsweringCalls calls;
 };
 
-using CMinigame1_10Controller = CMinigameController<CMinigame1_10, 9, true>;
+using CMinigame1_10Controller = CMinigameController<CMinigame1_10>;

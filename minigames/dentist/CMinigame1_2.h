@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/dentist/CMessageForm.h"
 
@@ -22,4 +22,4 @@ private:
     CMessageForm form;
 };
 
-using CMinigame1_2Controller = CMinigameController<CMinigame1_2, 1, false>;
+using CMinigame1_2Controller = CMinigameController<CMinigame1_2>;

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/FaxCoverSheet.h"
@@ -50,4 +50,4 @@ private:
     int selectedField = -1;
 };
 
-using CMinigame1_4Controller = CMinigameController<CMinigame1_4, 3, true>;
+using CMinigame1_4Controller = CMinigameController<CMinigame1_4>;

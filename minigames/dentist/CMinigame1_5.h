@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/FaxMachine.h"
@@ -73,4 +73,4 @@ private:
     bool points[kMaximum] = {};  // sent, document in, right number, keyed after the document
 };
 
-using CMinigame1_5Controller = CMinigameController<CMinigame1_5, 4, true>;
+using CMinigame1_5Controller = CMinigameController<CMinigame1_5>;

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/dentist/CGreetingCards.h"
 
@@ -23,4 +23,4 @@ private:
     CGreetingCards cards;
 };
 
-using CMinigame1_6Controller = CMinigameController<CMinigame1_6, 5, true>;
+using CMinigame1_6Controller = CMinigameController<CMinigame1_6>;

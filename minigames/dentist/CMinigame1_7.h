@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/dentist/CAnsweringCalls.h"
 
@@ -28,4 +28,4 @@ private:
     CAnsweringCalls calls;
 };
 
-using CMinigame1_7Controller = CMinigameController<CMinigame1_7, 6, true>;
+using CMinigame1_7Controller = CMinigameController<CMinigame1_7>;

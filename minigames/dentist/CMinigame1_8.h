@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/CallTransfers.h"
@@ -63,4 +63,4 @@ private:
     bool feedbackFirst = false;
 };
 
-using CMinigame1_8Controller = CMinigameController<CMinigame1_8, 7, false>;
+using CMinigame1_8Controller = CMinigameController<CMinigame1_8>;

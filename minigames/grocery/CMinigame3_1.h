@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/BestBefore.h"
@@ -59,4 +59,4 @@ private:
     CDateFormatCards* cards = nullptr;
 };
 
-using CMinigame3_1Controller = CMinigameController<CMinigame3_1, 0, true>;
+using CMinigame3_1Controller = CMinigameController<CMinigame3_1>;

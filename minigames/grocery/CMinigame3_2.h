@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/BestBefore.h"
@@ -56,4 +56,4 @@ private:
     CDateFormatCards* cards = nullptr;
 };
 
-using CMinigame3_2Controller = CMinigameController<CMinigame3_2, 1, true>;
+using CMinigame3_2Controller = CMinigameController<CMinigame3_2>;

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Storage.h"
@@ -53,4 +53,4 @@ private:
     std::vector<CClickableImage*> examples;
 };
 
-using CMinigame3_3Controller = CMinigameController<CMinigame3_3, 2, true>;
+using CMinigame3_3Controller = CMinigameController<CMinigame3_3>;

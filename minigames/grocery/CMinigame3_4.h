@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/ProduceCodes.h"
@@ -73,4 +73,4 @@ private:
     CClickableImage* smallCircleBImage = nullptr;
 };
 
-using CMinigame3_4Controller = CMinigameController<CMinigame3_4, 3, true>;
+using CMinigame3_4Controller = CMinigameController<CMinigame3_4>;

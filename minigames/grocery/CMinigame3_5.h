@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Receipts.h"
@@ -60,4 +60,4 @@ private:
     CClickableImage* hovered = nullptr;
 };
 
-using CMinigame3_5Controller = CMinigameController<CMinigame3_5, 4, true>;
+using CMinigame3_5Controller = CMinigameController<CMinigame3_5>;

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/pizzeria/COrderFormGame.h"
 
@@ -24,4 +24,4 @@ private:
     COrderFormGame game;
 };
 
-using CMinigame2_1Controller = CMinigameController<CMinigame2_1, 0, false>;
+using CMinigame2_1Controller = CMinigameController<CMinigame2_1>;

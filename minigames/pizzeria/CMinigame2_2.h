@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/pizzeria/CGpsEntry.h"
 
@@ -26,4 +26,4 @@ private:
     CGpsEntry game;
 };
 
-using CMinigame2_2Controller = CMinigameController<CMinigame2_2, 1, true>;
+using CMinigame2_2Controller = CMinigameController<CMinigame2_2>;

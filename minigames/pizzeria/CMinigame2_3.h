@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/pizzeria/CSignHunt.h"
 
@@ -26,4 +26,4 @@ private:
     CSignHunt game;
 };
 
-using CMinigame2_3Controller = CMinigameController<CMinigame2_3, 2, true>;
+using CMinigame2_3Controller = CMinigameController<CMinigame2_3>;

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CPoint.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/LobbyDirectory.h"
@@ -58,4 +58,4 @@ private:
     int selectedPart = -1;
 };
 
-using CMinigame2_4Controller = CMinigameController<CMinigame2_4, 3, true>;
+using CMinigame2_4Controller = CMinigameController<CMinigame2_4>;

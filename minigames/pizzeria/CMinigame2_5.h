@@ -1,7 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "app/CString.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/PaymentTerminal.h"
@@ -81,4 +81,4 @@ private:
     CClickableImage* pageImage = nullptr;
 };
 
-using CMinigame2_5Controller = CMinigameController<CMinigame2_5, 4, true>;
+using CMinigame2_5Controller = CMinigameController<CMinigame2_5>;

@@ -1,7 +1,7 @@
 #pragma once
 #include "app/CPoint.h"
 #include "app/CString.h"
-#include "core/CMinigameController.h"
+#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/PizzaPrice.h"
@@ -62,4 +62,4 @@ private:
     CDropDownMenu* lists[2] = {nullptr, nullptr};  // base prices, toppings
 };
 
-using CMinigame2_9Controller = CMinigameController<CMinigame2_9, 8, false>;
+using CMinigame2_9Controller = CMinigameController<CMinigame2_9>;

@@ -166,7 +166,7 @@ TEST_F(Transfers, AClickOnNoKeyChangesNothing) {
     EXPECT_EQ(Points(), 1);
 }
 
-TEST_F(Transfers, AWrongDigitHoldsInputForASecondAndTheNextCallWaitsForTheError) {
+TEST_F(Transfers, AWrongDigitHoldsInputUntilTheErrorHasEndedAndTheNextCallWaitsForIt) {
     WriteToneWav(folder.File("Sounds/error.mp3"), 3000);
     Press(KEY_9);
     ASSERT_TRUE(game->IsFailed(0));
@@ -176,6 +176,9 @@ TEST_F(Transfers, AWrongDigitHoldsInputForASecondAndTheNextCallWaitsForTheError)
     Press(KEY_1);  // too soon: ignored
     EXPECT_EQ(game->GetDialled(), "");
     now += CMinigameShell::kPauseSeconds;
+    Press(KEY_1);  // a second on, the three-second error still sounds
+    EXPECT_EQ(game->GetDialled(), "");
+    now += 2.0;
     Press(KEY_1);
     EXPECT_EQ(game->GetDialled(), "1");
     model->StopSoundFile();

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "core/CCategory.h"
+#include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "scenes/CSubMenu.h"
 #include "support/GameFixture.h"

@@ -4,6 +4,7 @@
 
 #include "core/CController.h"
 #include "core/CModel.h"
+#include "minigames/CAbstractMinigame.h"
 #include "minigames/CMinigameShell.h"
 #include "support/GlWindow.h"
 #include "support/ScratchFolder.h"

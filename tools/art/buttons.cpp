@@ -161,6 +161,62 @@ void PlayTriangle(cairo_t* c, double cx, double cy) {
 
 // The drop-down list: its entries are written from 35 pixels right of the
 // picture's centre, one every 40 pixels down from the centre, six at most.
+// The review's stamps, of radius r: a green ring with a tick, a red one
+// with a cross; told apart by colour and by shape.
+void RightStamp(cairo_t* cr, double cx, double cy, double r) {
+    const Colour stamp = kGreenDark.Alpha(0.88);
+    const double k = r / 32.0;
+    Circle(cr, cx, cy, r - 3 * k);
+    StrokePath(cr, stamp, 4 * k);
+    Circle(cr, cx, cy, r - 9 * k);
+    StrokePath(cr, stamp, 1.5 * k);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_move_to(cr, cx - 12 * k, cy + 1 * k);
+    cairo_line_to(cr, cx - 3 * k, cy + 10 * k);
+    cairo_line_to(cr, cx + 13 * k, cy - 10 * k);
+    StrokePath(cr, stamp, 6 * k);
+}
+
+void MissedStamp(cairo_t* cr, double cx, double cy, double r) {
+    const Colour stamp = Hex(0xC0281E).Alpha(0.9);
+    const double k = r / 32.0;
+    Circle(cr, cx, cy, r - 3 * k);
+    StrokePath(cr, stamp, 4 * k);
+    Circle(cr, cx, cy, r - 9 * k);
+    StrokePath(cr, stamp, 1.5 * k);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (double d : {1.0, -1.0}) {
+        cairo_move_to(cr, cx - 10 * k, cy - 10 * k * d);
+        cairo_line_to(cr, cx + 10 * k, cy + 10 * k * d);
+    }
+    StrokePath(cr, stamp, 6 * k);
+}
+
+// A cream strip: a tick and what it means, a cross and what it means.
+void ReviewLegend(cairo_t* cr, int w, int h, const char* right, const char* missed) {
+    Font f;
+    f.px = 24;
+    double rightW, missedW, th;
+    Measure(cr, right, f, &rightW, &th);
+    Measure(cr, missed, f, &missedW, &th);
+    const double stamp = h * 0.36, gap = 12, between = 48;
+    const double total = 2 * (2 * stamp + gap) + rightW + missedW + between + 2 * 24;
+    const double left = (w - total) / 2.0;
+    RoundedRect(cr, left, 4, total, h - 8, (h - 8) / 2.0);
+    FillPath(cr, kCream.Alpha(0.94));
+    RoundedRect(cr, left, 4, total, h - 8, (h - 8) / 2.0);
+    StrokePath(cr, kInk.Alpha(0.35), 2);
+    double x = left + 24;
+    RightStamp(cr, x + stamp, h / 2.0, stamp);
+    x += 2 * stamp + gap;
+    TextMiddle(cr, right, x, h / 2.0, f, kInk, Align::Left);
+    x += rightW + between;
+    MissedStamp(cr, x + stamp, h / 2.0, stamp);
+    x += 2 * stamp + gap;
+    TextMiddle(cr, missed, x, h / 2.0, f, kInk, Align::Left);
+}
+
 void DropDown(cairo_t* cr, int w, int h, double panelW) {
     const double cx = w / 2.0, cy = h / 2.0;
     const double x = cx + 20, y = cy - 34, ph = 6 * 40 + 12;
@@ -285,20 +341,17 @@ int main(int argc, char** argv) {
          }},
         // The review's stamp, pressed on every right answer: a round green
         // rubber stamp with a tick (drawn at scale 2, falling from scale 10).
-        {"error.png", 64, 64,
+        {"error.png", 64, 64, [](cairo_t* cr, int w, int h) { RightStamp(cr, w / 2.0, h / 2.0, w / 2.0); }},
+        // Its twin, pressed on every item missed: a red stamp with a cross.
+        {"review_missed.png", 64, 64, [](cairo_t* cr, int w, int h) { MissedStamp(cr, w / 2.0, h / 2.0, w / 2.0); }},
+        // The line under every review board that says what the stamps mean.
+        {"review_legend.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {
-             const double cx = w / 2.0, cy = h / 2.0;
-             const Colour stamp = kGreenDark.Alpha(0.88);
-             Circle(cr, cx, cy, w / 2.0 - 3);
-             StrokePath(cr, stamp, 4);
-             Circle(cr, cx, cy, w / 2.0 - 9);
-             StrokePath(cr, stamp, 1.5);
-             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-             cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-             cairo_move_to(cr, cx - 12, cy + 1);
-             cairo_line_to(cr, cx - 3, cy + 10);
-             cairo_line_to(cr, cx + 13, cy - 10);
-             StrokePath(cr, stamp, 6);
+             ReviewLegend(cr, w, h, "bonne réponse", "manquée : la bonne réponse est montrée à côté");
+         }},
+        {"review_legend_en.png", 1024, 64,
+         [](cairo_t* cr, int w, int h) {
+             ReviewLegend(cr, w, h, "right answer", "missed: the right answer is shown beside it");
          }},
         {"dropdownbox.png", 512, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 226); }},
         {"dropdownbox_long.png", 1024, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 470); }},
