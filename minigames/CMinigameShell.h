@@ -67,6 +67,7 @@ public:
     // sheet's background, overlay and scenery), for the curtain that leads
     // to it to decode ahead; none for a type no shell was made for.
     static std::vector<const char*> FirstFramePictures(MinigameType type);
+    const MinigameSheet& Sheet() const { return sheet; }
 
     // Music off, every picture made, the intro
     // spoken, the first caption (may be null) ready to fade in.
