@@ -30,15 +30,10 @@ protected:
     static int TextWidth(const char* text) {
         return glutBitmapLength(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(text));
     }
-    static constexpr unsigned kTickColour = 0x00C000FF;
-    static constexpr unsigned kCrossColour = 0x0000FFFF;
+    static constexpr unsigned kTickColour = 0x00C000FF;   // green
+    static constexpr unsigned kCrossColour = 0x0000FFFF;  // blue
     // The review's mark at a point of the next frame: 't' tick, 'x' cross, '-' neither.
-    char MarkAt(CPoint at) {
-        const unsigned rgba = PixelOfAFrame(at, kW, kH);
-        if (rgba == kTickColour) return 't';
-        if (rgba == kCrossColour) return 'x';
-        return '-';
-    }
+    char MarkAt(CPoint at) { return MarkOf(PixelOfAFrame(at, kW, kH)); }
     void SetUp() override {
         GameFixture::SetUp();
         CMinigameShell::clock = [] { return 1000.0; };
@@ -89,6 +84,8 @@ protected:
     }
     int Points() const { return form->Shell().resultsPanel->GetCompte(); }
     void FinishPanel() {
+        // The panel comes on the frame after the hand-in.
+        for (int i = 0; i < 3 && form->Shell().phase != PhaseResults; ++i) Frames(1, kW, kH);
         Frames(1, kW, kH);
         for (int i = 0; i < 400 && !form->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
         Frames(1, kW, kH);
