@@ -34,8 +34,10 @@ enum class Verdict {
 //                        (a game without them, judged step by step, has no review)
 //   DrawBackground(w, h) its own background (else the sheet's)
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
+//   DrawSheet(w, h)      its own sheet (else the shell's, over the whole view)
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
+//   OnReviewClick(point) a click on the review's board (an item heard again)
 //   OnPlayStart()        play begins, from the intro's sheet
 //   OnInstructions()     the sheet reopened during play
 //   OnResume()           play again from the reopened sheet
@@ -81,7 +83,11 @@ public:
             case PhaseIntro:
             case PhaseInstructions:
                 if constexpr (HasDrawUnderSheet<Game>::value) game.DrawUnderSheet(width, height);
-                shell.DrawSheet(width, height);
+                if constexpr (HasDrawSheet<Game>::value) {
+                    game.DrawSheet(width, height);
+                } else {
+                    shell.DrawSheet(width, height);
+                }
                 if constexpr (HasDrawOnSheet<Game>::value) game.DrawOnSheet(width, height);
                 shell.playButton->Draw();
                 break;
@@ -140,7 +146,11 @@ public:
                 }
                 break;
             case PhaseReview:
-                if (shell.playButton->HitTest(point)) shell.EnterResults(true);
+                if (shell.playButton->HitTest(point)) {
+                    shell.EnterResults(true);
+                } else if constexpr (HasOnReviewClick<Game>::value) {
+                    game.OnReviewClick(point);
+                }
                 break;
             case PhaseResults: shell.OnResultsClick(point); break;
         }
@@ -211,8 +221,10 @@ private:
     struct Trait<G, std::void_t<decltype(std::declval<G&>().call)>> : std::true_type {};
     ZELK_FLOW_HOOK(HasDrawBackground, DrawBackground(0, 0))
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
+    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
+    ZELK_FLOW_HOOK(HasOnReviewClick, OnReviewClick(CPoint()))
     ZELK_FLOW_HOOK(HasOnPlayStart, OnPlayStart())
     ZELK_FLOW_HOOK(HasOnInstructions, OnInstructions())
     ZELK_FLOW_HOOK(HasOnResume, OnResume())
