@@ -1,5 +1,6 @@
 #include "minigames/pizzeria/COrderFormGame.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -15,7 +16,7 @@ namespace {
 constexpr int kHelpLinesInInstructions = 14;  // reopened during play, only the top of the pad answers
 const CPoint kParked(-800, -800);
 // The subtitles stand left of the pad, under the task card: clear of the
-// sheet's card under the pad and of the pad itself.
+// sheet's card under the pad and of the pad's lines.
 constexpr int kSubtitlesTop = 150;
 constexpr int kSubtitlesLeft = 12;
 constexpr int kSubtitlesLeast = 160;  // narrower than this, they keep their band at the bottom
@@ -67,7 +68,8 @@ void COrderFormGame::Stop() {
 void COrderFormGame::Place(int width, int height) {
     for (int i = 0; i < kLineCount; ++i) linePos[i] = CPoint(width / 2 + kLines[i].dx, height / 2 + kLines[i].dy);
     if (nameListOpen) CloseNameList();
-    const int right = width / 2 + kPadLeft - 8;
+    int right = width / 2 + kPadLeft;  // and clear of every line's reach, where the hand shows
+    for (const CPoint& line : linePos) right = std::min(right, line.x - kNearLongX - 4);
     if (right - kSubtitlesLeft < kSubtitlesLeast) return;
     model->SetMinigameSubtitlePlace({SubtitlePlace::BOX, float(kSubtitlesLeft) / width, float(kSubtitlesTop) / height,
                                      float(right) / width, float(height / 2 + kPadBottom) / height});
