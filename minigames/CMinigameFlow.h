@@ -36,6 +36,7 @@ enum class Verdict {
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
+//   OnSheetMove(point)   the pointer over the sheet (a help page shown)
 //   OnPlayStart()        play begins, from the intro's sheet
 //   OnInstructions()     the sheet reopened during play
 //   OnResume()           play again from the reopened sheet
@@ -160,6 +161,9 @@ public:
         if (game.needsLoad) return;
         CMinigameShell& shell = game.shell;
         if (shell.OnMouseMove(point)) return;
+        if constexpr (HasOnSheetMove<Game>::value) {
+            if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) game.OnSheetMove(point);
+        }
         bool hand = false;
         if constexpr (HasOnPlayMove<Game>::value) {
             if (shell.phase == PhasePlay) hand = game.OnPlayMove(point);
@@ -213,6 +217,7 @@ private:
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
+    ZELK_FLOW_HOOK(HasOnSheetMove, OnSheetMove(CPoint()))
     ZELK_FLOW_HOOK(HasOnPlayStart, OnPlayStart())
     ZELK_FLOW_HOOK(HasOnInstructions, OnInstructions())
     ZELK_FLOW_HOOK(HasOnResume, OnResume())

@@ -41,6 +41,9 @@ struct MinigameSheet {
     // sheet shows only when asked for.
     bool opensOnSheet = true;
     bool english = false;  // the review's legend in English
+    // 0: the sheet fills the view. Else it is drawn at this scale in the
+    // middle, so that what it points at lines up with the board under it.
+    float sheetScale = 0.0f;
 };
 
 // What a click on the standard buttons did.
