@@ -38,6 +38,7 @@ enum class Verdict {
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
 //   OnReviewClick(point) a click on the review's board (an item heard again)
+//   OnSheetMove(point)   the pointer over the sheet (a help page shown)
 //   OnPlayStart()        play begins, from the intro's sheet
 //   OnInstructions()     the sheet reopened during play
 //   OnResume()           play again from the reopened sheet
@@ -183,6 +184,9 @@ public:
         }
         CMinigameShell& shell = game.shell;
         if (shell.OnMouseMove(point)) return;
+        if constexpr (HasOnSheetMove<Game>::value) {
+            if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) game.OnSheetMove(point);
+        }
         bool hand = false;
         if constexpr (HasOnPlayMove<Game>::value) {
             if (shell.phase == PhasePlay) hand = game.OnPlayMove(point);
@@ -246,6 +250,7 @@ private:
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
     ZELK_FLOW_HOOK(HasOnReviewClick, OnReviewClick(CPoint()))
+    ZELK_FLOW_HOOK(HasOnSheetMove, OnSheetMove(CPoint()))
     ZELK_FLOW_HOOK(HasOnPlayStart, OnPlayStart())
     ZELK_FLOW_HOOK(HasOnInstructions, OnInstructions())
     ZELK_FLOW_HOOK(HasOnResume, OnResume())

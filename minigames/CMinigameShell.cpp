@@ -169,7 +169,13 @@ void CMinigameShell::DrawBackground(int width, int height, CClickableImage* back
 
 void CMinigameShell::DrawSheet(int width, int height) {
     model->FillDarkQuad(width, height);
-    overlayImage->FillScreen(width, height);
+    if (sheet.sheetScale <= 0.0f) {
+        overlayImage->FillScreen(width, height);
+        return;
+    }
+    overlayImage->SetScale(sheet.sheetScale);
+    overlayImage->SetPosition(width / 2, height / 2);
+    overlayImage->Draw();
 }
 
 void CMinigameShell::DrawCaption(int width, int height) {

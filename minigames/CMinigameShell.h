@@ -44,6 +44,9 @@ struct MinigameSheet {
     // The middle of the review's legend across the view, as a share of its
     // width: off the middle for a board whose lowest item is there.
     float legendX = 0.5f;
+    // 0: the sheet fills the view. Else it is drawn at this scale in the
+    // middle, so that what it points at lines up with the board under it.
+    float sheetScale = 0.0f;
 };
 
 // What a click on the standard buttons did.

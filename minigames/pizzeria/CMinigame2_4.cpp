@@ -1,10 +1,10 @@
 #include "minigames/pizzeria/CMinigame2_4.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "core/CModel.h"
 #include "minigames/MinigameParts.h"
+#include "minigames/pizzeria/ReviewCard.h"
 #include "scenes/ReferenceLayout.h"
 
 using namespace LobbyDirectory;
@@ -15,6 +15,7 @@ const MinigameSheet kSheet = {
     "elevator.png",    "elevatorTutorial.png", "minijeu2_4progress%d.png",
     "consigne2_4.png", "Intro2_4.mp3",         CMinigame2_4::kMaximum,
 };
+const CPoint kParked(-800, -800);
 
 // The explanations in the tutorial parts' order, as the explorer wants them.
 struct Explanations {
@@ -30,44 +31,34 @@ CPoint Reference(int width, int height, int x, int y) {
     return CPoint(ScaleX(width, x / double(kWidth)), ScaleY(height, y / double(kHeight)));
 }
 
+const Tenant& TenantOf(int visitor) { return kTenants[kVisitors[visitor].tenant]; }
+
 }  // namespace
 
 CMinigame2_4::CMinigame2_4(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame2_4.png"), shell(owner, minigameType, kSheet) {}
 
-void CMinigame2_4::Load() {
-    shell.Load(nullptr);
-    chartImage = new CClickableImage("nameChart.png");
-    chartImage->SetScale(kChartScale);
-    panelImage = new CClickableImage("elevatorButtons.png");
-    namesImage = new CClickableImage("namesSmall.png");
-    smallPanelImage = new CClickableImage("elevatorButtonsSmall.png");
-    bubbleImage = new CClickableImage("comicBubble.png");
+void CMinigame2_4::Start() {
+    chartImage = Picture("nameChart.png", kChartScale);
+    panelImage = Picture("elevatorButtons.png");
+    namesImage = Picture("namesSmall.png");
+    smallPanelImage = Picture("elevatorButtonsSmall.png");
+    bubbleImage = Picture("comicBubble.png");
     step = 0;
     stepFailed = false;
     messagePlayed = false;
     for (bool& m : missed) m = false;
     hoveredButton = -1;
     selectedPart = -1;
-    needsLoad = false;
 }
 
-void CMinigame2_4::Unload() {
-    shell.Unload();
-    Release(chartImage);
-    Release(panelImage);
-    Release(namesImage);
-    Release(smallPanelImage);
-    Release(bubbleImage);
-    needsLoad = true;
+void CMinigame2_4::Stop() {
+    for (CClickableImage** image : {&chartImage, &panelImage, &namesImage, &smallPanelImage, &bubbleImage}) {
+        Release(*image);
+    }
 }
 
-void CMinigame2_4::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame2_4::LoadButtonLocations(int width, int height) {
+void CMinigame2_4::Place(int width, int height) {
     const CPoint chart = Reference(width, height, kChartX, kChartY);
     chartImage->SetPosition(chart.x, chart.y);
     panelCentre = Reference(width, height, kPanelX, kPanelY);
@@ -82,6 +73,7 @@ void CMinigame2_4::LoadButtonLocations(int width, int height) {
         const CPoint on = kParts[i].onPanel ? small : names;
         partLocations[i] = CPoint(on.x + kParts[i].dx, on.y + kParts[i].dy);
     }
+    reviewCorner = Reference(width, height, kReviewLeft, kReviewTop);
 }
 
 CPoint CMinigame2_4::GetButtonLocation(int floor) const {
@@ -98,37 +90,37 @@ int CMinigame2_4::ButtonAt(CPoint point) const {
     return -1;
 }
 
-void CMinigame2_4::PlayGame(CPoint point) {
-    if (step >= kVisitorCount) return;
+Verdict CMinigame2_4::Judge(CPoint point) {
     if (bubbleImage->HitTest(point)) {  // the bubble says the name again
         messagePlayed = false;
-        return;
+        return Verdict::None;
     }
     const int floor = ButtonAt(point);
-    if (floor < 0) return;  // beside every button: nothing pressed
-    if (floor != kTenants[kVisitors[step].tenant].floor) {
+    if (floor < 0) return Verdict::None;  // beside every button: nothing pressed
+    if (floor != TenantOf(step).floor) {
         stepFailed = true;
         missed[step] = true;
-        shell.WrongAnswer(point);
-        shell.PauseInput();
-        return;
+        return Verdict::Wrong;
     }
-    if (!stepFailed) shell.ScorePoint();
+    const bool earned = !stepFailed;
     ++step;
     stepFailed = false;
     messagePlayed = false;
     if (step < kVisitorCount) {
         shell.SetProgress(step + 2);
-        return;
+    } else {
+        model->PlaySoundFile("beep.mp3", false);
     }
-    model->PlaySoundFile("beep.mp3", false);
-    bool anyMissed = false;
-    for (bool m : missed) anyMissed = anyMissed || m;
-    if (anyMissed) shell.EnterReview();
-    else shell.EnterResults();
+    return earned ? Verdict::Right : Verdict::RightNoPoint;
 }
 
-void CMinigame2_4::ExploreParts(CPoint point) {
+bool CMinigame2_4::AnyMissed() const {
+    for (bool m : missed)
+        if (m) return true;
+    return false;
+}
+
+void CMinigame2_4::OnSheetClick(CPoint point) {
     // Each part has its own reach: the target tells which part it is.
     auto inReach = [this](CPoint p, CPoint t) {
         for (int i = 0; i < kPartCount; ++i) {
@@ -140,96 +132,74 @@ void CMinigame2_4::ExploreParts(CPoint point) {
     selectedPart = shell.ExploreTargets(point, partLocations, kPartCount, selectedPart, inReach, kExplanations.names);
 }
 
-void CMinigame2_4::OnLButtonUp(CPoint point) {
-    if (needsLoad || shell.IsPaused()) return;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP: messagePlayed = false; return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) {
-                    shell.SetProgress(2);
-                    model->PlaySoundFile("beep.mp3", true);
-                }
-                shell.phase = PhasePlay;
-                selectedPart = -1;
-                shell.crosshairs->SetPosition(CPoint(-800, -800));
-                messagePlayed = false;
-            } else {
-                ExploreParts(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-                stepFailed = true;  // the tutorial costs this delivery its point
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults();
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+void CMinigame2_4::OnPlayStart() {
+    shell.SetProgress(2);
+    model->PlaySoundFile("beep.mp3", true);
+    OnResume();
 }
 
-void CMinigame2_4::OnMouseMove(CPoint point) {
-    if (needsLoad || shell.IsPaused()) return;
-    if (shell.OnMouseMove(point)) {
-        hoveredButton = -1;
-        return;
-    }
-    const int floor = shell.phase == PhasePlay ? ButtonAt(point) : -1;
+void CMinigame2_4::OnResume() {
+    selectedPart = -1;
+    hoveredButton = -1;  // a button chimes again when the pointer comes back onto it
+    shell.crosshairs->SetPosition(kParked);
+    messagePlayed = false;
+}
+
+bool CMinigame2_4::OnPlayMove(CPoint point) {
+    if (shell.IsPaused()) return false;  // no chime over the wrong answer's sound
+    const int floor = ButtonAt(point);
     // A chime each time the pointer comes onto a button, not on every move.
     if (floor >= 0 && floor != hoveredButton) model->PlaySoundFile("chime.mp3", false);
     hoveredButton = floor;
-    model->SetCursor(floor >= 0 || (shell.phase == PhasePlay && bubbleImage->HitTest(point)) ? CURSOR_HAND
-                                                                                               : CURSOR_ARROW);
+    return floor >= 0 || bubbleImage->HitTest(point);
 }
 
-void CMinigame2_4::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            namesImage->Draw();
-            smallPanelImage->Draw();
-            shell.playButton->Draw();
-            shell.crosshairs->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            chartImage->Draw();
-            panelImage->Draw();
-            bubbleImage->Draw();
-            shell.consigneImage->Draw();
-            if (!messagePlayed && step < kVisitorCount) {
-                model->PlaySoundFile(kVisitors[step].recording, true);
-                messagePlayed = true;
-            }
-            break;
-        case PhaseReview: {
-            chartImage->Draw();
-            panelImage->Draw();
-            shell.playButton->Draw();
-            std::vector<CPoint> marks;
-            for (int v = 0; v < kVisitorCount; ++v)
-                if (missed[v]) marks.push_back(GetButtonLocation(kTenants[kVisitors[v].tenant].floor));
-            shell.DrawMarks(marks);
-            break;
+void CMinigame2_4::DrawOnSheet(int, int) {
+    namesImage->Draw();
+    smallPanelImage->Draw();
+    shell.crosshairs->Draw();
+}
+
+void CMinigame2_4::DrawPlay(int, int) {
+    chartImage->Draw();
+    panelImage->Draw();
+    bubbleImage->Draw();
+    if (Finished() || messagePlayed) return;
+    shell.Say(kVisitors[step].recording);
+    messagePlayed = true;
+}
+
+std::string CMinigame2_4::ReviewName(int visitor) {
+    return std::string(TenantOf(visitor).firstName) + " " + TenantOf(visitor).surname;
+}
+
+std::string CMinigame2_4::ReviewAnswer(int visitor) {
+    const Tenant& tenant = TenantOf(visitor);
+    for (const Button& button : kButtons)
+        if (button.floor == tenant.floor) return std::string(tenant.where) + " : bouton " + button.label;
+    return tenant.where;
+}
+
+CPoint CMinigame2_4::GetReviewMark(int visitor) const {
+    return CPoint(reviewCorner.x + kReviewMarkDx, reviewCorner.y + kReviewRowStep * visitor + kReviewRowStep / 2);
+}
+
+// The five deliveries in their order: the tick beside each one found at the
+// first press, the cross beside each one missed, with the button it wanted.
+void CMinigame2_4::DrawReview(int width, int height) {
+    chartImage->Draw();
+    panelImage->Draw();
+    const CPoint far = Reference(width, height, kReviewRight, kReviewTop + kReviewRowStep * kVisitorCount);
+    ReviewCard::Card(reviewCorner.x, reviewCorner.y, far.x, far.y);
+    for (int v = 0; v < kVisitorCount; ++v) {
+        const CPoint mark = GetReviewMark(v);
+        const int x = reviewCorner.x + kReviewTextDx;
+        ReviewCard::Line(x, mark.y - 4, ReviewName(v), ReviewCard::INK_PLAIN, true);
+        ReviewCard::Line(x, mark.y + 18, ReviewAnswer(v), missed[v] ? ReviewCard::INK_ANSWER : ReviewCard::INK_PLAIN);
+        if (missed[v]) {
+            shell.MarkMissed(mark);
+        } else {
+            shell.MarkRight(mark);
         }
-        case PhaseResults: shell.DrawResults(width, height); break;
     }
-    shell.DrawTop();
 }

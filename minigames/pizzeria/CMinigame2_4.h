@@ -1,7 +1,10 @@
 #pragma once
+#include <string>
+
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/LobbyDirectory.h"
 
@@ -15,15 +18,7 @@ public:
     static constexpr int kMaximum = LobbyDirectory::kVisitorCount;
 
     CMinigame2_4(CModel* model, MinigameType type);
-    ~CMinigame2_4() { Unload(); }
-
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint) {}  // a button is taken when the mouse comes up
-    void OnLButtonUp(CPoint point);
+    ~CMinigame2_4() { CMinigameFlow<CMinigame2_4>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     int GetStep() const { return step; }
@@ -35,12 +30,31 @@ public:
     CPoint GetButtonLocation(int floor) const;
     CPoint GetPartLocation(int part) const { return partLocations[part]; }
     CPoint GetBubbleLocation() const { return bubbleLocation; }
+    // The review's row of a delivery: where its mark stands, and what it
+    // says (the name, then the directory's line and the button it leads to).
+    CPoint GetReviewMark(int visitor) const;
+    static std::string ReviewName(int visitor);
+    static std::string ReviewAnswer(int visitor);
 
 private:
+    friend class CMinigameFlow<CMinigame2_4>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int width, int height);
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return step >= LobbyDirectory::kVisitorCount; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnInstructions() { stepFailed = true; }  // the tutorial costs this delivery its point
+    void OnResume();
+    void OnHelp() { messagePlayed = false; }  // the name again, after the instruction
+    bool OnPlayMove(CPoint point);
+
     int ButtonAt(CPoint point) const;  // the floor under the point, -1 for none
-    void PlayGame(CPoint point);
-    void ExploreParts(CPoint point);
-    void Leave();
 
     CMinigameShell shell;
     CClickableImage* chartImage = nullptr;
@@ -48,7 +62,7 @@ private:
     CClickableImage* namesImage = nullptr;
     CClickableImage* smallPanelImage = nullptr;
     CClickableImage* bubbleImage = nullptr;
-    CPoint panelCentre, bubbleLocation;
+    CPoint panelCentre, bubbleLocation, reviewCorner;
     CPoint partLocations[LobbyDirectory::kPartCount];
     int step = 0;
     bool stepFailed = false;

@@ -4,26 +4,31 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <vector>
 
 #include "app/CCalculatorDlg.h"
 #include "core/CModel.h"
 #include "core/GameRandom.h"
+#include "minigames/MinigameParts.h"
 
 using namespace PizzaOrderForm;
 using namespace PricingForms;
 
 namespace {
 
+// The words of the intro go in the column left of the pad: the sheet's
+// card is at the bottom, the review's card on the pad's second copy.
+constexpr SubtitlePlace kSubtitlesLeft = {SubtitlePlace::BOX, 0.01f, 0.16f, 0.26f, 0.84f};
 const MinigameSheet kSheet = {
     "stainless-steel.png", "pizzaOverlay2.png", "minijeu2_1progress%d.png",
     "consigne2_9.png",     "Intro2_9.mp3",      CMinigame2_9::kMaximum,
+    kSubtitlesLeft,        nullptr,             true,
+    false,                 0.5f,  // the legend in the middle
+    kPadScale,
 };
 constexpr int kPlayStrip = 2;
 constexpr int kEndStrip = 3;
 void* const kFont = GLUT_BITMAP_HELVETICA_12;
 const CPoint kParked(-800, -800);
-// The list of a chosen line opens right of the price block.
 constexpr int kListDx = 200;
 
 // The help of each price line, then of the toppings.
@@ -59,17 +64,11 @@ long CMinigame2_9::RightCents(int line) const {
     return PizzaPrice::Cents(amounts[line]);
 }
 
-void CMinigame2_9::Load() {
-    shell.Load("instruction_recu.png");
-    shell.overlayImage->SetScale(kPadScale);
+void CMinigame2_9::Start() {
+    shell.SetCaption("instruction_recu.png");
     formIndex = GameRandom::Below(kFormCount);
-    formImage = new CClickableImage(kForms[formIndex].picture);
-    formImage->SetScale(kPadScale);
-    for (int i = 0; i < 2; ++i) lists[i] = new CDropDownMenu(model);
-    for (const Size& size : kSizes) lists[LINE_BASE]->AddItem(CString::Format("$%.02f", size.price));
-    for (int n = 1; n <= kToppingChoices; ++n) {
-        lists[LINE_TOPPINGS]->AddItem(CString::Format("$%.02f", n * kExtraToppingPrice));
-    }
+    formImage = Picture(kForms[formIndex].picture, kPadScale);
+    lists.Make(model);
     const std::time_t now = std::time(nullptr);
     const std::tm* today = std::localtime(&now);
     dateText = CString::Format("%02d/%02d/%04d", today->tm_mday, today->tm_mon + 1, today->tm_year + 1900);
@@ -77,29 +76,16 @@ void CMinigame2_9::Load() {
         filled[i] = false;
         amountCents[i] = 0;
     }
-    openList = -1;
+    checked = false;
     selectedButton = -1;
-    needsLoad = false;
 }
 
-void CMinigame2_9::Unload() {
-    shell.Unload();
-    delete formImage;
-    formImage = nullptr;
-    for (CDropDownMenu*& list : lists) {
-        delete list;
-        list = nullptr;
-    }
-    openList = -1;
-    needsLoad = true;
+void CMinigame2_9::Stop() {
+    Release(formImage);
+    lists.Free();
 }
 
-void CMinigame2_9::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame2_9::LoadButtonLocations(int width, int height) {
+void CMinigame2_9::Place(int width, int height) {
     const Offset last = kLines[kLastTopping];
     const int left = width / 2 + last.dx + kPriceDx;
     for (int i = 0; i < kPriceLineCount; ++i) {
@@ -107,28 +93,11 @@ void CMinigame2_9::LoadButtonLocations(int width, int height) {
         helpPos[i] = linePos[i];
     }
     helpPos[kPriceLineCount] = CPoint(width / 2 + kLines[kFirstTopping].dx, height / 2 + kLines[kFirstTopping].dy);
-    if (openList >= 0) CloseList();
+    CloseLists();
 }
 
 bool CMinigame2_9::closeEnough(CPoint line, CPoint click) {
     return std::abs(click.x - line.x) < kReachX && std::abs(click.y - line.y) < kReachY;
-}
-
-void CMinigame2_9::OpenList(int line) {
-    lists[line]->SetPosition(CPoint(linePos[line].x + kListDx - kLineMiddleDx, linePos[line].y));
-    openList = line;
-}
-
-void CMinigame2_9::CloseList() {
-    for (CDropDownMenu* list : lists) list->SetPosition(kParked);
-    openList = -1;
-}
-
-bool CMinigame2_9::OverList(CPoint p) const {
-    if (openList < 0) return false;
-    const CPoint at = lists[openList]->GetPosition();
-    return p.x >= at.x + kNameListFrom.dx && p.x <= at.x + kNameListTo.dx && p.y >= at.y + kNameListFrom.dy &&
-           p.y <= at.y + kNameListTo.dy;
 }
 
 // The value dialog, modal: only OK writes the amount.
@@ -140,99 +109,89 @@ void CMinigame2_9::TypeAmount(int line) {
     filled[line] = true;
 }
 
-void CMinigame2_9::PlayGame(CPoint click) {
-    if (OverList(click)) {
-        CDropDownMenu* list = lists[openList];
-        list->HitTest(click);
-        const int row = list->GetSelectedIndex();
-        if (row >= 0 && !list->GetSelectedItem().IsEmpty()) {
-            amountCents[openList] = openList == LINE_BASE ? PizzaPrice::Cents(kSizes[row].price)
-                                                          : PizzaPrice::Cents((row + 1) * kExtraToppingPrice);
-            filled[openList] = true;
-        }
-        CloseList();
-        return;
+// The play button hands the lines in: a point a right line, then the board.
+Verdict CMinigame2_9::Judge(CPoint click) {
+    if (shell.playButton->HitTest(click)) {
+        Check();
+        return Verdict::RightNoPoint;
     }
-    CloseList();
+    if (lists.Over(click)) {
+        const int line = lists.OpenLine();
+        const long cents = lists.Choose(click);
+        if (cents >= 0) {
+            amountCents[line] = cents;
+            filled[line] = true;
+        }
+        return Verdict::None;
+    }
+    CloseLists();
     for (int line = 0; line < kPriceLineCount; ++line) {
         if (!closeEnough(linePos[line], click)) continue;
         if (kPriceLines[line].typed) {
             TypeAmount(line);
         } else {
-            OpenList(line);
+            // Its list opens right of the price block.
+            lists.Open(line, CPoint(linePos[line].x + kListDx - kLineMiddleDx, linePos[line].y));
         }
-        return;
+        break;
     }
+    return Verdict::None;
+}
+
+PricingReview::Lines CMinigame2_9::ReviewLines() const {
+    PricingReview::Lines lines{};
+    for (int line = 0; line < kPriceLineCount; ++line) {
+        lines.filled[line] = filled[line];
+        lines.writtenCents[line] = amountCents[line];
+        lines.rightCents[line] = RightCents(line);
+    }
+    return lines;
 }
 
 void CMinigame2_9::Check() {
-    CloseList();
-    CRewardScene* panel = shell.resultsPanel;
-    for (int line = 0; line < kPriceLineCount; ++line) {
-        if (filled[line] && amountCents[line] == RightCents(line)) panel->SetCompte(panel->GetCompte() + 1);
-    }
+    CloseLists();
+    const PricingReview::Lines lines = ReviewLines();
+    for (int line = 0; line < kPriceLineCount; ++line)
+        if (lines.Right(line)) shell.ScorePoint();
     shell.SetProgress(kEndStrip);
-    if (panel->GetCompte() >= kMaximum) {
-        shell.EnterResults(false);
-    } else {
-        shell.EnterReview();
-    }
+    checked = true;
 }
 
-void CMinigame2_9::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP: return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) {
-                    shell.SetProgress(kPlayStrip);
-                    shell.RestartFade();
-                    model->PlaySoundFile("beep.mp3", true);
-                }
-                shell.phase = PhasePlay;
-                selectedButton = -1;
-            } else {
-                selectedButton = shell.ExploreTargets(point, helpPos, kPriceLineCount + 1, selectedButton, ExploreNear,
-                                                      kExplanations.names);
-            }
-            break;
-        case PhasePlay:
-            if (shell.playButton->HitTest(point)) {
-                Check();
-            } else if (shell.instructionButton->HitTest(point)) {
-                CloseList();
-                selectedButton = -1;
-                shell.crosshairs->SetPosition(kParked);
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults(false);
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+bool CMinigame2_9::AnyMissed() const {
+    const PricingReview::Lines lines = ReviewLines();
+    for (int line = 0; line < kPriceLineCount; ++line)
+        if (!lines.Right(line)) return true;
+    return false;
 }
 
-void CMinigame2_9::OnMouseMove(CPoint point) {
-    if (needsLoad || shell.OnMouseMove(point)) return;
+void CMinigame2_9::OnSheetClick(CPoint point) {
+    selectedButton =
+        shell.ExploreTargets(point, helpPos, kPriceLineCount + 1, selectedButton, ExploreNear, kExplanations.names);
+}
+
+void CMinigame2_9::OnPlayStart() {
+    shell.SetProgress(kPlayStrip);
+    shell.RestartFade();
+    model->PlaySoundFile("beep.mp3", true);
+    selectedButton = -1;
+}
+
+void CMinigame2_9::OnInstructions() {
+    selectedButton = -1;
+    shell.crosshairs->SetPosition(kParked);
+}
+
+bool CMinigame2_9::OnPlayMove(CPoint point) {
     bool over = false;
-    if (shell.phase == PhasePlay) {
-        for (const CPoint& line : linePos) over = over || closeEnough(line, point);
-        if (OverList(point)) {
-            lists[openList]->HitTest(point);
-            over = true;
-        }
-    }
-    model->SetCursor(over ? CURSOR_HAND : CURSOR_ARROW);
+    for (const CPoint& line : linePos) over = over || closeEnough(line, point);
+    lists.Hover(point);
+    return over || lists.Over(point);
+}
+
+void CMinigame2_9::DrawBackground(int width, int height) {
+    shell.DrawBackground(width, height);
+    formImage->SetPosition(width / 2, height / 2);
+    formImage->Draw();
 }
 
 // The date on the pad, and the price block as the learner has filled it.
@@ -241,61 +200,32 @@ void CMinigame2_9::DrawPrices(bool review) {
     glColor4f(0.85f, 0.1f, 0.1f, 1.0f);
     const CPoint date(viewWidth / 2 + kLines[kDateLine].dx, viewHeight / 2 + kLines[kDateLine].dy);
     model->DrawText(float(date.x), float(date.y + 7), kFont, dateText);
+    const PricingReview::Lines lines = ReviewLines();
     for (int line = 0; line < kPriceLineCount; ++line) {
         const int left = linePos[line].x - kLineMiddleDx, baseline = linePos[line].y - kLineMiddleDy;
         glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
         model->DrawText(float(left), float(baseline), kFont, kPriceLines[line].label);
-        const bool wrong = review && (!filled[line] || amountCents[line] != RightCents(line));
-        if (wrong) {
+        if (review && !lines.Right(line)) {
             glColor4f(0.85f, 0.1f, 0.1f, 1.0f);
         } else {
             glColor4f(0.1f, 0.2f, 0.6f, 1.0f);
         }
-        const CString amount =
-            filled[line] ? CString::Format("$%ld.%02ld", amountCents[line] / 100, amountCents[line] % 100)
-                         : CString(kPriceLines[line].typed ? "... (cliquez)" : "... (choisir)");
+        const CString amount = filled[line] ? CString(PricingReview::Amount(amountCents[line]).c_str())
+                                            : CString(kPriceLines[line].typed ? "... (cliquez)" : "... (choisir)");
         model->DrawText(float(left + kAmountDx), float(baseline), kFont, amount);
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
 }
 
-void CMinigame2_9::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    formImage->SetPosition(width / 2, height / 2);
-    formImage->Draw();
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            model->FillDarkQuad(width, height);
-            shell.overlayImage->SetPosition(width / 2, height / 2);
-            shell.overlayImage->Draw();
-            shell.crosshairs->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            DrawPrices(false);
-            if (openList >= 0) lists[openList]->Draw();
-            shell.playButton->Draw();
-            shell.DrawCaption(width, height);
-            break;
-        case PhaseReview: {
-            DrawPrices(true);
-            shell.playButton->Draw();
-            std::vector<CPoint> right;
-            for (int line = 0; line < kPriceLineCount; ++line) {
-                if (filled[line] && amountCents[line] == RightCents(line)) right.push_back(linePos[line]);
-            }
-            shell.DrawMarks(right);
-            break;
-        }
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    shell.DrawTop();
+void CMinigame2_9::DrawPlay(int width, int height) {
+    DrawPrices(false);
+    lists.Draw();
+    shell.playButton->Draw();
+    shell.DrawCaption(width, height);
+}
+
+void CMinigame2_9::DrawReview(int width, int height) {
+    DrawPrices(true);
+    PricingReview::Draw(shell, width, height, ReviewLines());
 }

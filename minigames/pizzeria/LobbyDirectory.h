@@ -69,6 +69,12 @@ constexpr int kChartX = 360, kChartY = 440;  // the directory (1024-pixel file)
 constexpr float kChartScale = 1.05f;
 constexpr int kPanelX = 1040, kPanelY = 430;  // the elevator's buttons
 constexpr int kBubbleX = 700, kBubbleY = 128;  // the comic bubble (scale 1)
+// The review's card of the five deliveries, between the directory and the
+// panel: a row a delivery, its mark at the left, from the top.
+constexpr int kReviewLeft = 640, kReviewRight = 900;
+constexpr int kReviewTop = 150, kReviewRowStep = 84;
+constexpr int kReviewMarkDx = 34;  // the mark's centre, from the card's left edge
+constexpr int kReviewTextDx = 72;  // the rows' text, from the card's left edge
 
 // --- the tutorial sheet ---
 

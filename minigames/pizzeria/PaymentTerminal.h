@@ -41,6 +41,12 @@ constexpr int kKeyReachX = 10, kKeyReachY = 8;
 constexpr int kCardReachX = 100, kCardReachY = 80;
 
 enum PaymentType { PAY_DEBIT = 0, PAY_CREDIT, PAY_GIFT, kPaymentCount };
+// What the terminal's screen shows: the menu of types, the amount being
+// keyed under the chosen type's charge, then the amount confirmed while the
+// customer's card is awaited.
+enum TerminalScreen { SCREEN_MENU = 0, SCREEN_AMOUNT, SCREEN_CARD };
+// The steps of a payment, each judged: its type, its amount, its card.
+enum PaymentStep { STEP_TYPE = 0, STEP_AMOUNT, STEP_CARD, kStepCount };
 
 struct Payment {
     int menuLine;           // the screen line of its menu key

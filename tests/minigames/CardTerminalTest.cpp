@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_5.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
@@ -12,14 +13,24 @@ class CardTerminal : public GameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
+    static constexpr int kErrorMs = 1500;  // the error sound: 96 frames
+    static constexpr unsigned kTickColour = 0x10C020FF;
+    static constexpr unsigned kCrossColour = 0xE01010FF;
+    static bool IsTick(unsigned rgba) { return ((rgba >> 16) & 0xFF) > 0xA0 && (rgba >> 24) < 0x50; }
+    static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
 
     void Pictures() override {
         for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
+        // The review's two marks, each a colour of its own.
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
         folder.MakeFolder("Sounds");
         for (const Page& page : kPages) WriteToneWav(folder.File("Sounds/") + page.voice, 2000);
+        WriteToneWav(folder.File("Sounds/error.mp3"), kErrorMs);
+        for (const Payment& p : kPayments) WriteToneWav(folder.File("Sounds/") + p.announce, 400);
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -30,7 +41,13 @@ protected:
         Frames(1, kW, kH);
         game = static_cast<CMinigame2_5*>((*model->GetCurrentCategoryMinigames())[4]);
     }
-    void At(CPoint p) { Click(p.x, p.y); }
+    // A click, then a frame: the flow ends play on the frame after the last step.
+    void At(CPoint p) {
+        Click(p.x, p.y);
+        Frames(1, kW, kH);
+    }
+    // A slip's cross and sound end, and the payment goes on.
+    void SlipEnds() { Frames(kErrorMs * 64 / 1000 + 2, kW, kH); }
     void Play() { Click(kW - 250, 52); }
     void Menu(int type) { At(game->GetMenuKey(kPayments[type].menuLine)); }
     void Key(int key) { At(game->GetKey(key)); }
@@ -128,6 +145,7 @@ TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
     Play();
     const int amount = game->GetAmountCents();
     Menu(PAY_GIFT);  // the debit customer, charged as a gift card
+    SlipEnds();
     EXPECT_EQ(game->GetScreenLine(2), "Gift Card Charge:");
     EXPECT_EQ(Points(), 0);
     KeyAmount(amount);
@@ -149,9 +167,14 @@ TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
 
 TEST_F(CardTerminal, AWrongAmountOrCardIsASlipOfThatPaymentOnly) {
     Play();
-    Pay(PAY_DEBIT, game->GetAmountCents() + 1, PAY_DEBIT);
+    Menu(PAY_DEBIT);
+    KeyAmount(game->GetAmountCents() + 1);
+    Key(KEY_ENTER);
+    SlipEnds();
+    Card(PAY_DEBIT);
     EXPECT_FALSE(game->IsStepRight(PAY_DEBIT, 1));
     Pay(PAY_CREDIT, game->GetAmountCents(), PAY_GIFT);
+    SlipEnds();
     EXPECT_FALSE(game->IsStepRight(PAY_CREDIT, 2));
     EXPECT_TRUE(game->IsStepRight(PAY_CREDIT, 1));
     PayRight();
@@ -197,4 +220,102 @@ TEST_F(CardTerminal, TheHelpPagesFollowThePointerOnceEach) {
     EXPECT_EQ(game->GetSelectedButton(), 3);
     Play();
     EXPECT_EQ(game->GetSelectedButton(), -1);
+}
+
+// A wrong type shows the cross where it was clicked and plays the error
+// sound; input waits for their end, and only then does the charge of the
+// chosen type come, so the cross is never drawn on the next screen.
+TEST_F(CardTerminal, AWrongTypeShowsTheCrossAndTheChargeComesAfterItsSound) {
+    Play();
+    const CPoint gift = game->GetMenuKey(kPayments[PAY_GIFT].menuLine);
+    Click(gift.x, gift.y);
+    EXPECT_TRUE(game->Shell().IsWrongSignShown());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(gift, kW, kH))) << std::hex << PixelOfAFrame(gift, kW, kH);
+    EXPECT_TRUE(game->Shell().IsPaused());
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);
+    Key(1);  // ignored while the sound plays
+    Frames(70, kW, kH);
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);  // the sound is longer than the cross
+    SlipEnds();
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_AMOUNT);
+    EXPECT_EQ(game->GetScreenLine(2), "Gift Card Charge:");
+    EXPECT_EQ(game->GetKeyedCents(), 0);
+    EXPECT_FALSE(game->IsStepRight(PAY_DEBIT, 0));
+    EXPECT_EQ(Points(), 0);
+}
+
+// After a wrong card the next customer is announced once the error sound
+// has ended, not over it.
+TEST_F(CardTerminal, TheNextCustomerWaitsForTheErrorSoundOfAWrongCard) {
+    Play();
+    Menu(PAY_DEBIT);
+    KeyAmount(game->GetAmountCents());
+    Key(KEY_ENTER);
+    const uint64_t plays = model->GetSoundPlayer().PlayCount();
+    Card(PAY_GIFT);
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);  // the error sound
+    Frames(80, kW, kH);
+    EXPECT_EQ(game->GetPayment(), PAY_DEBIT);
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);
+    SlipEnds();
+    EXPECT_EQ(game->GetPayment(), PAY_CREDIT);
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 2);  // the credit customer
+    EXPECT_TRUE(model->IsSoundPlaying());
+}
+
+// The review's board: a row a payment, a column a step, each step with the
+// tick when done right, or the cross and its right answer.
+TEST_F(CardTerminal, TheReviewTicksEachStepDoneAndCrossesEachMissedWithItsAnswer) {
+    game->SetAmountCents(1234);
+    Play();
+    Menu(PAY_CREDIT);  // the debit customer's type, missed
+    SlipEnds();
+    KeyAmount(1234);
+    Key(KEY_ENTER);
+    Card(PAY_DEBIT);
+    Menu(PAY_CREDIT);
+    KeyAmount(game->GetAmountCents() + 1);  // the credit amount, missed
+    Key(KEY_ENTER);
+    SlipEnds();
+    Card(PAY_CREDIT);
+    PayRight();
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 7);
+    Frames(20, kW, kH);
+    for (int p = 0; p < kPaymentCount; ++p) {
+        for (int s = 0; s < CMinigame2_5::kSteps; ++s) {
+            const bool missed = (p == PAY_DEBIT && s == STEP_TYPE) || (p == PAY_CREDIT && s == STEP_AMOUNT);
+            const CPoint mark = game->GetReviewMark(p, s);
+            const unsigned pixel = PixelOfAFrame(mark, kW, kH);
+            EXPECT_EQ(IsCross(pixel), missed) << p << s << " " << std::hex << pixel;
+            EXPECT_EQ(IsTick(pixel), !missed) << p << s << " " << std::hex << pixel;
+            EXPECT_GT(mark.y - 32, 84);
+            EXPECT_LT(mark.y + 32, kH - 80);
+            if (s > 0) {
+                EXPECT_GT(mark.x, game->GetReviewMark(p, s - 1).x);
+            }
+            if (p > 0) {
+                EXPECT_GT(mark.y, game->GetReviewMark(p - 1, s).y);
+            }
+        }
+    }
+    EXPECT_EQ(game->ReviewAnswer(PAY_DEBIT, STEP_TYPE), "Debit");
+    EXPECT_EQ(game->ReviewAnswer(PAY_DEBIT, STEP_AMOUNT), "$12.34");
+    EXPECT_EQ(game->ReviewAnswer(PAY_GIFT, STEP_CARD), "CARTE CADEAU");
+}
+
+// While the intro speaks, its words stand clear of the sheet's card at the
+// bottom, of the terminal and of the customer's bubble.
+TEST_F(CardTerminal, TheIntroWordsStayClearOfTheSheetsCardAndTheTerminal) {
+    const CRect band = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    const CRect sheetCard(kW / 2 - 280, kH / 2 + 300, kW / 2 + 280, kH / 2 + 376);
+    const CRect bubble(kW / 2 - 256, kH - 116, kW / 2 + 256, kH - 52);
+    for (const CRect& box : {sheetCard, bubble}) {
+        EXPECT_TRUE(band.right <= box.left || band.left >= box.right || band.bottom <= box.top ||
+                    band.top >= box.bottom)
+            << band.left << "," << band.top << " " << band.right << "," << band.bottom;
+    }
+    EXPECT_LE(band.right, kW / 2 - 318);  // left of the terminal
+    EXPECT_GE(band.top, 96);               // under the task card
 }

@@ -13,6 +13,10 @@ class Lobby : public GameFixture {
 protected:
     static constexpr int kW = 1362;
     static constexpr int kH = 726;
+    static constexpr unsigned kTickColour = 0x10C020FF;
+    static constexpr unsigned kCrossColour = 0xE01010FF;
+    static bool IsTick(unsigned rgba) { return ((rgba >> 16) & 0xFF) > 0xA0 && (rgba >> 24) < 0x50; }
+    static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
 
     void Pictures() override {
         for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
@@ -20,8 +24,13 @@ protected:
             folder.AddPicture(name, 128, 64);
         }
         folder.AddPicture("comicBubble.png", 1024, 256);
+        // The review's two marks, each a colour of its own.
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
         folder.MakeFolder("Sounds");
         WriteToneWav(folder.File("Sounds/chime.mp3"), 2000);
+        WriteToneWav(folder.File("Sounds/Intro2_4.mp3"), 1500);
+        WriteToneWav(folder.File("Sounds/visiteur1.mp3"), 500);
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -199,4 +208,86 @@ TEST_F(Lobby, AWrongButtonRaisesTheWrongSignThatIsGoneASecondLaterAndARightOneRa
     const CPoint right = lobby->GetButtonLocation(RightFloor());
     Click(right.x, right.y);
     EXPECT_FALSE(lobby->Shell().IsWrongSignShown());
+}
+
+// The review says one thing: the tick beside each delivery found at the
+// first press, the cross beside each one missed, with the button it wanted.
+TEST_F(Lobby, TheReviewTicksTheDeliveriesFoundAndCrossesTheMissedOnesWithTheirButton) {
+    PressPlay();
+    PressWrong();  // Julie Gagnon
+    PressRight();
+    PressRight();
+    PressRight();
+    PressWrong();  // Luc Morin
+    PressRight();
+    PressRight();
+    ASSERT_EQ(lobby->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);  // the marks have fallen
+    for (int v = 0; v < kVisitorCount; ++v) {
+        const CPoint mark = lobby->GetReviewMark(v);
+        const unsigned pixel = PixelOfAFrame(mark, kW, kH);
+        if (v == 0 || v == 3) {
+            EXPECT_TRUE(IsCross(pixel)) << v << " " << std::hex << pixel;
+        } else {
+            EXPECT_TRUE(IsTick(pixel)) << v << " " << std::hex << pixel;
+        }
+        // In their order from the top, clear of the corner buttons and of the legend.
+        EXPECT_GT(mark.y - 32, 84) << v;
+        EXPECT_LT(mark.y + 32, kH - 80) << v;
+        if (v > 0) {
+            EXPECT_GT(mark.y, lobby->GetReviewMark(v - 1).y) << v;
+        }
+    }
+    EXPECT_EQ(CMinigame2_4::ReviewName(0), "Julie Gagnon");
+    EXPECT_EQ(CMinigame2_4::ReviewAnswer(0), "Bureau 410 : bouton 4");
+    EXPECT_EQ(CMinigame2_4::ReviewName(3), "Luc Morin");
+    EXPECT_EQ(CMinigame2_4::ReviewAnswer(3), "Bureau 1003 : bouton 10");
+    EXPECT_EQ(CMinigame2_4::ReviewAnswer(4), "Bureau 702 : bouton 7");
+    // The floors of the panel carry no stamp any more.
+    for (int floor : {4, 10}) {
+        const unsigned pixel = PixelOfAFrame(lobby->GetButtonLocation(floor), kW, kH);
+        EXPECT_FALSE(IsTick(pixel) || IsCross(pixel)) << floor << " " << std::hex << pixel;
+    }
+}
+
+TEST_F(Lobby, AGameWithoutAMissGoesStraightToTheScorePanel) {
+    PressPlay();
+    for (int i = 0; i < kVisitorCount - 1; ++i) PressRight();
+    EXPECT_EQ(lobby->Shell().phase, PhasePlay);
+    PressRight();
+    EXPECT_EQ(lobby->Shell().phase, PhaseResults);
+}
+
+// Help speaks the whole instruction; the name of the pizza's customer waits
+// for its end instead of cutting it.
+TEST_F(Lobby, HelpSpeaksTheWholeInstructionAndTheNameAfterIt) {
+    PressPlay();
+    Frames(2, kW, kH);
+    EXPECT_FALSE(lobby->Shell().HasWaitingPrompt());
+    Click(kW - 154, 52);  // help
+    Frames(1, kW, kH);
+    EXPECT_TRUE(lobby->Shell().IsInstructionSpeaking());
+    EXPECT_TRUE(lobby->Shell().HasWaitingPrompt());
+    const uint64_t plays = model->GetSoundPlayer().PlayCount();
+    now += 1.0;
+    Frames(3, kW, kH);
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays);  // the instruction goes on
+    now += 0.6;
+    Frames(1, kW, kH);
+    EXPECT_FALSE(lobby->Shell().HasWaitingPrompt());
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);
+    EXPECT_TRUE(model->IsSoundPlaying());
+}
+
+// The pause after a wrong button lasts as long as the error sound.
+TEST_F(Lobby, AWrongButtonPausesUntilItsSoundHasEnded) {
+    WriteToneWav(folder.File("Sounds/error.mp3"), 1600);
+    PressPlay();
+    Press(RightFloor() == 9 ? 4 : 9);
+    now += 1.2;
+    PressRight();  // the sound still plays
+    EXPECT_EQ(lobby->GetStep(), 0);
+    now += 0.5;
+    PressRight();
+    EXPECT_EQ(lobby->GetStep(), 1);
 }

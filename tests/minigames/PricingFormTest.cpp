@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/CCalculatorDlg.h"
+#include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_9.h"
 #include "support/GameFixture.h"
 #include "support/ScriptedLearner.h"
@@ -21,6 +22,18 @@ protected:
             folder.AddPicture(name, 128, 64);
         }
         folder.AddPicture("dropdownbox.png", 512, 512);
+        // The review's two marks, each a colour of its own.
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+    }
+    static constexpr unsigned kTickColour = 0x10C020FF;
+    static constexpr unsigned kCrossColour = 0xE01010FF;
+    static bool IsTick(unsigned rgba) { return ((rgba >> 16) & 0xFF) > 0xA0 && (rgba >> 24) < 0x50; }
+    static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
+    // The hand-in, and the frame on which the flow moves on to the board or the panel.
+    void HandIn() {
+        Play();
+        Frames(1, kW, kH);
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -102,7 +115,7 @@ TEST_F(PricingForm, APerfectPricingScoresFive) {
     for (int line = 0; line < kPriceLineCount; ++line) {
         EXPECT_EQ(game->GetAmountCents(line), game->RightCents(line)) << line;
     }
-    Play();
+    HandIn();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 5);
     FinishPanel();
@@ -119,7 +132,7 @@ TEST_F(PricingForm, AWrongBaseAndAnEmptyLineCostTheirPointsOnly) {
     learner.Type(Dollars(game->RightCents(LINE_HST))).ClickButton(CCalculatorDlg::IDOK);
     Line(LINE_SUBTOTAL);
     Line(LINE_HST);
-    Play();  // the total left empty
+    HandIn();  // the total left empty
     EXPECT_EQ(Points(), 3);
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     Play();
@@ -191,4 +204,69 @@ TEST_F(PricingForm, ExploringTheLinesBeforePlayingFillsNothing) {
     EXPECT_FALSE(game->IsFilled(LINE_HST));
     EXPECT_FALSE(game->IsListOpen());
     EXPECT_EQ(learner.overran, 0);
+}
+
+// The review lists the five lines in their order: the tick beside each
+// line right to the cent, the cross beside each one missed with its right
+// amount. The amounts a learner must find, form by form.
+TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne) {
+    const char* const bases[kFormCount] = {"$12.99", "$6.99", "$21.99", "$12.99"};
+    const char* const totals[kFormCount] = {"$16.94", "$9.03", "$29.37", "$20.33"};
+    Play();
+    Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
+    Choose(LINE_TOPPINGS, ToppingsRow());
+    Learner learner;
+    learner.Type(Dollars(game->RightCents(LINE_SUBTOTAL))).ClickButton(CCalculatorDlg::IDOK);
+    learner.Type(Dollars(game->RightCents(LINE_HST))).ClickButton(CCalculatorDlg::IDOK);
+    Line(LINE_SUBTOTAL);
+    Line(LINE_HST);
+    HandIn();  // a wrong base, the total left empty
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);
+    for (int line = 0; line < kPriceLineCount; ++line) {
+        const bool missed = line == LINE_BASE || line == LINE_TOTAL;
+        const CPoint mark = game->GetReviewMark(line);
+        const unsigned pixel = PixelOfAFrame(mark, kW, kH);
+        EXPECT_EQ(IsCross(pixel), missed) << line << " " << std::hex << pixel;
+        EXPECT_EQ(IsTick(pixel), !missed) << line << " " << std::hex << pixel;
+        EXPECT_GT(mark.y - 32, 84);
+        EXPECT_LT(mark.y + 32, kH - 80);
+        if (line > 0) {
+            EXPECT_GT(mark.y, game->GetReviewMark(line - 1).y);
+        }
+        EXPECT_EQ(game->ReviewAnswer(line).empty(), !missed) << line;
+    }
+    const int form = game->GetFormIndex();
+    EXPECT_EQ(game->ReviewAnswer(LINE_BASE), std::string("bonne réponse : ") + bases[form]);
+    EXPECT_EQ(game->ReviewWritten(LINE_TOTAL), "Total: rien");
+    EXPECT_EQ(game->ReviewAnswer(LINE_TOTAL), std::string("bonne réponse : ") + totals[form]);
+}
+
+// An open list closes on help and on the instruction sheet.
+TEST_F(PricingForm, AnOpenListClosesOnHelpAndOnTheInstructions) {
+    Play();
+    Line(LINE_BASE);
+    ASSERT_TRUE(game->IsListOpen());
+    Click(kW - 154, 52);  // help
+    EXPECT_FALSE(game->IsListOpen());
+    Line(LINE_TOPPINGS);
+    ASSERT_TRUE(game->IsListOpen());
+    Click(kW - 346, 52);  // the instructions
+    EXPECT_EQ(game->Shell().phase, PhaseInstructions);
+    EXPECT_FALSE(game->IsListOpen());
+    Play();
+    EXPECT_FALSE(game->IsListOpen());
+    EXPECT_FALSE(game->IsFilled(LINE_TOPPINGS));
+}
+
+// While the intro speaks, its words stand clear of the sheet's card at the
+// bottom and of the pad.
+TEST_F(PricingForm, TheIntroWordsStayClearOfTheSheetsCardAndThePad) {
+    const CRect band = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    const CRect sheetCard(kW / 2 - 250, kH / 2 + 262, kW / 2 + 250, kH / 2 + 346);
+    EXPECT_TRUE(band.right <= sheetCard.left || band.left >= sheetCard.right || band.bottom <= sheetCard.top ||
+                band.top >= sheetCard.bottom)
+        << band.left << "," << band.top << " " << band.right << "," << band.bottom;
+    EXPECT_LE(band.right, kW / 2 - 319);  // left of the pad
+    EXPECT_GE(band.top, 96);               // under the task card
 }

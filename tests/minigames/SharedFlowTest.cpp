@@ -123,7 +123,8 @@ TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndThe
 namespace {
 // The minigames run by the shared flow so far.
 const int kOnTheFlow[] = {MINIGAME_1_1, MINIGAME_1_2, MINIGAME_1_3, MINIGAME_1_4, MINIGAME_1_5,
-                          MINIGAME_2_1, MINIGAME_2_2, MINIGAME_2_3, MINIGAME_2_6, MINIGAME_2_7, MINIGAME_2_8};
+                          MINIGAME_2_1, MINIGAME_2_2, MINIGAME_2_3, MINIGAME_2_4, MINIGAME_2_5, MINIGAME_2_6,
+                          MINIGAME_2_7, MINIGAME_2_8, MINIGAME_2_9};
 
 std::vector<int> EveryMinigame() {
     std::vector<int> types;
