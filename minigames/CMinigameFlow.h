@@ -34,6 +34,8 @@ enum class Verdict {
 //                        (a game without them, judged step by step, has no review)
 //   DrawBackground(w, h) its own background (else the sheet's)
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
+//   DrawSheet(w, h)      its own sheet instead of the shell's (one not over the whole view)
+//   SheetHidesStrip()    true: the sheet covers the strip, only the corner buttons go over it
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
 //   OnPlayStart()        play begins, from the intro's sheet
@@ -43,6 +45,7 @@ enum class Verdict {
 //   OnLeave()            leaving for the room, before the unload
 //   MoveOn()             the next item, once a WrongMovesOn has ended
 //   OnPlayMove(point)    the pointer over play: true for the hand cursor
+//   OnSheetMove(point)   the same over the sheet
 //   OnPress(point)       a button press during play
 //   CloseLists()         open drop-down lists close (help, sheet, leaving)
 template <class Game>
@@ -67,10 +70,7 @@ public:
         if (game.needsLoad) Load(game);
         CMinigameShell& shell = game.shell;
         if (shell.ViewResized(width, height)) game.Place(width, height);
-        if (game.movingOn && !shell.IsPaused()) {
-            game.movingOn = false;
-            if constexpr (HasMoveOn<Game>::value) game.MoveOn();
-        }
+        CatchUp(game);
         shell.Tick();
         if constexpr (HasDrawBackground<Game>::value) {
             game.DrawBackground(width, height);
@@ -81,7 +81,11 @@ public:
             case PhaseIntro:
             case PhaseInstructions:
                 if constexpr (HasDrawUnderSheet<Game>::value) game.DrawUnderSheet(width, height);
-                shell.DrawSheet(width, height);
+                if constexpr (HasDrawSheet<Game>::value) {
+                    game.DrawSheet(width, height);
+                } else {
+                    shell.DrawSheet(width, height);
+                }
                 if constexpr (HasDrawOnSheet<Game>::value) game.DrawOnSheet(width, height);
                 shell.playButton->Draw();
                 break;
@@ -99,7 +103,15 @@ public:
                 break;
             case PhaseResults: shell.DrawResults(width, height); break;
         }
-        shell.DrawTop();
+        bool stripHidden = false;
+        if constexpr (HasSheetHidesStrip<Game>::value) {
+            stripHidden = game.SheetHidesStrip() && (shell.phase == PhaseIntro || shell.phase == PhaseInstructions);
+        }
+        if (stripHidden) {
+            shell.DrawCornerButtons();
+        } else {
+            shell.DrawTop();
+        }
     }
 
     static void OnLButtonUp(Game& game, CPoint point) {
@@ -135,8 +147,10 @@ public:
                     CloseLists(game);
                     shell.phase = PhaseInstructions;
                     if constexpr (HasOnInstructions<Game>::value) game.OnInstructions();
-                } else if (!shell.IsPaused() && !game.movingOn && !game.Finished()) {
-                    Take(game, point, game.Judge(point));
+                } else if (!shell.IsPaused()) {
+                    // A click may come before the frame that would have moved on.
+                    CatchUp(game);
+                    if (!game.Finished()) Take(game, point, game.Judge(point));
                 }
                 break;
             case PhaseReview:
@@ -164,10 +178,20 @@ public:
         if constexpr (HasOnPlayMove<Game>::value) {
             if (shell.phase == PhasePlay) hand = game.OnPlayMove(point);
         }
+        if constexpr (HasOnSheetMove<Game>::value) {
+            if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) hand = game.OnSheetMove(point);
+        }
         game.model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
     }
 
 private:
+    // The wrong answer's cross and sound have ended: the next item.
+    static void CatchUp(Game& game) {
+        if (!game.movingOn || game.shell.IsPaused()) return;
+        game.movingOn = false;
+        if constexpr (HasMoveOn<Game>::value) game.MoveOn();
+    }
+
     static void Take(Game& game, CPoint point, Verdict verdict) {
         CMinigameShell& shell = game.shell;
         switch (verdict) {
@@ -211,6 +235,8 @@ private:
     struct Trait<G, std::void_t<decltype(std::declval<G&>().call)>> : std::true_type {};
     ZELK_FLOW_HOOK(HasDrawBackground, DrawBackground(0, 0))
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
+    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
+    ZELK_FLOW_HOOK(HasSheetHidesStrip, SheetHidesStrip())
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
     ZELK_FLOW_HOOK(HasOnPlayStart, OnPlayStart())
@@ -220,6 +246,7 @@ private:
     ZELK_FLOW_HOOK(HasOnLeave, OnLeave())
     ZELK_FLOW_HOOK(HasMoveOn, MoveOn())
     ZELK_FLOW_HOOK(HasOnPlayMove, OnPlayMove(CPoint()))
+    ZELK_FLOW_HOOK(HasOnSheetMove, OnSheetMove(CPoint()))
     ZELK_FLOW_HOOK(HasOnPress, OnPress(CPoint()))
     ZELK_FLOW_HOOK(HasCloseLists, CloseLists())
     ZELK_FLOW_HOOK(HasReview, DrawReview(0, 0))
