@@ -47,7 +47,11 @@ protected:
                     : static_cast<const CGreetingCards*>(
                           static_cast<CMinigame1_9*>((*model->GetCurrentCategoryMinigames())[8]));
     }
-    void PressPlay() { Click(w - 250, 52); }
+    // The play button; play ends on the frame after the hand-in.
+    void PressPlay() {
+        Click(w - 250, 52);
+        Frames(1, w, h);
+    }
     void Start(MinigameType type, int width = kW, int height = kH) {
         Open(type, width, height);
         PressPlay();
@@ -92,7 +96,15 @@ protected:
         return saved.compte[0][cell];
     }
 
-    unsigned Pixel(CPoint at) { return PixelOfAFrame(at, w, h); }
+    // What lies at a point: the tick (green), the cross (red), the tag (blue).
+    char Pixel(CPoint at) {
+        const unsigned rgba = PixelOfAFrame(at, w, h);
+        const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF, b = (rgba >> 8) & 0xFF;
+        if (g > 0x90 && r < 0x60 && b < 0x80) return 'T';
+        if (r > 0xB0 && g < 0x60) return 'X';
+        if (b > 0xB0 && r < 0x60) return 'A';
+        return '-';
+    }
     static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF, kTag = 0x2040E0FF;
 
     const CGreetingCards* cards = nullptr;
@@ -135,10 +147,10 @@ TEST_F(GreetingGame, TheReviewTicksTheRightChoicesAndCrossesTheMissedCardWithIts
         const CPoint mark = cards->MarkOf(slot);
         EXPECT_EQ(mark.y, cards->GetSlot(slot).y);
         EXPECT_LT(mark.x + 32, cards->GetSlot(slot).x - 150);  // beside the card, not on it
-        EXPECT_EQ(Pixel(mark), slot == right[1] ? kCross : kTick) << slot;
+        EXPECT_EQ(Pixel(mark), slot == right[1] ? 'X' : 'T') << slot;
     }
-    EXPECT_EQ(Pixel(cards->TagOf(right[1])), kTag);  // the card missed shows it was acceptable
-    EXPECT_NE(Pixel(cards->TagOf(WrongSlots()[0])), kTag);
+    EXPECT_EQ(Pixel(cards->TagOf(right[1])), 'A');  // the card missed shows it was acceptable
+    EXPECT_NE(Pixel(cards->TagOf(WrongSlots()[0])), 'A');
     PressSlot(right[1]);  // the review takes no more cards
     EXPECT_FALSE(cards->IsPressed(right[1]));
     PressPlay();
@@ -163,8 +175,8 @@ TEST_F(GreetingGame, AWrongCardThatCostNoPointIsStillReviewed) {
     EXPECT_EQ(Points(), 3);
     ASSERT_EQ(cards->Shell().phase, PhaseReview);
     Frames(20, w, h);
-    EXPECT_EQ(Pixel(cards->MarkOf(wrong)), kCross);
-    for (int slot : cards->GetAcceptableSlots()) EXPECT_EQ(Pixel(cards->MarkOf(slot)), kTick) << slot;
+    EXPECT_EQ(Pixel(cards->MarkOf(wrong)), 'X');
+    for (int slot : cards->GetAcceptableSlots()) EXPECT_EQ(Pixel(cards->MarkOf(slot)), 'T') << slot;
     PressPlay();
     FinishPanel();
     EXPECT_EQ(SavedCell(), 3);
