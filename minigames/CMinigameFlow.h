@@ -34,7 +34,7 @@ enum class Verdict {
 //                        (a game without them, judged step by step, has no review)
 //   DrawBackground(w, h) its own background (else the sheet's)
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
-//   DrawSheet(w, h)      its own sheet instead of the shell's (one not over the whole view)
+//   DrawSheet(w, h)      the sheet itself, for one laid on the board (else the shell's)
 //   SheetHidesStrip()    true: the sheet covers the strip, only the corner buttons go over it
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
@@ -48,6 +48,9 @@ enum class Verdict {
 //   OnSheetMove(point)   the same over the sheet
 //   OnPress(point)       a button press during play
 //   CloseLists()         open drop-down lists close (help, sheet, leaving)
+//   OnDrag(point)        the pointer moves a held piece: true while one is held
+//   OnRelease(point)     a held piece let go: true when one was (before any button)
+//   Results()            its own way to the score panel (else the reward music)
 template <class Game>
 class CMinigameFlow {
 public:
@@ -116,6 +119,9 @@ public:
 
     static void OnLButtonUp(Game& game, CPoint point) {
         if (game.needsLoad) return;
+        if constexpr (HasOnRelease<Game>::value) {
+            if (game.OnRelease(point)) return;
+        }
         CMinigameShell& shell = game.shell;
         switch (shell.OnCornerClick(point)) {
             case CORNER_MUTE: return;
@@ -154,7 +160,7 @@ public:
                 }
                 break;
             case PhaseReview:
-                if (shell.playButton->HitTest(point)) shell.EnterResults(true);
+                if (shell.playButton->HitTest(point)) Results(game);
                 break;
             case PhaseResults: shell.OnResultsClick(point); break;
         }
@@ -172,6 +178,13 @@ public:
 
     static void OnMouseMove(Game& game, CPoint point) {
         if (game.needsLoad) return;
+        // A held piece follows the pointer, over the buttons too.
+        if constexpr (HasOnDrag<Game>::value) {
+            if (game.OnDrag(point)) {
+                game.model->SetCursor(CURSOR_HAND);
+                return;
+            }
+        }
         CMinigameShell& shell = game.shell;
         if (shell.OnMouseMove(point)) return;
         bool hand = false;
@@ -213,6 +226,14 @@ private:
         if (review) {
             game.shell.EnterReview();
         } else {
+            Results(game);
+        }
+    }
+
+    static void Results(Game& game) {
+        if constexpr (HasResults<Game>::value) {
+            game.Results();
+        } else {
             game.shell.EnterResults(true);
         }
     }
@@ -235,7 +256,6 @@ private:
     struct Trait<G, std::void_t<decltype(std::declval<G&>().call)>> : std::true_type {};
     ZELK_FLOW_HOOK(HasDrawBackground, DrawBackground(0, 0))
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
-    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
     ZELK_FLOW_HOOK(HasSheetHidesStrip, SheetHidesStrip())
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
@@ -250,5 +270,9 @@ private:
     ZELK_FLOW_HOOK(HasOnPress, OnPress(CPoint()))
     ZELK_FLOW_HOOK(HasCloseLists, CloseLists())
     ZELK_FLOW_HOOK(HasReview, DrawReview(0, 0))
+    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
+    ZELK_FLOW_HOOK(HasOnDrag, OnDrag(CPoint()))
+    ZELK_FLOW_HOOK(HasOnRelease, OnRelease(CPoint()))
+    ZELK_FLOW_HOOK(HasResults, Results())
 #undef ZELK_FLOW_HOOK
 };
