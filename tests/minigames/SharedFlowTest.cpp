@@ -109,7 +109,7 @@ TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndThe
 
 namespace {
 // The minigames run by the shared flow so far.
-const int kOnTheFlow[] = {MINIGAME_1_1};
+const int kOnTheFlow[] = {MINIGAME_1_1, MINIGAME_1_8};
 
 std::vector<int> EveryMinigame() {
     std::vector<int> types;
