@@ -35,10 +35,10 @@ enum class Verdict {
 //   DrawBackground(w, h) its own background (else the sheet's)
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
 //   DrawSheet(w, h)      the sheet itself, for one laid on the board (else the shell's)
+//   SheetHidesStrip()    true: the sheet covers the strip, only the corner buttons go over it
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
 //   OnReviewClick(point) a click on the review's board (an item heard again)
-//   OnSheetMove(point)   the pointer over the sheet (a help page shown)
 //   OnPlayStart()        play begins, from the intro's sheet
 //   OnInstructions()     the sheet reopened during play
 //   OnResume()           play again from the reopened sheet
@@ -46,6 +46,7 @@ enum class Verdict {
 //   OnLeave()            leaving for the room, before the unload
 //   MoveOn()             the next item, once a WrongMovesOn has ended
 //   OnPlayMove(point)    the pointer over play: true for the hand cursor
+//   OnSheetMove(point)   the pointer over the sheet (a help page shown): true for the hand
 //   OnPress(point)       a button press during play
 //   CloseLists()         open drop-down lists close (help, sheet, leaving)
 //   OnDrag(point)        the pointer moves a held piece: true while one is held
@@ -73,10 +74,7 @@ public:
         if (game.needsLoad) Load(game);
         CMinigameShell& shell = game.shell;
         if (shell.ViewResized(width, height)) game.Place(width, height);
-        if (game.movingOn && !shell.IsPaused()) {
-            game.movingOn = false;
-            if constexpr (HasMoveOn<Game>::value) game.MoveOn();
-        }
+        CatchUp(game);
         shell.Tick();
         if constexpr (HasDrawBackground<Game>::value) {
             game.DrawBackground(width, height);
@@ -109,7 +107,15 @@ public:
                 break;
             case PhaseResults: shell.DrawResults(width, height); break;
         }
-        shell.DrawTop();
+        bool stripHidden = false;
+        if constexpr (HasSheetHidesStrip<Game>::value) {
+            stripHidden = game.SheetHidesStrip() && (shell.phase == PhaseIntro || shell.phase == PhaseInstructions);
+        }
+        if (stripHidden) {
+            shell.DrawCornerButtons();
+        } else {
+            shell.DrawTop();
+        }
     }
 
     static void OnLButtonUp(Game& game, CPoint point) {
@@ -148,8 +154,10 @@ public:
                     CloseLists(game);
                     shell.phase = PhaseInstructions;
                     if constexpr (HasOnInstructions<Game>::value) game.OnInstructions();
-                } else if (!shell.IsPaused() && !game.movingOn && !game.Finished()) {
-                    Take(game, point, game.Judge(point));
+                } else if (!shell.IsPaused()) {
+                    // A click may come before the frame that would have moved on.
+                    CatchUp(game);
+                    if (!game.Finished()) Take(game, point, game.Judge(point));
                 }
                 break;
             case PhaseReview:
@@ -184,17 +192,24 @@ public:
         }
         CMinigameShell& shell = game.shell;
         if (shell.OnMouseMove(point)) return;
-        if constexpr (HasOnSheetMove<Game>::value) {
-            if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) game.OnSheetMove(point);
-        }
         bool hand = false;
         if constexpr (HasOnPlayMove<Game>::value) {
             if (shell.phase == PhasePlay) hand = game.OnPlayMove(point);
+        }
+        if constexpr (HasOnSheetMove<Game>::value) {
+            if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) hand = game.OnSheetMove(point);
         }
         game.model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
     }
 
 private:
+    // The wrong answer's cross and sound have ended: the next item.
+    static void CatchUp(Game& game) {
+        if (!game.movingOn || game.shell.IsPaused()) return;
+        game.movingOn = false;
+        if constexpr (HasMoveOn<Game>::value) game.MoveOn();
+    }
+
     static void Take(Game& game, CPoint point, Verdict verdict) {
         CMinigameShell& shell = game.shell;
         switch (verdict) {
@@ -247,6 +262,7 @@ private:
     ZELK_FLOW_HOOK(HasDrawBackground, DrawBackground(0, 0))
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
     ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
+    ZELK_FLOW_HOOK(HasSheetHidesStrip, SheetHidesStrip())
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
     ZELK_FLOW_HOOK(HasOnReviewClick, OnReviewClick(CPoint()))

@@ -4,9 +4,7 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
-#include "app/BitmapText.h"
 #include "app/Latin1.h"
 #include "core/CModel.h"
 
@@ -14,74 +12,36 @@ using namespace PhoneCalls;
 
 namespace {
 
-constexpr int kMaximum = kPointCount;
 constexpr CPoint kReceiverFromPhone = {83, 103};
 constexpr CPoint kListFromReceiver = {125, 0};
 constexpr CPoint kBubbleFromPhone = {128, -300};
 constexpr CPoint kHandsetFromReceiver = {-151, -288};
-constexpr CPoint kParked = {-800, -800};
-// The long list's panel, from the box's centre: the selection bar spans it.
-constexpr int kListPanelWidth = 462;
-// The bubble's words: Helvetica 18, lines of at most this many characters.
-constexpr size_t kBubbleLine = 34;
-constexpr int kBubbleLineHeight = 24;
-// The review card lists each call's right greeting and reply, a row each.
+constexpr CPoint kOffScreen = {-100, -100};
+// The review card lists each call's right greeting and reply, a row each;
+// the mark stands left of the words.
 constexpr int kReviewFirstRow = -170;
 constexpr int kReviewRowHeight = 44;
 constexpr int kReviewTextX = -420;
+constexpr int kReviewMarkDx = -34;
 
 MinigameSheet SheetOf(const CallGame& game) {
     return {"red_wood_background.png", "phoneOverlay.png", game.progressStrip,
-            game.taskCard,             game.intro,         kMaximum};
-}
-
-// Words broken into lines for the bubble, at spaces.
-std::vector<std::string> Lines(const std::string& text, size_t width) {
-    std::vector<std::string> lines;
-    std::string line;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string word = text.substr(start, end - start);
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
-            lines.push_back(line);
-            line.clear();
-        }
-        line += (line.empty() ? "" : " ") + word;
-        start = end + 1;
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
-CDropDownMenu* NewList(CModel* model, const Choice (&choices)[kChoiceCount]) {
-    CDropDownMenu* list = new CDropDownMenu(model);
-    list->MakeItLong();
-    list->SetFont(GLUT_BITMAP_HELVETICA_12);
-    list->SetSelectionBar(kListPanelWidth);
-    for (const Choice& choice : choices) list->AddItem(Latin1FromUtf8(choice.text).c_str());
-    return list;
-}
-
-bool Chose(const CDropDownMenu* list, const Choice& choice) {
-    return list->GetSelectedItem() == CString(Latin1FromUtf8(choice.text).c_str());
+            game.taskCard,             game.intro,         kPointCount};
 }
 
 }  // namespace
 
-CAnsweringCalls::CAnsweringCalls(CModel* owner, MinigameType type, const CallGame& calls)
-    : shell(owner, type, SheetOf(calls)), model(owner), game(calls) {}
+CAnsweringCalls::CAnsweringCalls(CModel* owner, MinigameType type, const char* icon, const CallGame& calls)
+    : CAbstractMinigame(owner, type, icon), shell(owner, type, SheetOf(calls)), game(calls), lists(owner),
+      bubble(owner) {}
 
-void CAnsweringCalls::Load() {
-    shell.Load(nullptr);
+void CAnsweringCalls::Start() {
     shell.overlayImage->SetScale(2.0f);
     phoneImage = new CClickableImage("phone.png");
     phoneImage->SetScale(2.0f);
     receiverButton = new CCustomButton("phone_microphone.png", "phone_microphone2.png");
     receiverButton->SetScale(2.0f);
-    bubbleImage = new CClickableImage("cartoon_bubble.png");
-    bubbleImage->SetScale(1.25f);
+    bubble.Make();
     for (int i = 0; i < kCallCount; ++i) {
         references[i] = new CClickableImage(game.calls[i].sheet.picture);
         references[i]->SetScale(2.0f);
@@ -91,52 +51,36 @@ void CAnsweringCalls::Load() {
     for (int& point : points) point = 0;
     callIndex = 1;
     greetingChosen = false;
-    openList = LIST_NONE;
-    MakeLists();
+    lists.Make(CurrentCall());
 }
 
-void CAnsweringCalls::Unload() {
-    shell.Unload();
+void CAnsweringCalls::Stop() {
     delete phoneImage;
     delete receiverButton;
-    delete bubbleImage;
     for (CClickableImage*& reference : references) {
         delete reference;
         reference = nullptr;
     }
     delete reviewCard;
-    delete greetingList;
-    delete replyList;
     phoneImage = nullptr;
     receiverButton = nullptr;
-    bubbleImage = nullptr;
     reviewCard = nullptr;
-    greetingList = replyList = nullptr;
+    bubble.Free();
+    lists.Free();
 }
 
-void CAnsweringCalls::MakeLists() {
-    delete greetingList;
-    delete replyList;
-    greetingList = NewList(model, kGreetings);
-    replyList = NewList(model, CurrentCall().replies);
-    hoveredRow = -1;
-}
-
-void CAnsweringCalls::LoadButtonLocations(int width, int height) {
+void CAnsweringCalls::Place(int width, int height) {
     const CPoint phone(width / 4, static_cast<int>(height / 1.5));
     phoneImage->SetPosition(phone.x, phone.y);
     shell.overlayImage->SetPosition(phone.x, phone.y);
     receiverButton->SetPosition(phone.x + kReceiverFromPhone.x, phone.y + kReceiverFromPhone.y);
     const CPoint receiver = receiverButton->GetPosition();
-    listSpot = CPoint(receiver.x + kListFromReceiver.x, receiver.y + kListFromReceiver.y);
-    bubbleImage->SetPosition(phone.x + kBubbleFromPhone.x, phone.y + kBubbleFromPhone.y);
+    lists.Place(CPoint(receiver.x + kListFromReceiver.x, receiver.y + kListFromReceiver.y));
+    bubble.SetPosition(CPoint(phone.x + kBubbleFromPhone.x, phone.y + kBubbleFromPhone.y));
     for (CClickableImage* reference : references) {
         reference->SetPosition(static_cast<int>(width * 0.73), static_cast<int>(height * 0.45));
     }
     reviewCard->SetPosition(width / 2, height / 2 + 30);
-    // An open list follows its spot.
-    if (openList == LIST_GREETING) greetingList->SetPosition(listSpot);
-    if (openList == LIST_REPLY) replyList->SetPosition(listSpot);
 }
 
 bool CAnsweringCalls::closeEnough(CPoint a, CPoint b) {
@@ -148,99 +92,76 @@ CPoint CAnsweringCalls::GetHandsetLocation() const {
     return CPoint(receiver.x + kHandsetFromReceiver.x, receiver.y + kHandsetFromReceiver.y);
 }
 
-CPoint CAnsweringCalls::GetRowLocation(int row) const {
-    // Inside the row's band of the list's hit test, on its words.
-    return CPoint(listSpot.x + 120, listSpot.y + CDropDownMenu::kRowHeight * row + (row == 0 ? 5 : -5));
-}
-
-void CAnsweringCalls::OpenAt(CDropDownMenu* list, OpenList which) {
-    greetingList->SetPosition(kParked);
-    replyList->SetPosition(kParked);
-    list->SetPosition(listSpot);
-    openList = which;
-    hoveredRow = -1;
-}
-
-void CAnsweringCalls::CloseLists() {
-    greetingList->SetPosition(kParked);
-    replyList->SetPosition(kParked);
-    openList = LIST_NONE;
+int CAnsweringCalls::Total() const {
+    int total = 0;
+    for (int point : points) total += point;
+    return total;
 }
 
 void CAnsweringCalls::UpdateScore() {
-    const Call& call = CurrentCall();
     const int greetingPoint = 2 * (callIndex - 1), replyPoint = greetingPoint + 1;
     auto reward = [this] {
         if (game.quietBeforeReward) model->StopSoundFile();
         model->RewardUser();
     };
     // A point is a flag: a right choice judged again earns nothing more.
-    if (!greetingChosen && Chose(greetingList, kGreetings[kRightGreeting])) {
+    if (!greetingChosen && lists.IsRightGreetingPicked()) {
         points[greetingPoint] = 1;
         reward();
     }
-    if (Chose(replyList, call.replies[call.rightReply])) {
+    if (lists.IsRightReplyPicked()) {
         points[replyPoint] = 1;
         reward();
     }
 }
 
-void CAnsweringCalls::PlayGame(CPoint point) {
-    if (callIndex > kCallCount) return;
+// The receiver opens the list the call is at; a click elsewhere closes it
+// and takes the row the pointer was on. The points are flags, counted on
+// the panel when the last call ends.
+Verdict CAnsweringCalls::Judge(CPoint point) {
     const bool onReceiver = receiverButton->HitTest(point);
     if (onReceiver) {
-        if (greetingChosen) {
-            OpenAt(replyList, LIST_REPLY);
-        } else {
-            OpenAt(greetingList, LIST_GREETING);
-        }
+        lists.Open(greetingChosen ? CCallLists::LIST_REPLY : CCallLists::LIST_GREETING);
         receiverButton->SetLight(false);
     } else {
-        CloseLists();
+        lists.Close();
         receiverButton->SetLight(true);
         UpdateScore();
     }
     // A choice made by the click on the receiver is judged too: the points
     // were not updated by this click yet.
-    if (!greetingChosen && !greetingList->GetSelectedItem().IsEmpty()) {
+    bool wrong = false;
+    if (!greetingChosen && lists.IsGreetingPicked()) {
         if (onReceiver) UpdateScore();
-        model->PlaySoundFile(CurrentCall().question, true);
+        wrong = !lists.IsRightGreetingPicked();
+        shell.Say(CurrentCall().question);  // after the error's sound, when wrong
         greetingChosen = true;
     }
-    if (!replyList->GetSelectedItem().IsEmpty()) {
+    if (lists.IsReplyPicked()) {
         if (onReceiver) UpdateScore();
+        // A wrong reply's cross and sound end on this call, then the next rings.
+        if (!lists.IsRightReplyPicked()) return Verdict::WrongMovesOn;
         EndCall();
     }
+    return wrong ? Verdict::Wrong : Verdict::None;
 }
 
 void CAnsweringCalls::EndCall() {
-    openList = LIST_NONE;
     greetingChosen = false;
     ++callIndex;
     if (callIndex <= kCallCount) {
         shell.SetProgress(callIndex + 1);
-        MakeLists();
-        model->PlaySoundFile("phoneRing.mp3", true);
+        lists.Make(CurrentCall());
+        shell.Say("phoneRing.mp3");
         return;
     }
     shell.SetProgress(kCallCount + 2);
-    EndGame();
+    lists.Close();
+    shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + Total());
+    if (AnyMissed()) model->StopSoundFile();  // the review's whip alone
 }
 
-void CAnsweringCalls::EndGame() {
-    int total = 0;
-    for (int point : points) total += point;
-    shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + total);
-    if (total == kMaximum) {
-        shell.EnterResults(true);
-        return;
-    }
-    model->StopSoundFile();
-    shell.EnterReview();
-    CloseLists();
-}
-
-void CAnsweringCalls::Explain(CPoint point) {
+void CAnsweringCalls::OnSheetClick(CPoint point) {
     if (receiverButton->HitTest(point)) {
         shell.crosshairs->SetPosition(receiverButton->GetPosition());
         model->PlaySoundFile("microphone.mp3", true);
@@ -250,143 +171,79 @@ void CAnsweringCalls::Explain(CPoint point) {
     }
 }
 
-bool CAnsweringCalls::OnLButtonUp(CPoint point) {
-    if (shell.IsPaused()) return true;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return true;
-        case CORNER_EXIT: return false;
-        case CORNER_HELP: return true;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-            if (shell.playButton->HitTest(point)) {
-                shell.phase = PhasePlay;
-                shell.SetProgress(2);
-                model->PlaySoundFile("phoneRing.mp3", true);
-                receiverButton->SetLight(true);
-                shell.crosshairs->SetPosition(CPoint(-100, -100));
-            } else {
-                Explain(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                shell.phase = PhasePlay;
-                shell.crosshairs->SetPosition(CPoint(-100, -100));
-            } else {
-                Explain(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults();
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
-    return true;
+void CAnsweringCalls::OnPlayStart() {
+    shell.SetProgress(2);
+    shell.Say("phoneRing.mp3");
+    receiverButton->SetLight(true);
+    shell.crosshairs->SetPosition(kOffScreen);
 }
 
-void CAnsweringCalls::OnMouseMove(CPoint point) {
-    if (shell.OnMouseMove(point)) return;
-    bool hand = false;
-    if (shell.phase == PhasePlay) {
-        CDropDownMenu* list = openList == LIST_GREETING ? greetingList : openList == LIST_REPLY ? replyList : nullptr;
-        if (list != nullptr) {
-            list->HitTest(point);
-            const int row = list->GetSelectedIndex();
-            if (row != hoveredRow && row >= 0 && row < kChoiceCount) {
-                const Choice* choices = openList == LIST_GREETING ? kGreetings : CurrentCall().replies;
-                model->PlaySoundFile(choices[row].recording, true);
-            }
-            hoveredRow = row;
-        }
-        hand = receiverButton->HitTest(point) || list != nullptr;
-    } else if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) {
-        hand = receiverButton->HitTest(point) || closeEnough(point, GetHandsetLocation());
-    }
-    model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
+bool CAnsweringCalls::OnPlayMove(CPoint point) {
+    lists.Hover(point);
+    return receiverButton->HitTest(point) || lists.GetOpenList() != CCallLists::LIST_NONE;
 }
 
-void CAnsweringCalls::DrawBubble() {
-    bubbleImage->Draw();
-    const std::string words = greetingChosen ? CurrentCall().asked : "Driiing! Driiing!";
-    const std::vector<std::string> lines = Lines(Latin1FromUtf8(words), kBubbleLine);
-    const CPoint centre = bubbleImage->GetPosition();
-    const int top = centre.y - 12 - kBubbleLineHeight * (static_cast<int>(lines.size()) - 1) / 2;
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const int width = BitmapText::Width(GLUT_BITMAP_HELVETICA_18, lines[i]);
-        model->DrawText(static_cast<float>(centre.x - width / 2),
-                        static_cast<float>(top + kBubbleLineHeight * static_cast<int>(i)), GLUT_BITMAP_HELVETICA_18,
-                        lines[i].c_str());
-    }
-    glEnable(GL_TEXTURE_2D);
+bool CAnsweringCalls::OnSheetMove(CPoint point) const {
+    return receiverButton->HitTest(point) || closeEnough(point, GetHandsetLocation());
 }
 
-// The review: each call's right greeting and right reply; a stamp falls on
-// every one the learner chose, and the missed ones are written in red.
-void CAnsweringCalls::DrawReview(int, int) {
-    reviewCard->Draw();
+void CAnsweringCalls::DrawUnderSheet(int, int) {
+    phoneImage->Draw();
+    receiverButton->Draw();
+}
+
+// The sheet stands over the telephone, not over the whole view.
+void CAnsweringCalls::DrawSheet(int width, int height) {
+    model->FillDarkQuad(width, height);
+    shell.overlayImage->Draw();
+}
+
+void CAnsweringCalls::DrawPlay(int, int) {
+    references[(callIndex <= kCallCount ? callIndex : kCallCount) - 1]->Draw();
+    phoneImage->Draw();
+    receiverButton->Draw();
+    bubble.Draw(greetingChosen ? CurrentCall().asked : "Driiing! Driiing!");
+    lists.Draw();
+}
+
+CPoint CAnsweringCalls::ReviewRowOf(int n) const {
     const CPoint centre = reviewCard->GetPosition();
-    std::vector<CPoint> stamped;
+    return CPoint(centre.x + kReviewTextX, centre.y + kReviewFirstRow + kReviewRowHeight * n);
+}
+
+CPoint CAnsweringCalls::ReviewMarkOf(int n) const {
+    const CPoint row = ReviewRowOf(n);
+    return CPoint(row.x + kReviewMarkDx, row.y);
+}
+
+// Each call's right greeting and right reply, in order: the tick beside
+// those the learner chose, the cross beside those missed, whose words are
+// written in red.
+void CAnsweringCalls::DrawReview(int, int) {
+    phoneImage->Draw();
+    receiverButton->Draw();
+    reviewCard->Draw();
     glDisable(GL_TEXTURE_2D);
     for (int n = 0; n < kPointCount; ++n) {
         const Call& call = game.calls[n / 2];
         const std::string words = std::string("Appel ") + std::to_string(n / 2 + 1) +
                                   (n % 2 == 0 ? " - salutation : " + std::string(kGreetings[kRightGreeting].text)
                                               : " - réponse : " + std::string(call.replies[call.rightReply].text));
-        const int y = centre.y + kReviewFirstRow + kReviewRowHeight * n;
         if (points[n] == 1) {
             glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
-            stamped.push_back(CPoint(centre.x + kReviewTextX - 34, y));
         } else {
             glColor4f(0.71f, 0.28f, 0.18f, 1.0f);
         }
-        model->DrawText(static_cast<float>(centre.x + kReviewTextX), static_cast<float>(y + 5),
-                        GLUT_BITMAP_HELVETICA_12, Latin1FromUtf8(words).c_str());
+        const CPoint at = ReviewRowOf(n);
+        model->DrawText(static_cast<float>(at.x), static_cast<float>(at.y + 5), GLUT_BITMAP_HELVETICA_12,
+                        Latin1FromUtf8(words).c_str());
     }
     glEnable(GL_TEXTURE_2D);
-    shell.DrawMarks(stamped);
-}
-
-void CAnsweringCalls::Draw(int width, int height) {
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            phoneImage->Draw();
-            receiverButton->Draw();
-            model->FillDarkQuad(width, height);
-            shell.overlayImage->Draw();
-            shell.crosshairs->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            references[(callIndex <= kCallCount ? callIndex : kCallCount) - 1]->Draw();
-            phoneImage->Draw();
-            receiverButton->Draw();
-            DrawBubble();
-            if (openList == LIST_GREETING) greetingList->Draw();
-            if (openList == LIST_REPLY) replyList->Draw();
-            break;
-        case PhaseReview:
-            phoneImage->Draw();
-            receiverButton->Draw();
-            DrawReview(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
+    for (int n = 0; n < kPointCount; ++n) {
+        if (points[n] == 1) {
+            shell.MarkRight(ReviewMarkOf(n));
+        } else {
+            shell.MarkMissed(ReviewMarkOf(n));
+        }
     }
-    shell.DrawTop();
 }

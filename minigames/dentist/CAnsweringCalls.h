@@ -1,10 +1,13 @@
 #pragma once
 #include "app/CPoint.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
+#include "minigames/dentist/CCallBubble.h"
+#include "minigames/dentist/CCallLists.h"
 #include "minigames/dentist/PhoneCalls.h"
 #include "ui/CClickableImage.h"
 #include "ui/CCustomButton.h"
-#include "ui/CDropDownMenu.h"
 
 class CModel;
 
@@ -12,69 +15,72 @@ class CModel;
 // (the receiver button), chooses the greeting from a list, hears the
 // caller's question, and chooses the reply with the call's reference sheet
 // on screen. A right greeting and a right reply earn a point each. The two
-// games of calls hold one of these each and differ only in their table.
-class CAnsweringCalls {
+// games of calls are this one with their own table.
+class CAnsweringCalls : public CAbstractMinigame {
 public:
-    // Which list is open.
-    enum OpenList { LIST_GREETING = 7, LIST_REPLY = 8, LIST_NONE = 9 };
+    static constexpr int LIST_GREETING = CCallLists::LIST_GREETING;
+    static constexpr int LIST_REPLY = CCallLists::LIST_REPLY;
+    static constexpr int LIST_NONE = CCallLists::LIST_NONE;
 
-    CAnsweringCalls(CModel* model, MinigameType type, const PhoneCalls::CallGame& game);
-    ~CAnsweringCalls() { Unload(); }
-    CAnsweringCalls(const CAnsweringCalls&) = delete;
-    CAnsweringCalls& operator=(const CAnsweringCalls&) = delete;
-
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint a, CPoint b);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    // The lists choose on the release; a press changes nothing.
-    void OnLButtonDown(CPoint) {}
-    // False when the exit button was clicked: the minigame then leaves.
-    bool OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     int GetCallIndex() const { return callIndex; }
     bool IsGreetingChosen() const { return greetingChosen; }
-    int GetOpenList() const { return openList; }
+    int GetOpenList() const { return lists.GetOpenList(); }
     int GetPoint(int n) const { return points[n]; }
     CPoint GetReceiverLocation() const { return receiverButton->GetPosition(); }
     CPoint GetHandsetLocation() const;
     // Where the pointer goes to hover row `row` of the open list.
-    CPoint GetRowLocation(int row) const;
+    CPoint GetRowLocation(int row) const { return lists.GetRowLocation(row); }
+    // Where the review writes row n (a call's greeting, then its reply), and its mark.
+    CPoint ReviewRowOf(int n) const;
+    CPoint ReviewMarkOf(int n) const;
+
+protected:
+    CAnsweringCalls(CModel* model, MinigameType type, const char* icon, const PhoneCalls::CallGame& game);
+    ~CAnsweringCalls() { Stop(); }
 
 private:
+    template <class>
+    friend class CMinigameFlow;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawUnderSheet(int, int);
+    void DrawSheet(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void DrawPlay(int width, int height);
+    void DrawReview(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return callIndex > PhoneCalls::kCallCount; }
+    bool AnyMissed() const { return Total() < PhoneCalls::kPointCount; }
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnResume() { shell.crosshairs->SetPosition(CPoint(-100, -100)); }
+    bool OnPlayMove(CPoint point);
+    bool OnSheetMove(CPoint point) const;
+    void CloseLists() { lists.Dismiss(); }
+
     // The call under way; the last one once all are answered.
     const PhoneCalls::Call& CurrentCall() const {
         return game.calls[(callIndex <= PhoneCalls::kCallCount ? callIndex : PhoneCalls::kCallCount) - 1];
     }
-    void MakeLists();
-    void OpenAt(CDropDownMenu* list, OpenList which);
-    void CloseLists();
+    int Total() const;
     void UpdateScore();
     void EndCall();
-    void EndGame();
-    void Explain(CPoint point);
-    void DrawBubble();
-    void DrawReview(int width, int height);
+    void MoveOn() { EndCall(); }
 
     CMinigameShell shell;
-    CModel* model;
     const PhoneCalls::CallGame& game;
+    CCallLists lists;
+    CCallBubble bubble;
 
     CClickableImage* phoneImage = nullptr;
     CCustomButton* receiverButton = nullptr;
-    CClickableImage* bubbleImage = nullptr;
     CClickableImage* references[PhoneCalls::kCallCount] = {};
     CClickableImage* reviewCard = nullptr;
-    CDropDownMenu* greetingList = nullptr;
-    CDropDownMenu* replyList = nullptr;
-    CPoint listSpot;
-    int openList = LIST_NONE;
-    int hoveredRow = -1;  // the open list's row last spoken
     bool greetingChosen = false;
-    int callIndex = 1;    // 1 to 4; 5 once all are answered
+    int callIndex = 1;  // 1 to 4; 5 once all are answered
     int points[PhoneCalls::kPointCount] = {};
 };

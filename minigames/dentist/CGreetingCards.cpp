@@ -10,19 +10,19 @@ using namespace Greetings;
 
 namespace {
 
-constexpr int kStripY = 56;
+// The review's mark stands clear of the card's left edge (cards are 300 wide).
+constexpr int kMarkDx = -186;
 
 }  // namespace
 
-CGreetingCards::CGreetingCards(CModel* owner, MinigameType type, const MinigameSheet& sheet, const Language& cards,
-                               bool lightEvery)
-    : model(owner), shell(owner, type, sheet), language(cards), lightAll(lightEvery) {
+CGreetingCards::CGreetingCards(CModel* owner, MinigameType type, const char* icon, const MinigameSheet& sheet,
+                               const Language& cards, bool lightEvery)
+    : CAbstractMinigame(owner, type, icon), shell(owner, type, sheet), language(cards), lightAll(lightEvery) {
     GameRandom::Seed();
 }
 
-void CGreetingCards::Load() {
-    shell.Load(nullptr);
-    judgeRequested = false;
+void CGreetingCards::Start() {
+    handedIn = false;
     // A new order each game: card k goes to the slot at place k of a shuffle.
     int slots[kCardCount];
     for (int i = 0; i < kCardCount; ++i) slots[i] = i;
@@ -39,12 +39,12 @@ void CGreetingCards::Load() {
         if (language.cards[card].acceptable) acceptableSlots.push_back(slot);
     }
     std::sort(acceptableSlots.begin(), acceptableSlots.end());
+    delete acceptableLabel;
     acceptableLabel = new CClickableImage(kAcceptableTag);
     acceptableLabel->SetScale(2.0f);
 }
 
-void CGreetingCards::Unload() {
-    shell.Unload();
+void CGreetingCards::Stop() {
     for (CCustomButton*& card : greetingButtons) {
         delete card;
         card = nullptr;
@@ -59,7 +59,11 @@ int CGreetingCards::GetSlotOfCard(int card) const {
     return -1;
 }
 
-void CGreetingCards::LoadButtonLocations(int width, int height) {
+bool CGreetingCards::IsAcceptable(int slot) const {
+    return std::find(acceptableSlots.begin(), acceptableSlots.end(), slot) != acceptableSlots.end();
+}
+
+void CGreetingCards::Place(int width, int height) {
     const int a = width / 3, b = height / 5;
     for (int slot = 0; slot < kCardCount; ++slot) {
         const int x = slot < 4 ? a - 20 : 2 * a - 30;
@@ -74,111 +78,82 @@ bool CGreetingCards::closeEnough(CPoint a, CPoint b) {
     return std::fabs(double(b.x - a.x)) < 150.0 && std::fabs(double(b.y - a.y)) < 50.0;
 }
 
-void CGreetingCards::PlayGame(CPoint point) {
+int CGreetingCards::Score() const {
+    int score = 0;
+    for (int slot = 0; slot < kCardCount; ++slot) {
+        if (!greetingButtons[slot]->IsPressed()) continue;
+        score = std::max(0, score + (IsAcceptable(slot) ? 1 : -1));
+    }
+    return score;
+}
+
+bool CGreetingCards::AnyMissed() const {
+    for (int slot = 0; slot < kCardCount; ++slot)
+        if (!IsSlotRight(slot)) return true;
+    return false;
+}
+
+// A click presses or releases the cards under it; the play button hands
+// them in, and the running score is what they earn.
+Verdict CGreetingCards::Judge(CPoint point) {
     for (int slot = 0; slot < kCardCount; ++slot) {
         if (!closeEnough(point, slotTargets[slot])) continue;
         CCustomButton* card = greetingButtons[slot];
         card->SetIsPressed(!card->IsPressed());
         if (card->IsPressed()) model->PlaySoundFile("beep.mp3", false);
     }
-    if (judgeRequested) Judge();
-}
-
-int CGreetingCards::Score() const {
-    int score = 0;
-    for (int slot = 0; slot < kCardCount; ++slot) {
-        if (!greetingButtons[slot]->IsPressed()) continue;
-        const bool right = std::find(acceptableSlots.begin(), acceptableSlots.end(), slot) != acceptableSlots.end();
-        score = std::max(0, score + (right ? 1 : -1));
-    }
-    return score;
-}
-
-void CGreetingCards::Judge() {
-    judgeRequested = false;
-    const int score = Score();
-    if (score >= kMaximum) {
-        shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + kMaximum);
-        shell.EnterResults(true);
-        return;
-    }
-    shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + score);
-    shell.EnterReview();
+    if (!shell.playButton->HitTest(point)) return Verdict::None;
+    handedIn = true;
+    shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + Score());
     shell.SetProgress(3);
+    return Verdict::RightNoPoint;
 }
 
-void CGreetingCards::PlayExamplesNear(CPoint point) {
+void CGreetingCards::OnSheetClick(CPoint point) {
     for (int i = 0; i < kExampleCount; ++i)
         if (closeEnough(point, exampleTargets[i])) model->PlaySoundFile(language.examples[i].recording, true);
 }
 
-bool CGreetingCards::OnLButtonUp(CPoint point) {
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return true;
-        case CORNER_EXIT: return false;
-        case CORNER_HELP: return true;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-            if (shell.playButton->HitTest(point)) {
-                shell.phase = PhasePlay;
-                shell.SetProgress(2);
-                model->PlaySoundFile("Intro1_6b.mp3", true);
-            } else {
-                PlayExamplesNear(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-                break;
-            }
-            if (shell.playButton->HitTest(point)) judgeRequested = true;
-            PlayGame(point);
-            break;
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                shell.phase = PhasePlay;
-            } else {
-                PlayExamplesNear(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) {
-                shell.SetProgress(3);
-                shell.EnterResults(true);
-            }
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
-    return true;
+void CGreetingCards::OnPlayStart() {
+    shell.SetProgress(2);
+    shell.Say("Intro1_6b.mp3");
 }
 
-void CGreetingCards::OnMouseMove(CPoint point) {
-    if (shell.OnMouseMove(point)) return;
+bool CGreetingCards::OnPlayMove(CPoint point) {
     bool hand = false;
-    if (shell.phase == PhasePlay) {
-        for (int slot = 0; slot < kCardCount; ++slot) {
-            CCustomButton* card = greetingButtons[slot];
-            if (!closeEnough(point, slotTargets[slot])) {
-                if (!card->IsPressed()) card->SetLight(false);
-                continue;
-            }
-            hand = true;
-            if (card->GetLight()) continue;
-            card->SetLight(true);  // turned: its words show and are heard
-            model->PlaySoundFile(greetingSounds[slot], true);
-            if (!lightAll) break;
+    for (int slot = 0; slot < kCardCount; ++slot) {
+        CCustomButton* card = greetingButtons[slot];
+        if (!closeEnough(point, slotTargets[slot])) {
+            if (!card->IsPressed()) card->SetLight(false);
+            continue;
         }
-    } else if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) {
-        for (const CPoint& example : exampleTargets) hand = hand || closeEnough(point, example);
+        hand = true;
+        if (card->GetLight()) continue;
+        card->SetLight(true);  // turned: its words show and are heard
+        model->PlaySoundFile(greetingSounds[slot], true);
+        if (!lightAll) break;
     }
-    model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
+    return hand;
+}
+
+bool CGreetingCards::OnSheetMove(CPoint point) const {
+    for (const CPoint& example : exampleTargets)
+        if (closeEnough(point, example)) return true;
+    return false;
 }
 
 CPoint CGreetingCards::TagOf(int slot) const {
     return CPoint(slotTargets[slot].x + kTagDx, slotTargets[slot].y + kTagDy);
+}
+
+CPoint CGreetingCards::MarkOf(int slot) const { return CPoint(slotTargets[slot].x + kMarkDx, slotTargets[slot].y); }
+
+// The sheet is smaller than the view: it stands a little off the middle.
+void CGreetingCards::DrawSheet(int width, int height) {
+    model->FillDarkQuad(width, height);
+    shell.overlayImage->SetScale(2.0f);
+    shell.overlayImage->SetPosition(width / 2 + kSheetDx, height / 2 + kSheetDy);
+    shell.overlayImage->Draw();
 }
 
 void CGreetingCards::DrawCards() {
@@ -191,40 +166,27 @@ void CGreetingCards::DrawCards() {
     }
 }
 
-void CGreetingCards::DrawFeedbackAnimation() {
-    std::vector<CPoint> right;
-    for (int slot : acceptableSlots)
-        if (greetingButtons[slot]->IsPressed()) right.push_back(TagOf(slot));
-    shell.DrawMarks(right);
+void CGreetingCards::DrawPlay(int, int) {
+    DrawCards();
+    shell.playButton->Draw();
 }
 
-void CGreetingCards::Draw(int width, int height) {
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    shell.progressImage->SetPosition(width / 2, kStripY);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            model->FillDarkQuad(width, height);
-            shell.overlayImage->SetScale(2.0f);
-            shell.overlayImage->SetPosition(width / 2 + kSheetDx, height / 2 + kSheetDy);
-            shell.overlayImage->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.consigneImage->Draw();
-            DrawCards();
-            shell.exitButton->Draw();
-            shell.instructionButton->Draw();
-            shell.helpButton->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhaseReview:
-            DrawCards();
-            shell.playButton->Draw();
-            DrawFeedbackAnimation();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
+// Every card face up, the tag on the acceptable ones (the right answer),
+// and beside each card the tick when the learner's choice was right, the
+// cross when it was not.
+void CGreetingCards::DrawReview(int, int) {
+    for (int slot = 0; slot < kCardCount; ++slot) {
+        greetingButtons[slot]->SetLight(true);
+        greetingButtons[slot]->Draw();
+        if (IsAcceptable(slot)) {
+            const CPoint tag = TagOf(slot);
+            acceptableLabel->SetPosition(tag.x, tag.y);
+            acceptableLabel->Draw();
+        }
+        if (IsSlotRight(slot)) {
+            shell.MarkRight(MarkOf(slot));
+        } else {
+            shell.MarkMissed(MarkOf(slot));
+        }
     }
-    shell.DrawTop();
 }

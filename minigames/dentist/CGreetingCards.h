@@ -2,6 +2,8 @@
 #include <vector>
 
 #include "app/CPoint.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/Greetings.h"
 #include "ui/CCustomButton.h"
@@ -13,27 +15,11 @@ class CModel;
 // speaks it; the learner presses the three that are right for a dentist's
 // office and hands them in with the play button. The French and the
 // English games are this one set of cards with their own greetings.
-class CGreetingCards {
+class CGreetingCards : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = Greetings::kAcceptableCount;
 
-    // lightAll: a move lights every card within reach (the English game)
-    // rather than only the first one.
-    CGreetingCards(CModel* model, MinigameType type, const MinigameSheet& sheet, const Greetings::Language& language,
-                   bool lightAll);
-    ~CGreetingCards() { Unload(); }
-    CGreetingCards(const CGreetingCards&) = delete;
-    CGreetingCards& operator=(const CGreetingCards&) = delete;
-
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint a, CPoint b);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    // False when the learner leaves: the owner then unloads and goes to its room.
-    bool OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     // The card (0 to 7, in the table's order) lying in a slot, and back.
@@ -46,15 +32,39 @@ public:
     const std::vector<int>& GetAcceptableSlots() const { return acceptableSlots; }
     // The running score of the pressed cards in slot order.
     int Score() const;
-
-private:
-    void Judge();
-    void PlayExamplesNear(CPoint point);
-    void DrawCards();
-    void DrawFeedbackAnimation();
+    // The card's choice was right: an acceptable one pressed, another left.
+    bool IsSlotRight(int slot) const { return IsPressed(slot) == IsAcceptable(slot); }
+    // Where the review's mark of a slot stands: on the card's left.
+    CPoint MarkOf(int slot) const;
+    // Where the "acceptable" tag stands: at the card's top right corner.
     CPoint TagOf(int slot) const;
 
-    CModel* model;
+protected:
+    // lightAll: a move lights every card within reach (the English game)
+    // rather than only the first one.
+    CGreetingCards(CModel* model, MinigameType type, const char* icon, const MinigameSheet& sheet,
+                   const Greetings::Language& language, bool lightAll);
+    ~CGreetingCards() { Stop(); }
+
+private:
+    template <class>
+    friend class CMinigameFlow;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawSheet(int width, int height);
+    void DrawPlay(int width, int height);
+    void DrawReview(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return handedIn; }
+    bool AnyMissed() const;
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    bool OnPlayMove(CPoint point);
+    bool OnSheetMove(CPoint point) const;
+    bool IsAcceptable(int slot) const;
+    void DrawCards();
+
     CMinigameShell shell;
     const Greetings::Language& language;
     bool lightAll;
@@ -65,5 +75,5 @@ private:
     std::vector<int> acceptableSlots;
     CPoint slotTargets[Greetings::kCardCount];
     CPoint exampleTargets[Greetings::kExampleCount];
-    bool judgeRequested = false;
+    bool handedIn = false;
 };

@@ -1,8 +1,10 @@
 #include "minigames/dentist/CMinigame1_8.h"
 
-#include <cmath>
-#include <vector>
+#include <GL/freeglut.h>
 
+#include <cmath>
+
+#include "app/Latin1.h"
 #include "core/CModel.h"
 
 using namespace CallTransfers;
@@ -17,42 +19,42 @@ const MinigameSheet kSheet = {
     false,  // no intro sheet: the intro speaks over the first call
 };
 
-constexpr int kMessageHold = 500;
-constexpr int kChartDarkLayers = 10;  // the chart stands over a near-black desk
+// The chart stands over a near-black desk: the shell darkens once more.
+constexpr int kChartDarkLayers = 9;
+// The review: a row per call down the middle, its mark on the left.
+constexpr int kReviewLeft = -330;
+constexpr int kReviewTop = -165;
+constexpr int kReviewRowHeight = 66;
+constexpr int kReviewMarkDx = -44;
 
 }  // namespace
 
 CMinigame1_8::CMinigame1_8(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_8.png"), shell(owner, minigameType, kSheet) {}
 
-void CMinigame1_8::Load() {
-    shell.Load(kCalls[0].picture);
+void CMinigame1_8::Start() {
+    shell.SetCaption(kCalls[0].picture);
     messageIndex = 0;
     for (bool& f : failed) f = false;
+    for (std::string& digits : lostDigits) digits.clear();
     currentMessage = kCalls[0].recording;
-    messagePlayed = false;
+    messagePlayed = true;  // the intro the shell speaks ends on the first call
     feedbackFirst = false;
     selectedKey = -1;
     StartCall();
-    needsLoad = false;
 }
 
-void CMinigame1_8::Unload() {
-    shell.Unload();
-    needsLoad = true;
-}
-
-void CMinigame1_8::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame1_8::LoadButtonLocations(int width, int height) {
+void CMinigame1_8::Place(int width, int height) {
     for (int i = 0; i < kKeyCount; ++i) {
         keyTargets[i] = CPoint(static_cast<int>(width * (kKeys[i].x / double(TelephoneKeypad::kReferenceWidth))),
                                static_cast<int>(height * (kKeys[i].y / double(TelephoneKeypad::kReferenceHeight))));
     }
-    for (int i = 0; i < kCallCount; ++i) slotTargets[i] = CPoint(width / 2 + kSlotOffsets[i], kSlotY);
+    for (int i = 0; i < kCallCount; ++i)
+        reviewRows[i] = CPoint(width / 2 + kReviewLeft, height / 2 + kReviewTop + kReviewRowHeight * i);
+}
+
+CPoint CMinigame1_8::GetReviewMark(int call) const {
+    return CPoint(reviewRows[call].x + kReviewMarkDx, reviewRows[call].y);
 }
 
 void CMinigame1_8::StartCall() {
@@ -64,149 +66,104 @@ bool CMinigame1_8::closeEnough(CPoint a, CPoint b) {
     return std::hypot(double(b.x - a.x), double(b.y - a.y)) < 20.0;
 }
 
-void CMinigame1_8::PlayGame(CPoint point) {
-    if (messageIndex >= kCallCount) return;
+bool CMinigame1_8::OnDigit(CPoint point) const {
+    for (int key = 0; key < kDigitCount; ++key)
+        if (closeEnough(point, keyTargets[key])) return true;
+    return false;
+}
+
+// A key dialled: the whole extension earns the point and puts the call
+// through; a digit that breaks it loses the call.
+Verdict CMinigame1_8::Judge(CPoint point) {
     for (int key = 0; key < kKeyCount; ++key) {
         if (!closeEnough(point, keyTargets[key])) continue;
         dialled += kKeys[key].symbol;
         model->PlaySoundFile(kKeys[key].sound, false);
-        TestSolutions(point);
-        return;
+        if (dialled == expected) {
+            NextMessage();
+            return Verdict::Right;
+        }
+        // A beginning of the extension: the learner goes on dialling.
+        if (expected.compare(0, dialled.size(), dialled) == 0) return Verdict::None;
+        failed[messageIndex] = true;
+        lostDigits[messageIndex] = dialled;
+        model->StopSoundFile();  // the key's tone gives way to the error
+        shell.SetProgress(messageIndex + 2);  // the call is over; the next comes once the error is heard
+        return Verdict::WrongMovesOn;
     }
-}
-
-void CMinigame1_8::TestSolutions(CPoint point) {
-    if (dialled == expected) {
-        shell.ScorePoint();
-        NextMessage();
-        return;
-    }
-    // A beginning of the extension: the learner goes on dialling.
-    if (expected.compare(0, dialled.size(), dialled) == 0) return;
-    shell.WrongAnswer(point, true);  // on the key that broke the extension; the caller is cut short
-    failed[messageIndex] = true;
-    shell.PauseInput();
-    NextMessage();
+    return Verdict::None;
 }
 
 void CMinigame1_8::NextMessage() {
     ++messageIndex;
     StartCall();
-    const bool finished = messageIndex >= kCallCount;
-    const Call& call = kCalls[finished ? 0 : messageIndex];
+    const Call& call = kCalls[Finished() ? 0 : messageIndex];
     shell.SetCaption(call.picture);
     shell.SetProgress(messageIndex + 1);
     currentMessage = call.recording;
     messagePlayed = false;
     feedbackFirst = true;
-    if (!finished) return;
-    bool anyFailed = false;
-    for (bool f : failed) anyFailed = anyFailed || f;
-    if (anyFailed) {
-        shell.EnterReview();
-    } else {
-        shell.EnterResults(true);
-    }
 }
 
-void CMinigame1_8::OnLButtonUp(CPoint point) {
-    if (needsLoad || shell.IsPaused()) return;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP:
-            // During play the current call is heard again from the next
-            // frame, right over the intro.
-            if (shell.phase == PhasePlay) {
-                messagePlayed = false;
-                feedbackFirst = false;
-            }
-            return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro: break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                selectedKey = -1;
-                shell.crosshairs->SetPosition(CPoint(-800, -800));
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseInstructions:
-            selectedKey = shell.ExploreTargets(point, keyTargets, kDigitCount, selectedKey, closeEnough,
-                                               kExplorerSounds);
-            if (shell.playButton->HitTest(point)) {
-                selectedKey = -1;
-                shell.phase = PhasePlay;
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults(true);
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+bool CMinigame1_8::AnyMissed() const {
+    for (bool f : failed)
+        if (f) return true;
+    return false;
 }
 
-void CMinigame1_8::OnMouseMove(CPoint point) {
-    model->SetCursor(CURSOR_ARROW);
-    if (needsLoad) return;
-    if (shell.OnMouseMove(point)) return;
-    if (shell.phase == PhaseReview) return;
-    for (int key = 0; key < kDigitCount; ++key) {
-        if (closeEnough(point, keyTargets[key])) {
-            model->SetCursor(CURSOR_HAND);
-            return;
+// Help speaks the intro again; the call under way is heard after it (the
+// first call is the intro's end).
+void CMinigame1_8::OnHelp() {
+    messagePlayed = messageIndex == 0;
+    feedbackFirst = false;
+}
+
+void CMinigame1_8::OnInstructions() {
+    selectedKey = -1;
+    shell.crosshairs->SetPosition(CPoint(-800, -800));
+}
+
+void CMinigame1_8::OnSheetClick(CPoint point) {
+    selectedKey = shell.ExploreTargets(point, keyTargets, kDigitCount, selectedKey, closeEnough, kExplorerSounds);
+}
+
+void CMinigame1_8::DrawUnderSheet(int width, int height) {
+    for (int i = 0; i < kChartDarkLayers; ++i) model->FillDarkQuad(width, height);
+}
+
+void CMinigame1_8::DrawPlay(int width, int height) {
+    shell.DrawCaption(width, height);
+    if (Finished() || messagePlayed || (feedbackFirst && model->IsSoundPlaying())) return;
+    shell.Say(currentMessage);
+    messagePlayed = true;
+    feedbackFirst = false;
+}
+
+// The six calls in order: who was asked for and the extension; the tick
+// beside those put through, the cross beside those lost, with what was
+// dialled.
+void CMinigame1_8::DrawReview(int width, int height) {
+    model->FillDarkQuad(width, height);
+    model->FillDarkQuad(width, height);
+    glDisable(GL_TEXTURE_2D);
+    for (int i = 0; i < kCallCount; ++i) {
+        const StaffMember& person = kStaff[kCalls[i].person];
+        std::string words = "Appel " + std::to_string(i + 1) + " : " + person.name + ", poste " + person.extension;
+        if (failed[i]) {
+            words += "   (composé : " + lostDigits[i] + ")";
+            glColor4f(1.0f, 0.55f, 0.45f, 1.0f);
+        } else {
+            glColor4f(0.95f, 0.95f, 0.95f, 1.0f);
         }
+        model->DrawText(static_cast<float>(reviewRows[i].x), static_cast<float>(reviewRows[i].y + 6),
+                        GLUT_BITMAP_HELVETICA_18, Latin1FromUtf8(words).c_str());
     }
-}
-
-void CMinigame1_8::DrawFeedbackAnimation() {
-    CPoint right[kCallCount];
-    int count = 0;
-    for (int i = 0; i < kCallCount; ++i)
-        if (!failed[i]) right[count++] = slotTargets[i];
-    shell.DrawMarks(std::vector<CPoint>(right, right + count));
-}
-
-void CMinigame1_8::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro: break;
-        case PhasePlay:
-            shell.consigneImage->Draw();
-            shell.exitButton->Draw();
-            shell.instructionButton->Draw();
-            shell.helpButton->Draw();
-            shell.instructionImage->SetPosition(width / 2, height / 2);
-            shell.FadeInAndOut(shell.instructionImage, kMessageHold);
-            if (!messagePlayed && !(feedbackFirst && model->IsSoundPlaying())) {
-                model->PlaySoundFile(currentMessage, true);
-                messagePlayed = true;
-                feedbackFirst = false;
-            }
-            break;
-        case PhaseInstructions:
-            for (int i = 0; i < kChartDarkLayers; ++i) model->FillDarkQuad(width, height);
-            shell.overlayImage->FillScreen(width, height);
-            shell.crosshairs->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhaseReview:
-            shell.playButton->Draw();
-            DrawFeedbackAnimation();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    if (shell.phase == PhaseInstructions) {
-        shell.DrawCornerButtons();
-    } else {
-        shell.DrawTop();
+    glEnable(GL_TEXTURE_2D);
+    for (int i = 0; i < kCallCount; ++i) {
+        if (failed[i]) {
+            shell.MarkMissed(GetReviewMark(i));
+        } else {
+            shell.MarkRight(GetReviewMark(i));
+        }
     }
 }

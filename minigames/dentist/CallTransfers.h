@@ -88,11 +88,6 @@ constexpr const char* kExplorerSounds[10] = {
     kCalls[5].recording, kReminder,           nullptr,             nullptr,             nullptr,
 };
 
-// The review's stamps stand in a row at the top, one per call, at these
-// offsets from the middle of the view.
-constexpr int kSlotY = 90;
-constexpr int kSlotOffsets[kCallCount] = {-141, -92, -41, 10, 59, 110};
-
 constexpr const char* Extension(int call) { return kStaff[kCalls[call].person].extension; }
 
 }  // namespace CallTransfers

@@ -160,16 +160,18 @@ void CMinigame2_5::MoveOn() {
     }
 }
 
-void CMinigame2_5::OnSheetMove(CPoint point) {
+// A help page shows while the pointer is over its spot (the hand there).
+bool CMinigame2_5::OnSheetMove(CPoint point) {
     for (int p = 0; p < kPageCount; ++p) {
         if (!closeEnough(pagePoint[p], point)) continue;
-        if (p == shownPage) return;
+        if (p == shownPage) return true;
         shownPage = p;
         delete pageImage;
         pageImage = Picture(kPages[p].picture, 2.0f);
         model->PlaySoundFile(kPages[p].voice, true);
-        return;
+        return true;
     }
+    return false;
 }
 
 void CMinigame2_5::OnSheetClick(CPoint point) {

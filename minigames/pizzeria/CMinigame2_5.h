@@ -63,7 +63,7 @@ private:
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     void OnSheetClick(CPoint point);
-    void OnSheetMove(CPoint point);
+    bool OnSheetMove(CPoint point);
     void OnPlayStart();
     void OnInstructions();
     void OnResume() { selectedButton = -1; }

@@ -67,9 +67,9 @@ TEST_F(Routing, PressesAreDroppedForTheMinigamesThatTakeNone) {
     const struct { CategoryType category; int type; const std::string& expected; } table[] = {
         {CATEGORY_DENTIST, MINIGAME_1_1, noPress}, {CATEGORY_DENTIST, MINIGAME_1_2, noPress},
         {CATEGORY_DENTIST, MINIGAME_1_3, noPress}, {CATEGORY_DENTIST, MINIGAME_1_4, all},
-        {CATEGORY_DENTIST, MINIGAME_1_5, all},     {CATEGORY_DENTIST, MINIGAME_1_6, all},
-        {CATEGORY_DENTIST, MINIGAME_1_7, all},     {CATEGORY_DENTIST, MINIGAME_1_8, noPress},
-        {CATEGORY_DENTIST, MINIGAME_1_9, all},     {CATEGORY_DENTIST, MINIGAME_1_10, all},
+        {CATEGORY_DENTIST, MINIGAME_1_5, all},     {CATEGORY_DENTIST, MINIGAME_1_6, noPress},
+        {CATEGORY_DENTIST, MINIGAME_1_7, noPress}, {CATEGORY_DENTIST, MINIGAME_1_8, noPress},
+        {CATEGORY_DENTIST, MINIGAME_1_9, noPress}, {CATEGORY_DENTIST, MINIGAME_1_10, noPress},
         {CATEGORY_PIZZA, MINIGAME_2_1, noPress},   {CATEGORY_PIZZA, MINIGAME_2_2, noPress},
         {CATEGORY_PIZZA, MINIGAME_2_3, noPress},   {CATEGORY_PIZZA, MINIGAME_2_4, noPress},
         {CATEGORY_PIZZA, MINIGAME_2_5, noPress},   {CATEGORY_PIZZA, MINIGAME_2_6, noPress},

@@ -5,6 +5,7 @@
 #include "minigames/dentist/CMinigame1_7.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
+#include "ui/CornerLayout.h"
 
 using namespace PhoneCalls;
 
@@ -22,13 +23,15 @@ protected:
         }
         folder.AddPicture("phone_microphone.png", 64, 64);
         folder.AddPicture("dropdownbox_long.png", 1024, 512);
+        folder.AddPicture("error.png", 64, 64, kTick);
+        folder.AddPicture("review_missed.png", 64, 64, kCross);
         folder.MakeFolder("Sounds");
         for (const Choice& greeting : kGreetings) WriteToneWav(folder.File("Sounds/") + greeting.recording, 2000);
         WriteToneWav(folder.File("Sounds/") + "receiver.mp3", 2000);
     }
     void SetUp() override {
         GameFixture::SetUp();
-        CMinigameShell::clock = [] { return 1000.0; };
+        CMinigameShell::clock = [this] { return now; };
         model->SetLogin("Ana");
     }
     void TearDown() override {
@@ -43,7 +46,7 @@ protected:
         model->SetGameState(GAMESTATE_INGAME);
         Frames(1, kW, kH);
         Game* game = static_cast<Game*>((*model->GetCurrentCategoryMinigames())[MinigamePosition(type)]);
-        calls = &game->Calls();
+        calls = game;
         table = type == MINIGAME_1_7 ? &kEverydayCalls : &kSheetCalls;
     }
     void OpenEveryday() { Open<CMinigame1_7>(MINIGAME_1_7); }
@@ -56,12 +59,21 @@ protected:
         Move(at.x, at.y);
         Click(at.x, at.y);
     }
-    // One call: the greeting, then the reply, by their rows.
+    // One call: the greeting, then the reply, by their rows. A wrong
+    // choice's cross and sound are let end before the game goes on.
     void Answer(int greeting, int reply) {
         PickUp();
         Choose(greeting);
+        WaitOutAWrongChoice();
         PickUp();
         Choose(reply);
+        WaitOutAWrongChoice();
+        Frames(1, kW, kH);
+    }
+    void WaitOutAWrongChoice() {
+        if (!calls->Shell().IsPaused()) return;
+        EXPECT_TRUE(calls->Shell().IsWrongSignShown());
+        now += 30.0;
         Frames(1, kW, kH);
     }
     const Call& CallNow() const { return table->calls[calls->GetCallIndex() - 1]; }
@@ -74,6 +86,15 @@ protected:
         Frames(1, kW, kH);
     }
 
+    void PressHelp() { Click(kW - CornerLayout::kHelpFromRight, CornerLayout::kY); }
+    static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF;
+    // The review's marks: the tick (green) or the cross (red).
+    static char MarkAt(unsigned rgba) {
+        const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF;
+        return g > 0x90 && r < 0x60 ? 'T' : r > 0xB0 && g < 0x60 ? 'X' : '-';
+    }
+
+    double now = 1000.0;
     const CAnsweringCalls* calls = nullptr;
     const CallGame* table = nullptr;
 };
@@ -110,7 +131,19 @@ TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
     EXPECT_EQ(Points(), 4);
     const int expected[kPointCount] = {1, 1, 0, 1, 1, 0, 0, 0};
     for (int n = 0; n < kPointCount; ++n) EXPECT_EQ(calls->GetPoint(n), expected[n]) << n;
-    Frames(5, kW, kH);
+    Frames(20, kW, kH);  // the marks fall and rest
+    // Beside each row, in order from the top: the tick for a right choice,
+    // the cross for a missed one (the row gives the right words).
+    for (int n = 0; n < kPointCount; ++n) {
+        const CPoint mark = calls->ReviewMarkOf(n);
+        EXPECT_LT(mark.x + 32, calls->ReviewRowOf(n).x) << n;
+        if (n > 0) {
+            EXPECT_GT(mark.y, calls->ReviewMarkOf(n - 1).y) << n;
+        }
+        EXPECT_EQ(MarkAt(PixelOfAFrame(mark, kW, kH)), expected[n] == 1 ? 'T' : 'X') << n;
+    }
+    EXPECT_GT(calls->ReviewMarkOf(0).y - 32, 84);  // below the corner buttons
+    EXPECT_LT(calls->ReviewMarkOf(kPointCount - 1).y + 32, kH - 80);  // above the legend
     Click(200, 400);  // the review waits for the play button
     EXPECT_EQ(calls->Shell().phase, PhaseReview);
     PressPlay();
@@ -220,4 +253,45 @@ TEST_F(Calls, TheIntroExplainsTheHandsetAndExitLeavesForTheRoom) {
     EXPECT_EQ(calls->Shell().phase, PhaseIntro);
     EXPECT_EQ(calls->GetCallIndex(), 1);
     EXPECT_FALSE(calls->IsGreetingChosen());
+}
+
+// Help, the sheet and leaving close an open list, and the row the pointer
+// was on is not taken for a choice.
+TEST_F(Calls, HelpClosesTheOpenListWithoutChoosing) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    const CPoint row = calls->GetRowLocation(1);  // "Bonjour!", not the right greeting
+    Move(row.x, row.y);
+    PressHelp();
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
+    Click(200, 400);
+    EXPECT_FALSE(calls->IsGreetingChosen());
+    PickUp();
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_GREETING);
+    Choose(kRightGreeting);
+    EXPECT_EQ(calls->GetPoint(0), 1);
+}
+
+TEST_F(Calls, TheSheetAndLeavingCloseTheOpenList) {
+    OpenSheets();
+    PressPlay();
+    PickUp();
+    Choose(kRightGreeting);
+    PickUp();
+    ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
+    const CPoint row = calls->GetRowLocation(CallNow().rightReply);
+    Move(row.x, row.y);
+    Click(kW - CornerLayout::kInstructionFromRight, CornerLayout::kY);
+    EXPECT_EQ(calls->Shell().phase, PhaseInstructions);
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
+    PressPlay();
+    Click(200, 400);
+    EXPECT_EQ(calls->GetCallIndex(), 1);  // the reply under the pointer was not taken
+    EXPECT_EQ(calls->GetPoint(1), 0);
+    PickUp();
+    ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
+    Click(CornerLayout::kExitX, CornerLayout::kY);
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
 }

@@ -1,6 +1,7 @@
 #include "minigames/dentist/CMinigame1_8.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
+#include "ui/CornerLayout.h"
 
 using namespace CallTransfers;
 using namespace TelephoneKeypad;
@@ -17,6 +18,10 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
         }
+        folder.AddPicture("error.png", 64, 64, kTick);
+        folder.AddPicture("review_missed.png", 64, 64, kCross);
+        folder.AddPicture("button_subtitles.png", 64, 64);
+        folder.AddPicture("button_subtitles_off.png", 64, 64);
         folder.MakeFolder("Sounds");
         WriteToneWav(folder.File("Sounds/") + kReminder, 2000);
     }
@@ -58,6 +63,14 @@ protected:
         return saved.compte[0][7];
     }
 
+    static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF;
+    // The review's marks: the tick (green) or the cross (red).
+    static char MarkAt(unsigned rgba) {
+        const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF;
+        return g > 0x90 && r < 0x60 ? 'T' : r > 0xB0 && g < 0x60 ? 'X' : '-';
+    }
+    uint64_t Plays() { return model->GetSoundPlayer().PlayCount(); }
+
     double now = 1000.0;
     CMinigame1_8* game = nullptr;
 };
@@ -70,8 +83,14 @@ TEST_F(Transfers, TheGameOpensOnTheFirstCallWithItsExtensionExpected) {
     EXPECT_EQ(game->GetExpected(), "11");
     EXPECT_STREQ(game->GetCurrentMessage(), "Intro1_8.mp3");
     EXPECT_EQ(game->GetKeyLocation(KEY_HASH), CPoint(623, 622));
-    EXPECT_EQ(game->GetSlot(0), CPoint(kW / 2 - 141, 90));
-    EXPECT_EQ(game->GetSlot(5), CPoint(kW / 2 + 110, 90));
+    // The review's rows: down the middle in call order, clear of the corner
+    // buttons and of the legend, each mark on its row's left.
+    EXPECT_EQ(game->GetReviewRow(0), CPoint(kW / 2 - 330, kH / 2 - 165));
+    for (int call = 1; call < kCallCount; ++call)
+        EXPECT_EQ(game->GetReviewRow(call).y - game->GetReviewRow(call - 1).y, 66) << call;
+    EXPECT_GT(game->GetReviewMark(0).y - 32, 84);
+    EXPECT_LT(game->GetReviewMark(kCallCount - 1).y + 32, kH - 80);
+    EXPECT_LT(game->GetReviewMark(0).x + 32, game->GetReviewRow(0).x);
 }
 
 TEST_F(Transfers, SixRightExtensionsGoStraightToTheResultsAndAreSaved) {
@@ -96,9 +115,14 @@ TEST_F(Transfers, AFailedCallLeadsToTheReviewWithMarksOnTheRightOnes) {
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 5);
     for (int call = 0; call < kCallCount; ++call) EXPECT_EQ(game->IsFailed(call), call == 1) << call;
-    Frames(20, kW, kH);  // the stamps fall and rest
+    Frames(20, kW, kH);  // the marks fall and rest
     EXPECT_FLOAT_EQ(game->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
-    EXPECT_EQ(game->Shell().markImage->GetPosition(), game->GetSlot(5));  // the last one drawn
+    // The tick beside each call put through, the cross beside the lost one,
+    // whose row says "poste 12" and what was dialled.
+    for (int call = 0; call < kCallCount; ++call)
+        EXPECT_EQ(MarkAt(PixelOfAFrame(game->GetReviewMark(call), kW, kH)), call == 1 ? 'X' : 'T') << call;
+    EXPECT_STREQ(kStaff[kCalls[1].person].extension, "12");
+    EXPECT_EQ(game->GetLostDigits(1), "9");
     Click(300, 300);  // only the play button leaves the review
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     PressPlay();
@@ -166,24 +190,75 @@ TEST_F(Transfers, AClickOnNoKeyChangesNothing) {
     EXPECT_EQ(Points(), 1);
 }
 
+// The next call comes once the error has been heard: its card and its
+// voice never come over the cross and the error sound.
 TEST_F(Transfers, AWrongDigitHoldsInputUntilTheErrorHasEndedAndTheNextCallWaitsForIt) {
     WriteToneWav(folder.File("Sounds/error.mp3"), 3000);
     Press(KEY_9);
     ASSERT_TRUE(game->IsFailed(0));
     Frames(2, kW, kH);
-    EXPECT_FALSE(game->IsMessagePlayed());  // the error is heard first
-    EXPECT_STREQ(game->GetCurrentMessage(), kCalls[1].recording);
+    EXPECT_EQ(game->GetMessageIndex(), 0);  // still the lost call
+    EXPECT_EQ(game->Shell().GetProgress(), 2);  // the strip: that call is over
     Press(KEY_1);  // too soon: ignored
-    EXPECT_EQ(game->GetDialled(), "");
+    EXPECT_EQ(game->GetDialled(), "9");
     now += CMinigameShell::kPauseSeconds;
+    Frames(1, kW, kH);
     Press(KEY_1);  // a second on, the three-second error still sounds
-    EXPECT_EQ(game->GetDialled(), "");
+    EXPECT_EQ(game->GetDialled(), "9");
+    EXPECT_EQ(game->GetMessageIndex(), 0);
     now += 2.0;
-    Press(KEY_1);
+    Press(KEY_1);  // the click comes before the frame that would have moved on
+    EXPECT_EQ(game->GetMessageIndex(), 1);
+    EXPECT_STREQ(game->GetCurrentMessage(), kCalls[1].recording);
     EXPECT_EQ(game->GetDialled(), "1");
     model->StopSoundFile();
     Frames(1, kW, kH);
     EXPECT_TRUE(game->IsMessagePlayed());
+}
+
+// The intro and the second call with voices of two seconds.
+class TransfersSpoken : public Transfers {
+protected:
+    void Pictures() override {
+        Transfers::Pictures();
+        WriteToneWav(folder.File("Sounds/") + kIntro, 2000);
+        WriteToneWav(folder.File("Sounds/") + kCalls[1].recording, 2000);
+    }
+};
+
+// Help speaks the intro again, whole: the call under way is heard after it.
+TEST_F(TransfersSpoken, HelpsInstructionIsNotCutByTheCallAndTheCallFollowsIt) {
+    now += 3.0;  // past the intro of the start
+    DialRight();
+    Frames(1, kW, kH);
+    ASSERT_EQ(game->GetMessageIndex(), 1);
+    ASSERT_TRUE(game->IsMessagePlayed());
+    Click(kW - CornerLayout::kHelpFromRight, CornerLayout::kY);
+    const uint64_t afterHelp = Plays();
+    Frames(30, kW, kH);
+    EXPECT_TRUE(game->Shell().IsInstructionSpeaking());
+    EXPECT_TRUE(game->Shell().HasWaitingPrompt());
+    EXPECT_EQ(Plays(), afterHelp);  // nothing cut the intro
+    now += 2.0;
+    Frames(1, kW, kH);
+    EXPECT_FALSE(game->Shell().HasWaitingPrompt());
+    EXPECT_EQ(Plays(), afterHelp + 1);  // the second call, after it
+}
+
+// On the chart the strip and the subtitles button are hidden: a click
+// where that button would be changes no setting, and help still speaks.
+TEST_F(Transfers, TheChartHidesTheSubtitlesButtonAndItsClicks) {
+    Click(kW - CornerLayout::kInstructionFromRight, CornerLayout::kY);
+    ASSERT_EQ(game->Shell().phase, PhaseInstructions);
+    Frames(1, kW, kH);
+    const bool subtitles = model->SubtitlesOn();
+    Click(kW - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);
+    EXPECT_EQ(model->SubtitlesOn(), subtitles);
+    EXPECT_EQ(game->Shell().phase, PhaseInstructions);
+    PressPlay();
+    Frames(1, kW, kH);
+    Click(kW - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);  // shown again in play
+    EXPECT_NE(model->SubtitlesOn(), subtitles);
 }
 
 TEST_F(Transfers, TheChartLetsTheDigitKeysSpeakAndPlayResumesTheCall) {

@@ -20,6 +20,9 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
         }
+        folder.AddPicture("error.png", 64, 64, kTick);
+        folder.AddPicture("review_missed.png", 64, 64, kCross);
+        folder.AddPicture(kAcceptableTag, 32, 32, kTag);
         folder.MakeFolder("Sounds");
         for (const char* name : {"beep.mp3", kFrenchCards[0].recording, kFrenchCards[1].recording,
                                  kFrenchExamples[0].recording})
@@ -39,10 +42,16 @@ protected:
         Frames(1, w, h);
         cell = type;
         cards = type == MINIGAME_1_6
-                    ? &static_cast<CMinigame1_6*>((*model->GetCurrentCategoryMinigames())[5])->Cards()
-                    : &static_cast<CMinigame1_9*>((*model->GetCurrentCategoryMinigames())[8])->Cards();
+                    ? static_cast<const CGreetingCards*>(
+                          static_cast<CMinigame1_6*>((*model->GetCurrentCategoryMinigames())[5]))
+                    : static_cast<const CGreetingCards*>(
+                          static_cast<CMinigame1_9*>((*model->GetCurrentCategoryMinigames())[8]));
     }
-    void PressPlay() { Click(w - 250, 52); }
+    // The play button; play ends on the frame after the hand-in.
+    void PressPlay() {
+        Click(w - 250, 52);
+        Frames(1, w, h);
+    }
     void Start(MinigameType type, int width = kW, int height = kH) {
         Open(type, width, height);
         PressPlay();
@@ -87,6 +96,17 @@ protected:
         return saved.compte[0][cell];
     }
 
+    // What lies at a point: the tick (green), the cross (red), the tag (blue).
+    char Pixel(CPoint at) {
+        const unsigned rgba = PixelOfAFrame(at, w, h);
+        const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF, b = (rgba >> 8) & 0xFF;
+        if (g > 0x90 && r < 0x60 && b < 0x80) return 'T';
+        if (r > 0xB0 && g < 0x60) return 'X';
+        if (b > 0xB0 && r < 0x60) return 'A';
+        return '-';
+    }
+    static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF, kTag = 0x2040E0FF;
+
     const CGreetingCards* cards = nullptr;
     int cell = 0;
     int w = kW, h = kH;
@@ -108,7 +128,10 @@ TEST_F(GreetingGame, TheThreeAcceptableCardsScoreThreeAndAreSaved) {
     EXPECT_EQ(model->GetTotalScore(), 3);
 }
 
-TEST_F(GreetingGame, TwoRightCardsAreReviewedWithTheirStampsThenScored) {
+// The review turns every card: the tag stands on the acceptable ones, the
+// tick beside each card chosen right (pressed or left), the cross beside
+// each one chosen wrong.
+TEST_F(GreetingGame, TheReviewTicksTheRightChoicesAndCrossesTheMissedCardWithItsTag) {
     Start(MINIGAME_1_9);
     for (int card : {0, 4, 7}) EXPECT_TRUE(IsAcceptable(cards->GetSlotOfCard(card))) << card;
     const std::vector<int> right = cards->GetAcceptableSlots();
@@ -117,16 +140,46 @@ TEST_F(GreetingGame, TwoRightCardsAreReviewedWithTheirStampsThenScored) {
     PressPlay();
     ASSERT_EQ(cards->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 2);
-    Frames(20, w, h);
+    Frames(20, w, h);  // the marks fall and rest
     EXPECT_FLOAT_EQ(cards->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
-    const CPoint last = cards->GetSlot(right[2]);
-    EXPECT_EQ(cards->Shell().markImage->GetPosition(), CPoint(last.x + kTagDx, last.y + kTagDy));
+    for (int slot = 0; slot < kCardCount; ++slot) {
+        EXPECT_TRUE(cards->IsLit(slot)) << slot;  // its words show
+        const CPoint mark = cards->MarkOf(slot);
+        EXPECT_EQ(mark.y, cards->GetSlot(slot).y);
+        EXPECT_LT(mark.x + 32, cards->GetSlot(slot).x - 150);  // beside the card, not on it
+        EXPECT_EQ(Pixel(mark), slot == right[1] ? 'X' : 'T') << slot;
+    }
+    EXPECT_EQ(Pixel(cards->TagOf(right[1])), 'A');  // the card missed shows it was acceptable
+    EXPECT_NE(Pixel(cards->TagOf(WrongSlots()[0])), 'A');
     PressSlot(right[1]);  // the review takes no more cards
     EXPECT_FALSE(cards->IsPressed(right[1]));
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhaseResults);
     FinishPanel();
     EXPECT_EQ(SavedCell(), 2);
+}
+
+// A wrong card before the three right ones costs no point, but the
+// learner chose it: the review shows it crossed.
+TEST_F(GreetingGame, AWrongCardThatCostNoPointIsStillReviewed) {
+    Start(MINIGAME_1_6);
+    for (int tries = 0; tries < 60 && WrongSlots().front() > cards->GetAcceptableSlots().front(); ++tries) {
+        Reenter();
+        PressPlay();
+    }
+    const int wrong = WrongSlots().front();
+    ASSERT_LT(wrong, cards->GetAcceptableSlots().front()) << "no such order in 60 games";
+    PressSlot(wrong);
+    for (int slot : cards->GetAcceptableSlots()) PressSlot(slot);
+    PressPlay();
+    EXPECT_EQ(Points(), 3);
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    Frames(20, w, h);
+    EXPECT_EQ(Pixel(cards->MarkOf(wrong)), 'X');
+    for (int slot : cards->GetAcceptableSlots()) EXPECT_EQ(Pixel(cards->MarkOf(slot)), 'T') << slot;
+    PressPlay();
+    FinishPanel();
+    EXPECT_EQ(SavedCell(), 3);
 }
 
 TEST_F(GreetingGame, HandingInNothingScoresZeroAndLeadsToTheReview) {
