@@ -2,8 +2,9 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Storage.h"
 
@@ -15,16 +16,8 @@ public:
     static constexpr int kMaximum = Storage::kDrawn;
 
     CMinigame3_3(CModel* model, MinigameType type);
-    ~CMinigame3_3() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
+    void Unload() { CMinigameFlow<CMinigame3_3>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     int GetGood(int i) const { return drawn[i]; }  // index in the goods table
@@ -36,10 +29,28 @@ public:
     CPoint GetGoodPosition(int i) const { return goods[i]->GetPosition(); }
 
 private:
-    void Leave();
+    friend class CMinigameFlow<CMinigame3_3>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int width, int height);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume();
+    void OnHelp() { PutBack(); }
+    void OnPress(CPoint point);
+    bool OnPlayMove(CPoint point);
+    void DrawPlay(int width, int height);
+    // The release of a click: the good in hand dropped, or one put away taken back.
+    Verdict Judge(CPoint point);
+    bool Finished() const { return current < 0; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+
     void Drop(CPoint point);
+    void PutBack();  // the good in hand back in the row
     void NextCurrent();
-    void Judge();
+    void Score();
     void Arrange();  // puts every good at its spot: in the row, or in its place
 
     CMinigameShell shell;
