@@ -201,8 +201,10 @@ void CMinigame3_4::DrawCodes(int width, int height) {
     glColor4f(0.1f, 0.1f, 0.15f, 1.0f);
     for (int t = 0; t < kTurnCount; ++t) {
         if (!turnMissed[t]) continue;
-        const CRect box = GroceryBoard::CellOf(t, kTurnCount, width, height).answer;
-        model->DrawText(float((box.left + box.right) / 2 - 24), float(box.top + 30), GLUT_BITMAP_TIMES_ROMAN_24,
+        // Under the item's picture, clear of its mark.
+        const GroceryBoard::Cell cell = GroceryBoard::CellOf(t, kTurnCount, width, height);
+        model->DrawText(float((cell.picture.left + cell.picture.right) / 2 - 24), float(cell.answer.top + 30),
+                        GLUT_BITMAP_TIMES_ROMAN_24,
                         CString::Format("%d", kProduce[turnItem[t]].code));
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
