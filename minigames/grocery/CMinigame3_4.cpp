@@ -203,7 +203,10 @@ void CMinigame3_4::DrawCodes(int width, int height) {
         if (!turnMissed[t]) continue;
         // Under the item's picture, clear of its mark.
         const GroceryBoard::Cell cell = GroceryBoard::CellOf(t, kTurnCount, width, height);
-        model->DrawText(float((cell.picture.left + cell.picture.right) / 2 - 24), float(cell.answer.top + 30),
+        const CClickableImage* picture = items[turnItem[t]];
+        const CRect shown = GroceryBoard::FitIn(picture->GetWidth(), picture->GetHeight(), cell.picture);
+        const CRect box = GroceryBoard::AnswerUnder(cell, shown);
+        model->DrawText(float((shown.left + shown.right) / 2 - 24), float(box.top + 30),
                         GLUT_BITMAP_TIMES_ROMAN_24,
                         CString::Format("%d", kProduce[turnItem[t]].code));
     }

@@ -33,6 +33,11 @@ CRect FitIn(int pictureWidth, int pictureHeight, const CRect& box) {
 
 CPoint MarkBeside(const CRect& shown) { return CPoint(shown.right + kMarkSide / 2, shown.top + kMarkSide / 2); }
 
+CRect AnswerUnder(const Cell& cell, const CRect& shown) {
+    const int top = std::max(shown.bottom, shown.top + kMarkSide) + kPad / 2;
+    return CRect(cell.answer.left, top, cell.answer.right, top + cell.answer.Height());
+}
+
 CRect DrawFitted(CClickableImage* picture, const CRect& box) {
     const CRect shown = FitIn(picture->GetWidth(), picture->GetHeight(), box);
     const CPoint was = picture->GetPosition();
@@ -53,7 +58,7 @@ void Draw(CMinigameShell& shell, const std::vector<CClickableImage*>& pictures, 
         const Cell cell = CellOf(i, count, width, height);
         const CRect shown = DrawFitted(pictures[i], cell.picture);
         const bool got = i < int(right.size()) && right[i];
-        if (!got && i < int(answers.size()) && answers[i] != nullptr) DrawFitted(answers[i], cell.answer);
+        if (!got && i < int(answers.size()) && answers[i] != nullptr) DrawFitted(answers[i], AnswerUnder(cell, shown));
         if (got) {
             shell.MarkRight(MarkBeside(shown));
         } else {

@@ -12,7 +12,7 @@
 // the place where a missed item shows its right answer.
 namespace GroceryBoard {
 
-constexpr int kTop = 100;          // below the corner buttons
+constexpr int kTop = 160;          // below the corner buttons and the subtitles button
 constexpr int kBottomFree = 90;    // the legend's line
 constexpr int kMarkSide = 128;     // a mark at rest: 64 pixels at scale 2
 constexpr double kPictureShare = 0.7;  // of a cell's height, the rest for the answer
@@ -28,6 +28,8 @@ Cell CellOf(int i, int count, int width, int height);
 CRect FitIn(int pictureWidth, int pictureHeight, const CRect& box);
 // Where the mark goes beside a picture shown there.
 CPoint MarkBeside(const CRect& shown);
+// The cell's answer box moved up under the picture shown and its mark.
+CRect AnswerUnder(const Cell& cell, const CRect& shown);
 
 // Draws the picture fitted into the box, its own place and scale put back;
 // returns where it was drawn.

@@ -4,6 +4,7 @@
 #include "minigames/grocery/CMinigame3_1.h"
 #include "minigames/grocery/GroceryBoard.h"
 #include "support/GameFixture.h"
+#include "ui/CornerLayout.h"
 
 using namespace BestBefore;
 
@@ -62,7 +63,7 @@ protected:
     CPoint Mark(int k) const { return GroceryBoard::MarkBeside(Shown(k)); }
     CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     CPoint Answer(int k) const {
-        return Middle(GroceryBoard::FitIn(512, 128, GroceryBoard::CellOf(k, kProductCount, kW, kH).answer));
+        return Middle(GroceryBoard::FitIn(512, 128, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kProductCount, kW, kH), Shown(k))));
     }
     // Some product that is not the one asked for.
     int Another() const { return (game->GetTarget() + 1) % kProductCount; }
@@ -196,11 +197,14 @@ TEST_F(BeltDates, TheBoardReadsLeftToRightTopToBottomBetweenTheButtonsAndTheLege
             const CRect shown = GroceryBoard::FitIn(512, 512, cell.picture);
             const CPoint mark = GroceryBoard::MarkBeside(shown);
             EXPECT_GE(shown.top, GroceryBoard::kTop) << count << " " << k;
-            EXPECT_LE(cell.answer.bottom, kH - GroceryBoard::kBottomFree) << count << " " << k;
+            // Below the subtitles button (a 32-pixel picture at scale 2) on the right.
+            EXPECT_GT(mark.y - GroceryBoard::kMarkSide / 2, CornerLayout::kSubtitlesY + 32) << count << " " << k;
+            const CRect answer = GroceryBoard::AnswerUnder(cell, shown);
+            EXPECT_LE(answer.bottom, kH - GroceryBoard::kBottomFree) << count << " " << k;
             EXPECT_LE(mark.x + GroceryBoard::kMarkSide / 2, kW) << count << " " << k;
             // The mark beside the picture and above the answer, over neither.
             EXPECT_GE(mark.x - GroceryBoard::kMarkSide / 2, shown.right) << count << " " << k;
-            EXPECT_LE(mark.y + GroceryBoard::kMarkSide / 2, cell.answer.top) << count << " " << k;
+            EXPECT_LE(mark.y + GroceryBoard::kMarkSide / 2, answer.top) << count << " " << k;
             if (k == 0) continue;
             const GroceryBoard::Cell before = GroceryBoard::CellOf(k - 1, count, kW, kH);
             const bool sameRow = cell.picture.top == before.picture.top;

@@ -68,7 +68,7 @@ protected:
     CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).picture); }
     CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     CPoint Answer(int k) const {
-        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).answer));
+        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kProductCount, kW, kH), Shown(k))));
     }
     void FinishPanel() {
         Frames(1, kW, kH);

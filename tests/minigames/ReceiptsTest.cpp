@@ -210,7 +210,7 @@ TEST_F(ReceiptGame, TheBoardShowsTheFiveReceiptsInARowWithTheAmountAskedUnderThe
                   kReceiptColour))
             << r;
         EXPECT_TRUE(Looks(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), r == 4 ? kCrossColour : kTickColour)) << r;
-        const CRect amount = GroceryBoard::FitIn(512, 256, cell.answer);
+        const CRect amount = GroceryBoard::FitIn(512, 256, GroceryBoard::AnswerUnder(cell, shown));
         const unsigned under = PixelOfAFrame(CPoint((amount.left + amount.right) / 2, (amount.top + amount.bottom) / 2), kW, kH);
         EXPECT_EQ(Looks(under, kRightColour), r == 4) << r;
     }

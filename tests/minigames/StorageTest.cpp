@@ -65,7 +65,7 @@ protected:
     CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kDrawn, kW, kH).picture); }
     CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     CPoint Answer(int k) const {
-        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kDrawn, kW, kH).answer));
+        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kDrawn, kW, kH), Shown(k))));
     }
     static bool Overlap(const CRect& a, const CRect& b) {
         return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
