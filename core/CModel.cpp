@@ -191,6 +191,7 @@ void CModel::PlaySoundFile(const CString& name, bool stopPrevious) {
         sound.Stop(soundHandle);
         subtitles.Stop();  // the voice cut short takes its words along
     }
+    currentSoundName = name.str();
     // Written even while muted: that is when they are needed most.
     if (subtitlesOn) subtitles.Start(name.str(), sound.Seconds(name.str()));
     if (muted) return;
@@ -240,6 +241,7 @@ void CModel::PlayMusic(const CString& name, bool stopPrevious) {
 
 void CModel::StopSoundFile() {
     sound.Stop(soundHandle);
+    currentSoundName.clear();
     subtitles.Stop();
 }
 

@@ -134,6 +134,8 @@ public:
     SubtitlePlace GetSubtitlePlace() const;
     void SetMinigameSubtitlePlace(const SubtitlePlace& place) { minigameSubtitles = place; }
     bool IsSoundPlaying() const { return sound.IsPlaying(soundHandle); }
+    // The sound of "Sounds" last started, muted or not; empty once stopped.
+    const std::string& CurrentSoundName() const { return currentSoundName; }
     // How long a sound of "Sounds" lasts (0 for one that does not load).
     double SoundSeconds(const CString& name) { return sound.Seconds(name.str()); }
     bool IsMusicPlaying() const { return sound.IsPlaying(musicHandle); }
@@ -189,5 +191,6 @@ private:
     float rewardAlpha = 0.0f;
     CSoundPlayer sound;
     CSoundPlayer::Handle soundHandle;
+    std::string currentSoundName;
     CSoundPlayer::Handle musicHandle;
 };

@@ -34,6 +34,7 @@ enum class Verdict {
 //                        (a game without them, judged step by step, has no review)
 //   DrawBackground(w, h) its own background (else the sheet's)
 //   DrawUnderSheet(w, h) what shows, darkened, under the sheet
+//   DrawSheet(w, h)      the sheet itself, for one laid on the board (else the shell's)
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
 //   OnPlayStart()        play begins, from the intro's sheet
@@ -45,6 +46,9 @@ enum class Verdict {
 //   OnPlayMove(point)    the pointer over play: true for the hand cursor
 //   OnPress(point)       a button press during play
 //   CloseLists()         open drop-down lists close (help, sheet, leaving)
+//   OnDrag(point)        the pointer moves a held piece: true while one is held
+//   OnRelease(point)     a held piece let go: true when one was (before any button)
+//   Results()            its own way to the score panel (else the reward music)
 template <class Game>
 class CMinigameFlow {
 public:
@@ -81,7 +85,11 @@ public:
             case PhaseIntro:
             case PhaseInstructions:
                 if constexpr (HasDrawUnderSheet<Game>::value) game.DrawUnderSheet(width, height);
-                shell.DrawSheet(width, height);
+                if constexpr (HasDrawSheet<Game>::value) {
+                    game.DrawSheet(width, height);
+                } else {
+                    shell.DrawSheet(width, height);
+                }
                 if constexpr (HasDrawOnSheet<Game>::value) game.DrawOnSheet(width, height);
                 shell.playButton->Draw();
                 break;
@@ -104,6 +112,9 @@ public:
 
     static void OnLButtonUp(Game& game, CPoint point) {
         if (game.needsLoad) return;
+        if constexpr (HasOnRelease<Game>::value) {
+            if (game.OnRelease(point)) return;
+        }
         CMinigameShell& shell = game.shell;
         switch (shell.OnCornerClick(point)) {
             case CORNER_MUTE: return;
@@ -140,7 +151,7 @@ public:
                 }
                 break;
             case PhaseReview:
-                if (shell.playButton->HitTest(point)) shell.EnterResults(true);
+                if (shell.playButton->HitTest(point)) Results(game);
                 break;
             case PhaseResults: shell.OnResultsClick(point); break;
         }
@@ -158,6 +169,13 @@ public:
 
     static void OnMouseMove(Game& game, CPoint point) {
         if (game.needsLoad) return;
+        // A held piece follows the pointer, over the buttons too.
+        if constexpr (HasOnDrag<Game>::value) {
+            if (game.OnDrag(point)) {
+                game.model->SetCursor(CURSOR_HAND);
+                return;
+            }
+        }
         CMinigameShell& shell = game.shell;
         if (shell.OnMouseMove(point)) return;
         bool hand = false;
@@ -188,6 +206,14 @@ private:
         if constexpr (HasReview<Game>::value) review = game.AnyMissed();
         if (review) {
             game.shell.EnterReview();
+        } else {
+            Results(game);
+        }
+    }
+
+    static void Results(Game& game) {
+        if constexpr (HasResults<Game>::value) {
+            game.Results();
         } else {
             game.shell.EnterResults(true);
         }
@@ -223,5 +249,9 @@ private:
     ZELK_FLOW_HOOK(HasOnPress, OnPress(CPoint()))
     ZELK_FLOW_HOOK(HasCloseLists, CloseLists())
     ZELK_FLOW_HOOK(HasReview, DrawReview(0, 0))
+    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
+    ZELK_FLOW_HOOK(HasOnDrag, OnDrag(CPoint()))
+    ZELK_FLOW_HOOK(HasOnRelease, OnRelease(CPoint()))
+    ZELK_FLOW_HOOK(HasResults, Results())
 #undef ZELK_FLOW_HOOK
 };

@@ -229,8 +229,21 @@ void CMinigameShell::MarkMissed(CPoint at) {
     missedImage->Draw();
 }
 
+namespace {
+void DrawShrunk(CClickableImage* mark, CPoint at, float share) {
+    const float scale = mark->GetScale();
+    mark->SetScale(scale * share);
+    mark->SetPosition(at.x, at.y);
+    mark->Draw();
+    mark->SetScale(scale);
+}
+}  // namespace
+
+void CMinigameShell::MarkRight(CPoint at, float share) { DrawShrunk(markImage, at, share); }
+void CMinigameShell::MarkMissed(CPoint at, float share) { DrawShrunk(missedImage, at, share); }
+
 void CMinigameShell::DrawReviewLegend(int width, int height) {
-    legendImage->SetPosition(width / 2, height - kLegendFromBottom);
+    legendImage->SetPosition(static_cast<int>(width * sheet.legendX), height - kLegendFromBottom);
     legendImage->Draw();
     // The marks fall once a frame, whatever number of them were pressed.
     for (CClickableImage* mark : {markImage, missedImage}) {
@@ -332,8 +345,8 @@ void CMinigameShell::ScorePoint() {
     model->RewardUser();
 }
 
-void CMinigameShell::EnterResults(bool stopMusicFirst) {
-    model->PlayMusic("musicRewards.mp3", stopMusicFirst);
+void CMinigameShell::EnterResults(bool stopMusicFirst, const char* music) {
+    if (music != nullptr) model->PlayMusic(music, stopMusicFirst);
     phase = PhaseResults;
 }
 

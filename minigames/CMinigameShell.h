@@ -41,6 +41,9 @@ struct MinigameSheet {
     // sheet shows only when asked for.
     bool opensOnSheet = true;
     bool english = false;  // the review's legend in English
+    // The middle of the review's legend across the view, as a share of its
+    // width: off the middle for a board whose lowest item is there.
+    float legendX = 0.5f;
 };
 
 // What a click on the standard buttons did.
@@ -67,6 +70,7 @@ public:
     // sheet's background, overlay and scenery), for the curtain that leads
     // to it to decode ahead; none for a type no shell was made for.
     static std::vector<const char*> FirstFramePictures(MinigameType type);
+    const MinigameSheet& Sheet() const { return sheet; }
 
     // Music off, every picture made, the intro
     // spoken, the first caption (may be null) ready to fade in.
@@ -111,8 +115,9 @@ public:
     // One point more on the panel, and the rising ingot.
     void ScorePoint();
     // The last task is done: the reward music and the score panel. Some
-    // games stop the music in progress first.
-    void EnterResults(bool stopMusicFirst = false);
+    // games stop the music in progress first; music null: none (a game that
+    // ends on a sound of its own).
+    void EnterResults(bool stopMusicFirst = false, const char* music = "musicRewards.mp3");
 
     // A game judged with wrong answers: "whip.mp3" over the sound in
     // progress, and the review, where the stamps fall onto the right
@@ -128,6 +133,9 @@ public:
     // minigame shows). Both fall onto the board as the review opens.
     void MarkRight(CPoint at);
     void MarkMissed(CPoint at);
+    // The same at a share of their size, for a board of close rows.
+    void MarkRight(CPoint at, float share);
+    void MarkMissed(CPoint at, float share);
     // The line under the board that says what the two marks mean.
     void DrawReviewLegend(int width, int height);
 

@@ -1,7 +1,5 @@
 #include "minigames/dentist/CMessageForm.h"
 
-#include <GL/freeglut.h>
-
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 
@@ -12,13 +10,13 @@ namespace {
 constexpr const char* kCaption = "message_de_la_repondeuse.png";
 constexpr int kCaptionHold = 200;
 constexpr CPoint kOverlayShift = {4, 4};
-constexpr CPoint kXShift = {-4, 6};
 constexpr CPoint kParked = {-800, -800};
 
 }  // namespace
 
-CMessageForm::CMessageForm(CModel* owner, MinigameType type, const MinigameSheet& sheet, const Language& form)
-    : model(owner), shell(owner, type, sheet), language(form) {
+CMessageForm::CMessageForm(CModel* owner, MinigameType type, const char* icon, const MinigameSheet& sheet,
+                           const Language& form)
+    : CAbstractMinigame(owner, type, icon), shell(owner, type, sheet), language(form) {
     GameRandom::Seed();
     variant = GameRandom::Below(2);
     for (int i = 0; i < kTargetCount; ++i) {
@@ -27,8 +25,8 @@ CMessageForm::CMessageForm(CModel* owner, MinigameType type, const MinigameSheet
     }
 }
 
-void CMessageForm::Load() {
-    shell.Load(kCaption);
+void CMessageForm::Start() {
+    shell.SetCaption(kCaption);
     formImage = new CClickableImage(language.form);
     formImage->SetScale(2.0f);
     for (bool& ticked : boxTicked) ticked = false;
@@ -37,13 +35,12 @@ void CMessageForm::Load() {
     variant = 1 - variant;  // each game takes the other recording
     currentMessage = language.recordings[variant].file;
     messagePlayed = false;
+    handedIn = false;
     shell.crosshairs->SetScale(1.0f);
     selectedTarget = -1;
-    rightEntries.clear();
 }
 
-void CMessageForm::Unload() {
-    shell.Unload();
+void CMessageForm::Stop() {
     delete formImage;
     formImage = nullptr;
     for (CDropDownMenu*& list : lists) {
@@ -67,7 +64,7 @@ void CMessageForm::BuildLists() {
     }
 }
 
-void CMessageForm::LoadButtonLocations(int width, int height) {
+void CMessageForm::Place(int width, int height) {
     const double cx = width * 0.5, cy = height * 0.5;
     for (int i = 0; i < kTargetCount; ++i) {
         fieldTargets[i] = CPoint(static_cast<int>(cx + kTargets[i].dx), static_cast<int>(cy + kTargets[i].dy));
@@ -75,6 +72,7 @@ void CMessageForm::LoadButtonLocations(int width, int height) {
     for (int i = 0; i < kBoxCount; ++i) {
         boxTargets[i] = CPoint(static_cast<int>(cx + kBoxes[i].dx), static_cast<int>(cy + kBoxes[i].dy));
     }
+    formImage->SetPosition(width / 2, height / 2);
 }
 
 bool CMessageForm::closeEnough(CPoint a, CPoint b) {
@@ -88,7 +86,8 @@ CPoint CMessageForm::FieldOf(List list) const {
     return kParked;
 }
 
-void CMessageForm::PlayGame(CPoint point) {
+// A click on the form: a list opened or closed, or boxes ticked.
+void CMessageForm::Fill(CPoint point) {
     // An open list takes the click that closes it; its entry was chosen
     // while the pointer moved over it.
     if (openList != kNoList) {
@@ -117,159 +116,72 @@ bool CMessageForm::IsRight(List list) const {
     return chosen == CString(ListItems(list, language)[right].text);
 }
 
-void CMessageForm::Judge() {
-    rightEntries.clear();
+// The play button hands the form in: a point for each judged list right
+// and each asked-for box ticked, all at once.
+Verdict CMessageForm::Judge(CPoint point) {
+    if (!shell.playButton->HitTest(point)) {
+        Fill(point);
+        return Verdict::None;
+    }
     int points = 0;
-    for (List list : kJudged) {
-        if (!IsRight(list)) continue;
-        ++points;
-        const CPoint at = FieldOf(list);
-        rightEntries.push_back(CPoint(at.x + kMarkShift[list], at.y));
-    }
-    for (int box : GetRecording().boxes) {
-        if (!boxTicked[box]) continue;
-        ++points;
-        rightEntries.push_back(boxTargets[box]);
-    }
+    for (List list : kJudged) points += IsRight(list) ? 1 : 0;
+    for (int box : GetRecording().boxes) points += boxTicked[box] ? 1 : 0;
     shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + points);
     openList = kNoList;
-    if (shell.resultsPanel->GetCompte() >= kMaximum) {
-        shell.SetProgress(3);
-        shell.EnterResults();
-    } else {
-        shell.EnterReview();
-    }
+    handedIn = true;
+    return Verdict::RightNoPoint;
 }
 
-void CMessageForm::Explore(CPoint point) {
+bool CMessageForm::AnyMissed() const { return shell.resultsPanel->GetCompte() < kMaximum; }
+
+void CMessageForm::OnSheetClick(CPoint point) {
     selectedTarget = shell.ExploreTargets(point, fieldTargets, kTargetCount, selectedTarget, closeEnough, explanations);
 }
 
-bool CMessageForm::OnLButtonUp(CPoint point) {
-    if (shell.IsPaused()) return true;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return true;
-        case CORNER_EXIT: return false;
-        case CORNER_HELP:
-            // During play the recorded message is heard again from the start.
-            if (shell.phase == PhasePlay) messagePlayed = false;
-            return true;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-            if (shell.playButton->HitTest(point)) {
-                shell.phase = PhasePlay;
-                shell.SetProgress(2);
-                model->PlaySoundFile("beep.mp3", true);
-                selectedTarget = -1;
-            } else {
-                Explore(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.playButton->HitTest(point)) {
-                Judge();
-            } else if (shell.instructionButton->HitTest(point)) {
-                selectedTarget = -1;
-                shell.crosshairs->SetPosition(kParked);
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseInstructions:
-            Explore(point);
-            if (shell.playButton->HitTest(point)) {
-                selectedTarget = -1;
-                shell.phase = PhasePlay;
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) {
-                shell.SetProgress(3);
-                shell.EnterResults();
-            }
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
-    return true;
+void CMessageForm::OnPlayStart() {
+    shell.SetProgress(2);
+    model->PlaySoundFile("beep.mp3", true);
+    selectedTarget = -1;
 }
 
-void CMessageForm::OnMouseMove(CPoint point) {
-    if (shell.OnMouseMove(point)) return;
-    if (shell.phase == PhasePlay && openList != kNoList) {
-        lists[openList]->HitTest(point);
-        model->SetCursor(CURSOR_HAND);
-        return;
+void CMessageForm::OnInstructions() {
+    selectedTarget = -1;
+    shell.crosshairs->SetPosition(kParked);
+}
+
+bool CMessageForm::OnPlayMove(CPoint point) {
+    if (openList != kNoList) {
+        lists[openList]->HitTest(point);  // the entry under the pointer is chosen
+        return true;
     }
     bool near = false;
     for (const CPoint& target : fieldTargets) near = near || closeEnough(point, target);
-    model->SetCursor(near ? CURSOR_HAND : CURSOR_ARROW);
+    return near;
 }
 
-void CMessageForm::DrawTextOnMessage() {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    for (int l = 0; l < kListCount; ++l) {
-        const CString chosen = lists[l]->GetSelectedItem();
-        if (chosen.IsEmpty()) continue;
-        const CPoint at = FieldOf(static_cast<List>(l));
-        CModel::DrawText(static_cast<float>(at.x + kTextShift[l]), static_cast<float>(at.y),
-                         GLUT_BITMAP_HELVETICA_12, chosen);
-    }
-    glEnable(GL_TEXTURE_2D);
-}
-
-void CMessageForm::DrawXAt(CPoint box) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    CModel::DrawText(static_cast<float>(box.x + kXShift.x), static_cast<float>(box.y + kXShift.y),
-                     GLUT_BITMAP_HELVETICA_12, "X");
-    glEnable(GL_TEXTURE_2D);
-}
-
-void CMessageForm::Draw(int width, int height) {
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
+// The pad lies on the desk in every phase, under the sheet and the panel too.
+void CMessageForm::DrawBackground(int width, int height) {
     shell.DrawBackground(width, height);
-    formImage->SetPosition(width / 2, height / 2);
     formImage->Draw();
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            model->FillDarkQuad(width, height);
-            shell.overlayImage->SetScale(2.0f);
-            shell.overlayImage->SetPosition(width / 2 + kOverlayShift.x, height / 2 + kOverlayShift.y);
-            shell.overlayImage->Draw();
-            if (shell.phase == PhaseIntro) shell.playButton->Draw();
-            shell.crosshairs->Draw();
-            if (shell.phase == PhaseInstructions) shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.exitButton->Draw();
-            shell.instructionButton->Draw();
-            shell.helpButton->Draw();
-            shell.playButton->Draw();
-            shell.consigneImage->Draw();
-            DrawTextOnMessage();
-            shell.instructionImage->SetPosition(width / 2, height / 2);
-            shell.FadeInAndOut(shell.instructionImage, kCaptionHold);
-            if (!messagePlayed) {
-                model->PlaySoundFile(currentMessage, true);
-                messagePlayed = true;
-            }
-            if (openList != kNoList) lists[openList]->Draw();
-            for (int b = 0; b < kBoxCount; ++b)
-                if (boxTicked[b]) DrawXAt(boxTargets[b]);
-            break;
-        case PhaseReview:
-            shell.playButton->Draw();
-            DrawTextOnMessage();
-            for (int b = 0; b < kBoxCount; ++b)
-                if (boxTicked[b]) DrawXAt(boxTargets[b]);
-            shell.DrawMarks(rightEntries);
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
+}
+
+// The sheet lies on the pad, pixel for pixel.
+void CMessageForm::DrawSheet(int width, int height) {
+    model->FillDarkQuad(width, height);
+    shell.overlayImage->SetScale(2.0f);
+    shell.overlayImage->SetPosition(width / 2 + kOverlayShift.x, height / 2 + kOverlayShift.y);
+    shell.overlayImage->Draw();
+}
+
+void CMessageForm::DrawPlay(int width, int height) {
+    shell.playButton->Draw();
+    DrawEntries(false);
+    shell.instructionImage->SetPosition(width / 2, height / 2);
+    shell.FadeInAndOut(shell.instructionImage, kCaptionHold);
+    if (!messagePlayed) {
+        shell.Say(currentMessage);
+        messagePlayed = true;
     }
-    shell.DrawTop();
+    if (openList != kNoList) lists[openList]->Draw();
+    DrawBoxes(false);
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include <vector>
-
 #include "app/CPoint.h"
 #include "app/CString.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/MessageForm.h"
 #include "ui/CDropDownMenu.h"
@@ -16,26 +16,13 @@ class CModel;
 // judges it all at once. The French and the English games are this one
 // form with their own lists and recordings; each game takes the other of
 // its two recordings than the game before.
-class CMessageForm {
+class CMessageForm : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = MessageForm::kJudgedCount + 2;
 
-    CMessageForm(CModel* model, MinigameType type, const MinigameSheet& sheet, const MessageForm::Language& language);
-    ~CMessageForm() { Unload(); }
-    CMessageForm(const CMessageForm&) = delete;
-    CMessageForm& operator=(const CMessageForm&) = delete;
-
-    void Load();
-    void Unload();
-    // Places the targets; does not touch what the form holds.
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint a, CPoint b);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    // False when the learner leaves: the owner then unloads and goes to its room.
-    bool OnLButtonUp(CPoint point);
 
+    const CMessageForm& Form() const { return *this; }
     const CMinigameShell& Shell() const { return shell; }
     int GetVariant() const { return variant; }
     const MessageForm::Recording& GetRecording() const { return language.recordings[variant]; }
@@ -46,19 +33,50 @@ public:
     CPoint GetFieldTarget(int target) const { return fieldTargets[target]; }
     CPoint GetBoxTarget(int box) const { return boxTargets[box]; }
     int GetSelectedTarget() const { return selectedTarget; }
-    // Where the review's stamps fall: on every right entry.
-    const std::vector<CPoint>& GetRightEntries() const { return rightEntries; }
+    // As the form was handed in: each judged list right, each asked-for box ticked.
+    bool IsRight(MessageForm::List list) const;
+    // Where the review marks a judged list, and an asked-for box.
+    CPoint MarkOf(MessageForm::List list) const;
+    CPoint MarkOfBox(int box) const;
+    // What a list's line shows; corrected (the review), the right entry where it was missed.
+    CString EntryShown(MessageForm::List list, bool corrected) const;
+    // In the review: an asked-for box left empty, crossed in red.
+    bool IsBoxCorrected(int box) const;
+
+protected:
+    CMessageForm(CModel* model, MinigameType type, const char* icon, const MinigameSheet& sheet,
+                 const MessageForm::Language& language);
+    ~CMessageForm() { Stop(); }
 
 private:
+    template <class>
+    friend class CMinigameFlow;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawBackground(int width, int height);
+    void DrawSheet(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return handedIn; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume() { selectedTarget = -1; }
+    // The recorded message is heard again, once help's instruction has ended.
+    void OnHelp() { messagePlayed = false; }
+    bool OnPlayMove(CPoint point);
+    void CloseLists() { openList = MessageForm::kNoList; }
+
     void BuildLists();
-    bool IsRight(MessageForm::List list) const;
-    void Judge();
-    void Explore(CPoint point);
-    void DrawTextOnMessage();
-    void DrawXAt(CPoint box);
+    void Fill(CPoint point);
+    void DrawEntries(bool corrected);
+    void DrawBoxes(bool corrected);
     CPoint FieldOf(MessageForm::List list) const;
 
-    CModel* model;
     CMinigameShell shell;
     const MessageForm::Language& language;
     CClickableImage* formImage = nullptr;
@@ -71,6 +89,6 @@ private:
     int variant = 0;
     const char* currentMessage = nullptr;
     bool messagePlayed = false;
+    bool handedIn = false;
     const char* explanations[MessageForm::kTargetCount] = {};
-    std::vector<CPoint> rightEntries;
 };

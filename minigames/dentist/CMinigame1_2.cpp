@@ -1,7 +1,5 @@
 #include "minigames/dentist/CMinigame1_2.h"
 
-#include "core/CModel.h"
-
 namespace {
 
 const MinigameSheet kSheet = {
@@ -12,33 +10,4 @@ const MinigameSheet kSheet = {
 }  // namespace
 
 CMinigame1_2::CMinigame1_2(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_2.png"),
-      form(owner, minigameType, kSheet, MessageForm::kFrenchForm) {}
-
-void CMinigame1_2::Load() {
-    form.Load();
-    needsLoad = false;
-}
-
-void CMinigame1_2::Unload() {
-    form.Unload();
-    needsLoad = true;
-}
-
-void CMinigame1_2::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    form.Draw(width, height);
-}
-
-void CMinigame1_2::OnMouseMove(CPoint point) {
-    model->SetCursor(CURSOR_ARROW);
-    if (!needsLoad) form.OnMouseMove(point);
-}
-
-void CMinigame1_2::OnLButtonUp(CPoint point) {
-    if (needsLoad || form.OnLButtonUp(point)) return;
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
+    : CMessageForm(owner, minigameType, "Icon_Minigame1_2.png", kSheet, MessageForm::kFrenchForm) {}

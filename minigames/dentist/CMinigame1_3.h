@@ -1,25 +1,11 @@
 #pragma once
-#include "app/CPoint.h"
 #include "minigames/CMinigameController.h"
-#include "minigames/CAbstractMinigame.h"
 #include "minigames/dentist/CMessageForm.h"
 
 // Taking a recorded message in English, taken down in French on the telephone-message pad.
-class CMinigame1_3 : public CAbstractMinigame {
+class CMinigame1_3 : public CMessageForm {
 public:
     CMinigame1_3(CModel* model, MinigameType type);
-    ~CMinigame1_3() { Unload(); }
-
-    void Load();
-    void Unload();
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonUp(CPoint point);
-
-    const CMessageForm& Form() const { return form; }
-
-private:
-    CMessageForm form;
 };
 
 using CMinigame1_3Controller = CMinigameController<CMinigame1_3>;

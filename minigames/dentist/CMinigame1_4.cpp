@@ -1,7 +1,6 @@
 #include "minigames/dentist/CMinigame1_4.h"
 
 #include <cmath>
-#include <vector>
 
 #include "core/CModel.h"
 
@@ -15,8 +14,15 @@ const MinigameSheet kSheet = {
     // The strips and the boxes fill the screen: the words go over the
     // letterhead, which nothing is dropped on.
     {SubtitlePlace::BOX, 0.070f, 0.135f, 0.563f, 0.256f},
+    nullptr, true, false,
+    // The legend stands on the desk right of the sheet, clear of its last field.
+    0.78f,
 };
 constexpr int kHandedInStrip = 3;
+constexpr CPoint kParked = {-100, -100};
+// The marks stand just past a snippet's right end (half of its 384 pixels).
+constexpr int kMarkFromField = 222;
+constexpr float kMarkShare = 0.75f;  // the fields are 55 pixels apart
 
 struct Explanations {
     const char* names[kFieldCount];
@@ -36,8 +42,7 @@ CPoint OnView(int x, int y, int width, int height) {
 CMinigame1_4::CMinigame1_4(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_4.png"), shell(owner, minigameType, kSheet) {}
 
-void CMinigame1_4::Load() {
-    shell.Load(nullptr);
+void CMinigame1_4::Start() {
     for (int i = 0; i < kFieldCount; ++i) {
         snippets[i] = new CClickableImage(kFields[i].snippet);
         snippets[i]->SetScale(kSnippetScale);
@@ -46,27 +51,20 @@ void CMinigame1_4::Load() {
         moved[i] = false;
         right[i] = false;
     }
+    handedIn = false;
     dragged = -1;
     selectedField = -1;
-    needsLoad = false;
 }
 
-void CMinigame1_4::Unload() {
-    shell.Unload();
+void CMinigame1_4::Stop() {
     for (int i = 0; i < kFieldCount; ++i) {
         delete snippets[i];
         delete slots[i];
         snippets[i] = slots[i] = nullptr;
     }
-    needsLoad = true;
 }
 
-void CMinigame1_4::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame1_4::LoadButtonLocations(int width, int height) {
+void CMinigame1_4::Place(int width, int height) {
     for (int i = 0; i < kFieldCount; ++i) {
         fieldLocations[i] = OnView(kFields[i].x, kFields[i].y, width, height);
         slots[i]->SetPosition(fieldLocations[i].x, fieldLocations[i].y);
@@ -88,30 +86,53 @@ bool CMinigame1_4::closeEnough(CPoint a, CPoint b) {
     return std::fabs(double(b.x - a.x)) < 170.0 && std::fabs(double(b.y - a.y)) < 20.0;
 }
 
-// The sheet handed in: a point for each snippet on its own field.
-void CMinigame1_4::PlayGame() {
+// The play button hands the sheet in: a point for each snippet on its own field.
+Verdict CMinigame1_4::Judge(CPoint point) {
+    if (!shell.playButton->HitTest(point)) return Verdict::None;
     int count = 0;
     for (int i = 0; i < kFieldCount; ++i) {
         right[i] = closeEnough(snippets[i]->GetPosition(), fieldLocations[i]);
         if (right[i]) ++count;
     }
     shell.resultsPanel->SetCompte(count);
-    if (count == kFieldCount) {
-        ShowResults();
-    } else {
-        shell.EnterReview();
-    }
+    handedIn = true;
+    return Verdict::RightNoPoint;
 }
+
+bool CMinigame1_4::AnyMissed() const { return shell.resultsPanel->GetCompte() < kFieldCount; }
 
 // The sheet goes off with a woosh: this game ends without the reward music.
-void CMinigame1_4::ShowResults() {
+void CMinigame1_4::Results() {
     shell.SetProgress(kHandedInStrip);
     model->PlaySoundFile("woosh.mp3", true);
-    shell.phase = PhaseResults;
+    shell.EnterResults(false, nullptr);
 }
 
-void CMinigame1_4::OnLButtonDown(CPoint point) {
-    if (needsLoad || shell.phase != PhasePlay || dragged >= 0) return;
+void CMinigame1_4::OnSheetClick(CPoint point) {
+    selectedField =
+        shell.ExploreTargets(point, fieldLocations, kFieldCount, selectedField, closeEnough, kExplanations.names);
+}
+
+void CMinigame1_4::OnPlayStart() {
+    shell.SetProgress(2);
+    shell.Say("telecopie_instruction.mp3");
+    OnResume();
+}
+
+void CMinigame1_4::OnResume() {
+    selectedField = -1;
+    shell.crosshairs->SetPosition(kParked);
+}
+
+bool CMinigame1_4::OnPlayMove(CPoint point) const {
+    for (CClickableImage* snippet : snippets) {
+        if (closeEnough(point, snippet->GetPosition())) return true;
+    }
+    return false;
+}
+
+void CMinigame1_4::OnPress(CPoint point) {
+    if (dragged >= 0 || handedIn) return;
     // The snippet drawn on top is the one a learner means to take.
     for (int i = kFieldCount - 1; i >= 0; --i) {
         const CPoint at = snippets[i]->GetPosition();
@@ -123,106 +144,54 @@ void CMinigame1_4::OnLButtonDown(CPoint point) {
     }
 }
 
-void CMinigame1_4::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
-    if (dragged >= 0) {
-        snippets[dragged]->SetPosition(point.x + grab.x, point.y + grab.y);
-        model->SetCursor(CURSOR_HAND);
-        return;
-    }
-    if (shell.OnMouseMove(point)) return;
-    bool hand = false;
-    if (shell.phase == PhasePlay) {
-        for (CClickableImage* snippet : snippets) hand = hand || closeEnough(point, snippet->GetPosition());
-    } else if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) {
-        for (const CPoint& field : fieldLocations) hand = hand || closeEnough(point, field);
-    }
-    model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
+bool CMinigame1_4::OnDrag(CPoint point) {
+    if (dragged < 0) return false;
+    snippets[dragged]->SetPosition(point.x + grab.x, point.y + grab.y);
+    return true;
 }
 
-void CMinigame1_4::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    if (dragged >= 0) {
-        // The snippet stays where it is let go.
-        snippets[dragged]->SetPosition(point.x + grab.x, point.y + grab.y);
-        moved[dragged] = true;
-        dragged = -1;
-        model->PlaySoundFile("close.mp3", true);
-        return;
-    }
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP: return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) {
-                    shell.SetProgress(2);
-                    model->PlaySoundFile("telecopie_instruction.mp3", true);
-                }
-                shell.phase = PhasePlay;
-                selectedField = -1;
-                shell.crosshairs->SetPosition(CPoint(-100, -100));
-            } else {
-                selectedField = shell.ExploreTargets(point, fieldLocations, kFieldCount, selectedField, closeEnough,
-                                                     kExplanations.names);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-            } else if (shell.playButton->HitTest(point)) {
-                PlayGame();
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) ShowResults();
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+// The snippet stays where it is let go, over a button too.
+bool CMinigame1_4::OnRelease(CPoint point) {
+    if (dragged < 0) return false;
+    snippets[dragged]->SetPosition(point.x + grab.x, point.y + grab.y);
+    moved[dragged] = true;
+    dragged = -1;
+    model->PlaySoundFile("close.mp3", true);
+    return true;
 }
 
-// The review: the snippets stay where the learner put them, and a stamp
-// falls at the end of every field that got its own; the fields left
-// without a stamp are the ones to look at again.
-void CMinigame1_4::DrawReview() {
-    std::vector<CPoint> stamped;
+void CMinigame1_4::DrawBoard() {
+    for (CClickableImage* slot : slots) slot->Draw();
+}
+
+void CMinigame1_4::DrawPlay(int, int) {
+    DrawBoard();
     for (int i = 0; i < kFieldCount; ++i) {
-        if (right[i]) stamped.push_back(CPoint(fieldLocations[i].x + 215, fieldLocations[i].y));
+        if (i != dragged) snippets[i]->Draw();
     }
-    shell.DrawMarks(stamped);
+    if (dragged >= 0) snippets[dragged]->Draw();  // on top while it moves
+    shell.playButton->Draw();
 }
 
-void CMinigame1_4::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            shell.crosshairs->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-        case PhaseReview:
-            if (shell.phase == PhasePlay) shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            for (CClickableImage* slot : slots) slot->Draw();
-            for (int i = 0; i < kFieldCount; ++i) {
-                if (i != dragged) snippets[i]->Draw();
-            }
-            if (dragged >= 0) snippets[dragged]->Draw();  // on top while it moves
-            if (shell.phase == PhaseReview) DrawReview();
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
+CPoint CMinigame1_4::GetMarkLocation(int field) const {
+    return CPoint(fieldLocations[field].x + kMarkFromField, fieldLocations[field].y);
+}
+
+// The review: every field with its own snippet, the learner's where it
+// was right (a tick beside), the right one laid on it where it was missed
+// (a cross beside).
+void CMinigame1_4::DrawReview(int, int) {
+    shell.consigneImage->Draw();
+    DrawBoard();
+    for (int i = 0; i < kFieldCount; ++i) {
+        const CPoint was = snippets[i]->GetPosition();
+        snippets[i]->SetPosition(fieldLocations[i].x, fieldLocations[i].y);
+        snippets[i]->Draw();
+        snippets[i]->SetPosition(was.x, was.y);
+        if (right[i]) {
+            shell.MarkRight(GetMarkLocation(i), kMarkShare);
+        } else {
+            shell.MarkMissed(GetMarkLocation(i), kMarkShare);
+        }
     }
-    shell.DrawTop();
 }

@@ -2,6 +2,7 @@
 #include "app/CPoint.h"
 #include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/FaxCoverSheet.h"
 #include "ui/CClickableImage.h"
@@ -15,29 +16,41 @@ public:
     static constexpr int kMaximum = FaxCoverSheet::kFieldCount;
 
     CMinigame1_4(CModel* model, MinigameType type);
-    ~CMinigame1_4() { Unload(); }
+    ~CMinigame1_4() { Stop(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint a, CPoint b);
-    void PlayGame();
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     CPoint GetFieldLocation(int field) const { return fieldLocations[field]; }
     CPoint GetSnippetLocation(int field) const { return snippets[field]->GetPosition(); }
     int GetDragged() const { return dragged; }
     int GetSelectedField() const { return selectedField; }
+    // Where the review marks a field: beside the end of its slot.
+    CPoint GetMarkLocation(int field) const;
+    bool IsRight(int field) const { return right[field]; }
 
 private:
+    friend class CMinigameFlow<CMinigame1_4>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return handedIn; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    void Results();
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnResume();
+    bool OnPlayMove(CPoint point) const;
+    void OnPress(CPoint point);
+    bool OnDrag(CPoint point);
+    bool OnRelease(CPoint point);
+
     void PlaceSnippetsAtStart();
-    void DrawReview();
-    void ShowResults();
-    void Leave();
+    void DrawBoard();
 
     CMinigameShell shell;
     CPoint fieldLocations[FaxCoverSheet::kFieldCount];
@@ -45,6 +58,7 @@ private:
     CClickableImage* slots[FaxCoverSheet::kFieldCount] = {};
     bool moved[FaxCoverSheet::kFieldCount] = {};  // dropped somewhere by the learner
     bool right[FaxCoverSheet::kFieldCount] = {};  // on its field when handed in
+    bool handedIn = false;
     int dragged = -1;
     CPoint grab;  // from the pointer to the dragged snippet's centre
     int selectedField = -1;

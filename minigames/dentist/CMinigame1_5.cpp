@@ -1,9 +1,6 @@
 #include "minigames/dentist/CMinigame1_5.h"
 
-#include <GL/freeglut.h>
-
 #include <cmath>
-#include <vector>
 
 #include "core/CModel.h"
 
@@ -12,13 +9,16 @@ using namespace FaxMachine;
 namespace {
 
 const MinigameSheet kSheet = {
-    "fax_background.png", "faxOverlay.png",   "minijeu1_5progress%d.png",
-    "consigne1_5.png",    "Intro1_5.mp3",     CMinigame1_5::kMaximum,
+    "fax_background.png", "faxOverlay.png", "minijeu1_5progress%d.png",
+    "consigne1_5.png",    "Intro1_5.mp3",   CMinigame1_5::kMaximum,
+    // The caption fades in along the bottom: the words go above the machine.
+    kSubtitlesAtTop,
 };
 constexpr int kFlipFrames = 12;
 // The caption fades in below the machine, not over its keys.
 constexpr int kCaptionFromBottom = 80;
 constexpr int kCaptionHold = 500;
+constexpr CPoint kParked = {-100, -100};
 
 struct Explanations {
     const char* names[kPartCount];
@@ -37,8 +37,8 @@ bool WithinBox(CPoint a, CPoint b, double w, double h) {
 CMinigame1_5::CMinigame1_5(CModel* owner, MinigameType minigameType)
     : CAbstractMinigame(owner, minigameType, "Icon_Minigame1_5.png"), shell(owner, minigameType, kSheet) {}
 
-void CMinigame1_5::Load() {
-    shell.Load("Fax_Instruction.png");
+void CMinigame1_5::Start() {
+    shell.SetCaption("Fax_Instruction.png");
     shell.overlayImage->SetScale(2.0f);  // drawn on the machine, pixel for pixel
     machineImage = new CClickableImage("faxMachine.png");
     machineImage->SetScale(2.0f);
@@ -51,32 +51,24 @@ void CMinigame1_5::Load() {
     selectedPart = -1;
     stagesDone = 0;
     flipFrames = 0;
-    flipped = dragging = documentIn = keyedBeforeDocument = false;
+    flipped = dragging = documentIn = keyedBeforeDocument = sent = false;
     dialled.clear();
     for (bool& point : points) point = false;
-    needsLoad = false;
 }
 
-void CMinigame1_5::Unload() {
-    shell.Unload();
+void CMinigame1_5::Stop() {
     for (CClickableImage** image : {&machineImage, &loadedMachineImage, &keypadImage, &documentImage, &flipImage}) {
         delete *image;
         *image = nullptr;
     }
-    needsLoad = true;
 }
 
-void CMinigame1_5::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame1_5::LoadButtonLocations(int width, int height) {
+void CMinigame1_5::Place(int width, int height) {
     centre = CPoint(width / 2, height / 2);
     auto at = [this](Offset o) { return CPoint(centre.x + o.dx, centre.y + o.dy); };
     machineImage->SetPosition(centre.x, centre.y);
     shell.overlayImage->SetPosition(centre.x, centre.y);
-    if (shell.instructionImage) shell.instructionImage->SetPosition(centre.x, height - kCaptionFromBottom);
+    shell.instructionImage->SetPosition(centre.x, height - kCaptionFromBottom);
     loadedMachineImage->SetPosition(centre.x, centre.y);
     keypadImage->SetPosition(at(kParts[PART_KEYPAD].at).x, at(kParts[PART_KEYPAD].at).y);
     for (int i = 0; i < kPartCount; ++i) partLocations[i] = at(kParts[i].at);
@@ -123,177 +115,94 @@ void CMinigame1_5::Dial(int key) {
     if (dialled == kNumber) model->RewardUser();
 }
 
+// The send key judges the whole sending at once.
 void CMinigame1_5::Send() {
-    points[0] = true;
-    points[1] = documentIn;
-    points[2] = dialled == kNumber;
-    points[3] = static_cast<int>(dialled.size()) == kDigitCount && !keyedBeforeDocument;
+    points[POINT_SENT] = true;
+    points[POINT_DOCUMENT_IN] = documentIn;
+    points[POINT_NUMBER] = dialled == kNumber;
+    points[POINT_ORDER] = static_cast<int>(dialled.size()) == kDigitCount && !keyedBeforeDocument;
     int count = 0;
     for (bool point : points) count += point ? 1 : 0;
     shell.resultsPanel->SetCompte(count);
     model->PlaySoundFile("chime.mp3", true);
-    if (count == kMaximum) {
-        shell.EnterResults();
-    } else {
-        shell.EnterReview();
-    }
+    sent = true;
 }
 
-// A click in play that is not on a standard button: the document, a key
-// or the send key.
-void CMinigame1_5::PlayGame(CPoint point) {
+bool CMinigame1_5::AnyMissed() const { return shell.resultsPanel->GetCompte() < kMaximum; }
+
+// A click of play: the document, a key or the send key.
+Verdict CMinigame1_5::Judge(CPoint point) {
     if (!flipped && documentImage->HitTest(point)) {
         Flip();
-        return;
-    }
-    if (dialCloseEnough(point, sendLocation)) {
+    } else if (dialCloseEnough(point, sendLocation)) {
         Send();
-        return;
-    }
-    for (int i = 0; i < kKeyCount; ++i) {
-        if (dialCloseEnough(point, keyLocations[i])) {
-            Dial(i);
-            return;
+        return Verdict::RightNoPoint;
+    } else {
+        for (int i = 0; i < kKeyCount; ++i) {
+            if (dialCloseEnough(point, keyLocations[i])) Dial(i);
         }
     }
+    return Verdict::None;
 }
 
-void CMinigame1_5::OnLButtonDown(CPoint point) {
-    if (needsLoad || shell.phase != PhasePlay) return;
-    // Face down and not yet in: the document can be slid.
-    if (flipped && !documentIn && documentImage->HitTest(point)) {
-        dragging = true;
-        const CPoint at = documentImage->GetPosition();
-        grab = CPoint(at.x - point.x, at.y - point.y);
-    }
+void CMinigame1_5::OnSheetClick(CPoint point) {
+    selectedPart =
+        shell.ExploreTargets(point, partLocations, kPartCount, selectedPart, closeEnough, kExplanations.names);
 }
 
-void CMinigame1_5::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
-    if (dragging) {
-        documentImage->SetPosition(point.x + grab.x, point.y + grab.y);
-        model->SetCursor(CURSOR_HAND);
-        return;
-    }
-    if (shell.OnMouseMove(point)) return;
-    bool hand = false;
-    if (shell.phase == PhasePlay) {
-        hand = (!documentIn && documentImage->HitTest(point)) || dialCloseEnough(point, sendLocation);
-        for (const CPoint& key : keyLocations) hand = hand || dialCloseEnough(point, key);
-    } else if (shell.phase == PhaseIntro || shell.phase == PhaseInstructions) {
-        for (const CPoint& part : partLocations) hand = hand || closeEnough(point, part);
-    }
-    model->SetCursor(hand ? CURSOR_HAND : CURSOR_ARROW);
+void CMinigame1_5::OnPlayStart() {
+    shell.SetProgress(2);
+    model->PlaySoundFile("beep.mp3", true);
+    OnResume();
 }
 
-void CMinigame1_5::OnLButtonUp(CPoint point) {
-    if (needsLoad || shell.IsPaused()) return;
-    if (dragging) {
-        dragging = false;
-        const CPoint at(point.x + grab.x, point.y + grab.y);
-        if (closeEnoughToKeypad(at, feederLocation)) {
-            documentIn = true;  // the feeder takes it in
-            documentImage->SetPosition(feederLocation.x, feederLocation.y);
-            model->PlaySoundFile("close.mp3", true);
-            StageDone();
-        } else {
-            documentImage->SetPosition(at.x, at.y);
-        }
-        return;
-    }
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP: return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) {
-                    shell.SetProgress(2);
-                    model->PlaySoundFile("beep.mp3", true);
-                }
-                shell.phase = PhasePlay;
-                selectedPart = -1;
-                shell.crosshairs->SetPosition(CPoint(-100, -100));
-            } else {
-                selectedPart = shell.ExploreTargets(point, partLocations, kPartCount, selectedPart, closeEnough,
-                                                    kExplanations.names);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults();
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+void CMinigame1_5::OnResume() {
+    selectedPart = -1;
+    shell.crosshairs->SetPosition(kParked);
 }
 
-// The machine's screen: the digits dialled so far, or "Prêt".
-void CMinigame1_5::DrawDisplay() {
-    const std::string text = dialled.empty() ? "Pr\xEAt" : dialled;  // Latin-1, as GLUT draws it
-    const int width = glutBitmapLength(GLUT_BITMAP_9_BY_15, reinterpret_cast<const unsigned char*>(text.c_str()));
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.18f, 0.29f, 0.16f, 1.0f);
-    model->DrawText(static_cast<float>(displayLocation.x - width / 2), static_cast<float>(displayLocation.y + 5),
-                    GLUT_BITMAP_9_BY_15, text.c_str());
-    glEnable(GL_TEXTURE_2D);
+// Face down and not yet in: the document can be slid.
+void CMinigame1_5::OnPress(CPoint point) {
+    if (!flipped || documentIn || sent || !documentImage->HitTest(point)) return;
+    dragging = true;
+    const CPoint at = documentImage->GetPosition();
+    grab = CPoint(at.x - point.x, at.y - point.y);
 }
 
-// The review: a stamp on each thing done right (the send key, the feeder,
-// the screen for the number, the keypad for keying after the document).
-void CMinigame1_5::DrawReview() {
-    const CPoint spots[kMaximum] = {sendLocation, feederLocation, displayLocation, partLocations[PART_KEYPAD]};
-    std::vector<CPoint> stamped;
-    for (int i = 0; i < kMaximum; ++i) {
-        if (points[i]) stamped.push_back(spots[i]);
-    }
-    shell.DrawMarks(stamped);
+bool CMinigame1_5::OnDrag(CPoint point) {
+    if (!dragging) return false;
+    documentImage->SetPosition(point.x + grab.x, point.y + grab.y);
+    return true;
 }
 
-void CMinigame1_5::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    if (shell.phase != PhaseResults) {
-        (documentIn ? loadedMachineImage : machineImage)->Draw();
-        keypadImage->Draw();
-        DrawDisplay();
-        if (flipFrames > 0) {
-            --flipFrames;
-            flipImage->Draw();
-        } else if (!documentIn) {
-            documentImage->Draw();
-        }
+bool CMinigame1_5::OnRelease(CPoint point) {
+    if (!dragging) return false;
+    dragging = false;
+    const CPoint at(point.x + grab.x, point.y + grab.y);
+    if (closeEnoughToKeypad(at, feederLocation)) {
+        documentIn = true;  // the feeder takes it in
+        documentImage->SetPosition(feederLocation.x, feederLocation.y);
+        model->PlaySoundFile("close.mp3", true);
+        StageDone();
+    } else {
+        documentImage->SetPosition(at.x, at.y);
     }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            model->FillDarkQuad(width, height);
-            shell.overlayImage->Draw();
-            shell.crosshairs->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            shell.FadeInAndOut(shell.instructionImage, kCaptionHold);
-            break;
-        case PhaseReview:
-            DrawReview();
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    shell.DrawTop();
+    return true;
+}
+
+bool CMinigame1_5::OnPlayMove(CPoint point) const {
+    bool hand = (!documentIn && documentImage->HitTest(point)) || dialCloseEnough(point, sendLocation);
+    for (const CPoint& key : keyLocations) hand = hand || dialCloseEnough(point, key);
+    return hand;
+}
+
+// The sheet lies on the machine, pixel for pixel.
+void CMinigame1_5::DrawSheet(int width, int height) {
+    model->FillDarkQuad(width, height);
+    shell.overlayImage->Draw();
+}
+
+void CMinigame1_5::DrawPlay(int, int) {
+    DrawMachine(false);
+    shell.FadeInAndOut(shell.instructionImage, kCaptionHold);
 }

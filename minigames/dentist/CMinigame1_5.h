@@ -4,6 +4,7 @@
 #include "app/CPoint.h"
 #include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/dentist/FaxMachine.h"
 #include "ui/CClickableImage.h"
@@ -17,21 +18,15 @@
 class CMinigame1_5 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = 4;
+    // The four points, in the order the send key judges them.
+    enum Point { POINT_SENT = 0, POINT_DOCUMENT_IN, POINT_NUMBER, POINT_ORDER };
 
     CMinigame1_5(CModel* model, MinigameType type);
-    ~CMinigame1_5() { Unload(); }
+    ~CMinigame1_5() { Stop(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint a, CPoint b);
     static bool dialCloseEnough(CPoint a, CPoint b);
     static bool closeEnoughToKeypad(CPoint a, CPoint b);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     CPoint GetKeyLocation(int key) const { return keyLocations[key]; }
@@ -42,15 +37,40 @@ public:
     bool IsFlipped() const { return flipped; }
     bool IsDocumentIn() const { return documentIn; }
     bool IsDragging() const { return dragging; }
+    bool IsEarned(int point) const { return points[point]; }
+    // Where the review marks each point: beside the send key, the feeder,
+    // the screen and the keypad.
+    CPoint GetMarkLocation(int point) const;
 
 private:
+    friend class CMinigameFlow<CMinigame1_5>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawUnderSheet(int, int) { DrawMachine(false); }
+    void DrawSheet(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return sent; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnResume();
+    bool OnPlayMove(CPoint point) const;
+    void OnPress(CPoint point);
+    bool OnDrag(CPoint point);
+    bool OnRelease(CPoint point);
+
     void Flip();
     void Dial(int key);
     void Send();
     void StageDone();
-    void DrawDisplay();
-    void DrawReview();
-    void Leave();
+    // The machine, its keypad, screen and document; corrected, as it should
+    // have been sent (the document in, the right number on the screen).
+    void DrawMachine(bool corrected);
+    void DrawDisplay(bool corrected);
 
     CMinigameShell shell;
     CClickableImage* machineImage = nullptr;
@@ -68,6 +88,7 @@ private:
     bool dragging = false;
     CPoint grab;
     bool documentIn = false;
+    bool sent = false;
     std::string dialled;
     bool keyedBeforeDocument = false;
     bool points[kMaximum] = {};  // sent, document in, right number, keyed after the document

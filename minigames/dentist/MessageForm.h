@@ -128,10 +128,14 @@ constexpr List kFieldLists[kFieldCount] = {LIST_DATE,      LIST_RECIPIENT, LIST_
 // The telephone number's click target lies left of its field target.
 constexpr int kPhoneClickShift = -160;
 // Where a field's open list stands, from its field target; where its
-// chosen entry is written; where its review stamp falls.
+// chosen entry is written; where the review's mark stands beside the entry
+// (the left column's in the gap before it, the right column's after it).
 constexpr int kListShift[kListCount] = {45, 5, 45, 45, 45, 45, 5};
 constexpr int kTextShift[kListCount] = {45, -100, 45, 45, 75, 75, -110};
-constexpr int kMarkShift[kListCount] = {75, -75, 50, 75, 0, 75, -100};
+constexpr int kMarkShift[kListCount] = {24, -40, 24, 24, 0, 24, -5};
+// The review's marks are drawn at this share of their size: the pad's rows
+// are 27 to 29 pixels apart.
+constexpr float kMarkShare = 0.4f;
 
 constexpr int kBoxCount = 7;
 constexpr int kUrgentBox = 6;
@@ -140,6 +144,9 @@ struct Box {
     const char* french;   // printed beside the box
     const char* english;  // the bilingual pad's English words above the French
 };
+// The review's mark of a box: left of the left column's boxes, after the
+// words of the right column's.
+constexpr int kBoxMarkShift[2] = {-26, 124};
 constexpr Box kBoxes[kBoxCount] = {
     {-10, -31, "A téléphoné", "Telephoned"},
     {-10, -3, "Est passé", "Came to see you"},

@@ -19,9 +19,15 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+        folder.AddPicture(kFields[0].snippet, 512, 64, kCompanyColour);
         folder.MakeFolder("Sounds");
         for (const Field& field : kFields) WriteToneWav(folder.File("Sounds/") + field.explanation, 2000);
     }
+    static constexpr unsigned kTickColour = 0x00C000FF;
+    static constexpr unsigned kCrossColour = 0x0000FFFF;
+    static constexpr unsigned kCompanyColour = 0x804000FF;
     void SetUp() override {
         GameFixture::SetUp();
         CMinigameShell::clock = [] { return 1000.0; };
@@ -73,6 +79,7 @@ TEST_F(CoverSheet, APerfectSheetGoesStraightToThePanelAndIsSaved) {
     for (int i = 0; i < kFieldCount; ++i) DragHome(i);
     Frames(1, kW, kH);
     PressPlay();
+    Frames(1, kW, kH);  // nothing missed: the panel, without a review
     EXPECT_EQ(sheet->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 9);
     FinishPanel();
@@ -89,10 +96,23 @@ TEST_F(CoverSheet, SwappedSnippetsCostTheirPointsAndShowTheReview) {
     for (int i = 2; i < kFieldCount; ++i) DragHome(i);
     Drag(0, sheet->GetFieldLocation(1));  // the company on the address, and back
     Drag(1, sheet->GetFieldLocation(0));
+    const CPoint company = sheet->GetFieldLocation(0);
+    EXPECT_FALSE(IsNear(PixelOfAFrame(company, kW, kH), kCompanyColour));  // the address lies there
     PressPlay();
+    Frames(1, kW, kH);
     EXPECT_EQ(sheet->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 7);
-    Frames(3, kW, kH);
+    Frames(20, kW, kH);
+    // A cross beside each of the two swapped fields, each with its own
+    // snippet laid on it; a tick beside every other.
+    for (int i = 0; i < kFieldCount; ++i) {
+        EXPECT_EQ(MarkOf(PixelOfAFrame(sheet->GetMarkLocation(i), kW, kH)), i < 2 ? 'x' : 't') << i;
+    }
+    EXPECT_TRUE(IsNear(PixelOfAFrame(company, kW, kH), kCompanyColour));
+    EXPECT_EQ(sheet->GetSnippetLocation(0), sheet->GetFieldLocation(1));  // the learner's drop is kept
+    // The marks stand beside the snippets, past their right end.
+    const CPoint lastMark = sheet->GetMarkLocation(kFieldCount - 1);
+    EXPECT_GE(lastMark.x - 24, sheet->GetFieldLocation(8).x + 192);
     PressPlay();
     EXPECT_EQ(sheet->Shell().phase, PhaseResults);
     FinishPanel();
@@ -139,6 +159,7 @@ TEST_F(CoverSheet, APressFarFromEverySnippetOrBeforePlayTakesNothing) {
     EXPECT_EQ(sheet->GetDragged(), -1);
     controller->OnLButtonUp(CPoint(400, 150));
     PressPlay();  // handing in an empty sheet scores nothing
+    Frames(1, kW, kH);
     EXPECT_EQ(sheet->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 0);
 }
@@ -162,4 +183,17 @@ TEST_F(CoverSheet, TheIntroExplainsAFieldAndTheSecondClickDeselects) {
     EXPECT_TRUE(model->IsSoundPlaying());
     Click(pages.x, pages.y);
     EXPECT_EQ(sheet->GetSelectedField(), -1);
+}
+
+// A snippet let go over a corner button is let go: it does not stay held.
+TEST_F(CoverSheet, ASnippetLetGoOverTheHelpButtonIsDroppedThere) {
+    PressPlay();
+    const CPoint help(kW - 154, 52);
+    controller->OnLButtonDown(sheet->GetSnippetLocation(3));
+    ASSERT_EQ(sheet->GetDragged(), 3);
+    Move(help.x, help.y);
+    controller->OnLButtonUp(help);
+    EXPECT_EQ(sheet->GetDragged(), -1);
+    Move(600, 500);
+    EXPECT_NE(sheet->GetSnippetLocation(3), CPoint(600, 500));
 }

@@ -20,8 +20,25 @@ protected:
             folder.AddPicture(name, 128, 64);
         }
         for (const char* name : {"paper1.png", "paper2.png"}) folder.AddPicture(name, 256, 256);  // 128 x 128
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+        folder.AddPicture("faxMachine.png", 1024, 512, kEmptyColour);
+        folder.AddPicture("faxMachine2.png", 1024, 512, kLoadedColour);
         folder.MakeFolder("Sounds");
         for (const Key& key : kKeys) WriteToneWav(folder.File("Sounds/") + key.sound, 2000);
+    }
+    static constexpr unsigned kTickColour = 0x00C000FF;
+    static constexpr unsigned kCrossColour = 0x0000FFFF;
+    static constexpr unsigned kEmptyColour = 0x606060FF;
+    static constexpr unsigned kLoadedColour = 0x806040FF;
+    // The review's marks, in the order the send key judges: sent, document
+    // in, number, keyed after the document ('t' tick, 'x' cross).
+    std::string Marks() {
+        std::string marks;
+        for (int i = 0; i < CMinigame1_5::kMaximum; ++i) {
+            marks += MarkOf(PixelOfAFrame(fax->GetMarkLocation(i), kW, kH));
+        }
+        return marks;
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -88,6 +105,7 @@ TEST_F(SendingAFax, ARightFaxScoresFourAndIsSaved) {
     DialNumber(kNumber);
     EXPECT_EQ(fax->GetDialled(), kNumber);
     PressSend();
+    Frames(1, kW, kH);  // nothing missed: the panel, without a review
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 4);
     FinishPanel();
@@ -104,9 +122,11 @@ TEST_F(SendingAFax, AFaxSentToTheWrongNumberLosesThatPointAndShowsTheReview) {
     SlideDocument(fax->GetFeederLocation());
     DialNumber("7052322323");
     PressSend();
+    Frames(1, kW, kH);
     EXPECT_EQ(fax->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 3);
-    Frames(3, kW, kH);
+    Frames(20, kW, kH);
+    EXPECT_EQ(Marks(), "ttxt");
     PressPlay();
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
     FinishPanel();
@@ -121,13 +141,23 @@ TEST_F(SendingAFax, ANumberKeyedBeforeTheDocumentIsInLosesTheKeyingPoint) {
     SlideDocument(fax->GetFeederLocation());
     PressSend();
     EXPECT_EQ(Points(), 3);
+    Frames(21, kW, kH);
+    EXPECT_EQ(Marks(), "tttx");
 }
 
 TEST_F(SendingAFax, SendingAtOnceEarnsOnlyThePressOfTheKey) {
+    const CPoint feeder = fax->GetFeederLocation();
     PressPlay();
+    EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kEmptyColour));
     PressSend();
+    Frames(1, kW, kH);
     EXPECT_EQ(fax->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 1);
+    Frames(20, kW, kH);
+    EXPECT_EQ(Marks(), "txxx");
+    // The right way shown: the machine holds the document in its feeder.
+    EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kLoadedColour));
+    EXPECT_FALSE(fax->IsDocumentIn());
 }
 
 TEST_F(SendingAFax, TheFeederTakesTheDocumentWithinItsBoxOnly) {
@@ -161,3 +191,16 @@ TEST_F(SendingAFax, TheNumberStopsAtTenDigitsAndEachDigitIsSpoken) {
     DialNumber("0523223329999");
     EXPECT_EQ(fax->GetDialled(), "7052322332");
 }
+
+// The document let go over a corner button is let go, not kept held.
+TEST_F(SendingAFax, TheDocumentLetGoOverTheHelpButtonIsDropped) {
+    PressPlay();
+    TurnDocument();
+    controller->OnLButtonDown(fax->GetDocumentLocation());
+    ASSERT_TRUE(fax->IsDragging());
+    Move(kW - 154, 52);
+    controller->OnLButtonUp(CPoint(kW - 154, 52));
+    EXPECT_FALSE(fax->IsDragging());
+    EXPECT_FALSE(fax->IsDocumentIn());
+}
+

@@ -1,6 +1,11 @@
+#include <GL/freeglut.h>
+
+#include <algorithm>
+
 #include "minigames/dentist/CMinigame1_2.h"
 #include "minigames/dentist/CMinigame1_3.h"
 #include "support/GameFixture.h"
+#include "support/WavWriter.h"
 
 using namespace MessageForm;
 
@@ -17,7 +22,18 @@ protected:
             folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
         }
         folder.AddPicture("dropdownbox.png", 512, 512);
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+        folder.MakeFolder("Sounds");
+        WriteToneWav(folder.File("Sounds/Intro1_2.mp3"), 3000);
     }
+    static int TextWidth(const char* text) {
+        return glutBitmapLength(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(text));
+    }
+    static constexpr unsigned kTickColour = 0x00C000FF;   // green
+    static constexpr unsigned kCrossColour = 0x0000FFFF;  // blue
+    // The review's mark at a point of the next frame: 't' tick, 'x' cross, '-' neither.
+    char MarkAt(CPoint at) { return MarkOf(PixelOfAFrame(at, kW, kH)); }
     void SetUp() override {
         GameFixture::SetUp();
         CMinigameShell::clock = [] { return 1000.0; };
@@ -68,6 +84,8 @@ protected:
     }
     int Points() const { return form->Shell().resultsPanel->GetCompte(); }
     void FinishPanel() {
+        // The panel comes on the frame after the hand-in.
+        for (int i = 0; i < 3 && form->Shell().phase != PhaseResults; ++i) Frames(1, kW, kH);
         Frames(1, kW, kH);
         for (int i = 0; i < 400 && !form->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
         Frames(1, kW, kH);
@@ -97,6 +115,7 @@ TEST_F(MessagePad, APerfectFrenchFormGoesStraightToTheResultsAndIsSaved) {
     EXPECT_EQ(form->GetList(LIST_YOUR_NAME)->GetSelectedItem(), CString("Ana"));
     FillRight();
     PressPlay();
+    Frames(1, kW, kH);  // nothing missed: the panel, without a review
     EXPECT_EQ(form->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
     FinishPanel();
@@ -104,7 +123,9 @@ TEST_F(MessagePad, APerfectFrenchFormGoesStraightToTheResultsAndIsSaved) {
     EXPECT_EQ(model->GetTotalScore(), 8);
 }
 
-TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithStampsOnTheRightEntriesOnly) {
+// The review's marks mean one thing: a tick beside an entry got right, a
+// cross beside one missed, whose line then shows the right entry.
+TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCrossesBesideMissedOnes) {
     Start(MINIGAME_1_3);
     const Recording& r = form->GetRecording();
     FillRight();
@@ -112,23 +133,76 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithStampsOnTheRightEntriesOnly) 
     Tick(r.boxes[1]);                                          // and one box unticked again
     Tick(kUrgentBox);                                          // an extra box costs nothing
     PressPlay();
-    ASSERT_EQ(form->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 6);
-    const auto& marks = form->GetRightEntries();
-    ASSERT_EQ(marks.size(), 6u);
-    const CPoint caller = FieldTarget(LIST_CALLER);
-    for (const CPoint& at : marks) EXPECT_NE(at, CPoint(caller.x + 75, caller.y));
-    const CPoint recipient = FieldTarget(LIST_RECIPIENT);
-    EXPECT_EQ(marks[0], CPoint(recipient.x + 50, recipient.y));
-    EXPECT_EQ(marks.back(), form->GetBoxTarget(r.boxes[0]));
+    Frames(1, kW, kH);
+    ASSERT_EQ(form->Shell().phase, PhaseReview);
+    // The caller said on the recording, in place of the one chosen.
+    const char* rightCaller = form->GetVariant() == 0 ? "Simon Thibodeau" : "Karine Lapointe";
+    EXPECT_EQ(form->EntryShown(LIST_CALLER, true), CString(rightCaller));
+    EXPECT_NE(form->EntryShown(LIST_CALLER, false), CString(rightCaller));
+    EXPECT_EQ(form->EntryShown(LIST_RECIPIENT, true), form->EntryShown(LIST_RECIPIENT, false));
+    EXPECT_TRUE(form->IsBoxCorrected(r.boxes[1]));
+    EXPECT_FALSE(form->IsBoxCorrected(r.boxes[0]));
+    EXPECT_FALSE(form->IsBoxCorrected(kUrgentBox));
     Frames(20, kW, kH);
     EXPECT_FLOAT_EQ(form->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
+    for (List list : kJudged) {
+        EXPECT_EQ(MarkAt(form->MarkOf(list)), list == LIST_CALLER ? 'x' : 't') << "list " << list;
+        // Beside the entry, before or after the longest it can be, not over it.
+        const int start = FieldTarget(list).x + kTextShift[list];
+        int widest = 0;
+        for (int i = 0; i < kItemsPerList; ++i) widest = std::max(widest, TextWidth(ListItems(list, kEnglishForm)[i].text));
+        const int x = form->MarkOf(list).x, half = static_cast<int>(32 * kMarkShare) + 1;
+        EXPECT_TRUE(x + half <= start || x - half >= start + widest) << "list " << list;
+    }
+    EXPECT_EQ(MarkAt(form->MarkOfBox(r.boxes[0])), 't');
+    EXPECT_EQ(MarkAt(form->MarkOfBox(r.boxes[1])), 'x');
+    EXPECT_EQ(MarkAt(form->MarkOfBox(kUrgentBox)), '-');  // not asked for: not judged
     Click(400, 300);  // only the play button leaves the review
     EXPECT_EQ(form->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(form->Shell().phase, PhaseResults);
     FinishPanel();
     EXPECT_EQ(SavedCell(), 6);
+}
+
+TEST_F(MessagePad, AnOpenListClosesOnHelpOnTheInstructionsAndOnLeaving) {
+    Start(MINIGAME_1_2);
+    ClickAt(FieldTarget(LIST_DATE));
+    ASSERT_EQ(form->GetOpenList(), LIST_DATE);
+    Click(kW - 154, 52);  // help
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+    ClickAt(FieldTarget(LIST_TIME));
+    ASSERT_EQ(form->GetOpenList(), LIST_TIME);
+    Click(kW - 346, 52);  // the instructions
+    ASSERT_EQ(form->Shell().phase, PhaseInstructions);
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+    PressPlay();
+    ClickAt(FieldTarget(LIST_CALLER));
+    ASSERT_EQ(form->GetOpenList(), LIST_CALLER);
+    Click(80, 52);  // exit
+    ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+}
+
+// Help says the instruction again, whole: the recorded message waits for its end.
+TEST_F(MessagePad, HelpReplaysTheInstructionAndTheMessageWaitsForIt) {
+    double now = 1000.0;
+    CMinigameShell::clock = [&now] { return now; };
+    Start(MINIGAME_1_2);
+    Frames(1, kW, kH);
+    EXPECT_FALSE(form->Shell().HasWaitingPrompt());  // the message is heard at once
+    Click(kW - 154, 52);
+    EXPECT_TRUE(form->Shell().IsInstructionSpeaking());
+    Frames(1, kW, kH);
+    EXPECT_TRUE(form->Shell().HasWaitingPrompt());
+    now += 2.9;
+    Frames(1, kW, kH);
+    EXPECT_TRUE(form->Shell().HasWaitingPrompt());
+    now += 0.2;
+    Frames(1, kW, kH);
+    EXPECT_FALSE(form->Shell().HasWaitingPrompt());  // said once the instruction ended
+    CMinigameShell::clock = [] { return 1000.0; };
 }
 
 TEST_F(MessagePad, AClickWhileAListIsOpenOnlyClosesIt) {

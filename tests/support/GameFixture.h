@@ -58,6 +58,21 @@ protected:
     }
     // The wrong answer's cross: strong red with little green.
     static bool IsCrossRed(unsigned rgba) { return ((rgba >> 24) & 0xFF) > 0xB0 && ((rgba >> 16) & 0xFF) < 0x60; }
+    // A picture's colour as drawn (compressed textures shift it a little).
+    static bool IsNear(unsigned rgba, unsigned want, int within = 24) {
+        for (int shift = 8; shift <= 24; shift += 8) {
+            const int got = static_cast<int>((rgba >> shift) & 0xFF), wanted = static_cast<int>((want >> shift) & 0xFF);
+            if (got - wanted > within || wanted - got > within) return false;
+        }
+        return true;
+    }
+    // The review's marks as the tests paint them: the tick green, the cross
+    // blue. 't', 'x', or '-' for neither.
+    static char MarkOf(unsigned rgba) {
+        if (IsNear(rgba, 0x00C000FF, 40)) return 't';
+        if (IsNear(rgba, 0x0000FFFF, 40)) return 'x';
+        return '-';
+    }
 
     ScratchFolder folder;
     long framesDrawn = 0;

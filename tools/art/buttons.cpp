@@ -196,7 +196,7 @@ void MissedStamp(cairo_t* cr, double cx, double cy, double r) {
 // A cream strip: a tick and what it means, a cross and what it means.
 void ReviewLegend(cairo_t* cr, int w, int h, const char* right, const char* missed) {
     Font f;
-    f.px = 24;
+    f.px = 22;
     double rightW, missedW, th;
     Measure(cr, right, f, &rightW, &th);
     Measure(cr, missed, f, &missedW, &th);
@@ -347,11 +347,11 @@ int main(int argc, char** argv) {
         // The line under every review board that says what the stamps mean.
         {"review_legend.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {
-             ReviewLegend(cr, w, h, "bonne réponse", "manquée : la bonne réponse est montrée à côté");
+             ReviewLegend(cr, w, h, "bonne réponse", "manquée : la bonne réponse est montrée");
          }},
         {"review_legend_en.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {
-             ReviewLegend(cr, w, h, "right answer", "missed: the right answer is shown beside it");
+             ReviewLegend(cr, w, h, "right answer", "missed: the right answer is shown");
          }},
         {"dropdownbox.png", 512, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 226); }},
         {"dropdownbox_long.png", 1024, 512, [](cairo_t* cr, int w, int h) { DropDown(cr, w, h, 470); }},

@@ -1,0 +1,131 @@
+#include <string>
+
+#include "support/EveryScreen.h"
+#include "support/MinigameFixture.h"
+
+// What a learner meets the same way in all 24 minigames: help replays the
+// spoken instruction whole, whatever the phase; a wrong answer shows its
+// cross at the click and its sound is not cut, with input held until both
+// end; the exit leads back to the room. Played through the real model and
+// controller, with the pictures and sounds of the build.
+namespace {
+
+class SharedFlow : public MinigameFixture, public testing::WithParamInterface<int> {
+protected:
+    // The intro's voice is going and nothing cuts it until it has ended.
+    void ExpectInstructionSpokenWhole(const char* when) {
+        const std::string intro = Shell().Sheet().intro;
+        const double seconds = model->SoundSeconds(intro.c_str());
+        ASSERT_GT(seconds, 0.5) << intro << " " << when;
+        EXPECT_EQ(model->CurrentSoundName(), intro) << when;
+        for (double part : {0.25, 0.5, 0.98}) {
+            const double at = start + seconds * part;
+            now = at;
+            Frames(1, kW, kH);
+            EXPECT_EQ(model->CurrentSoundName(), intro) << when << ", at " << part << " of the instruction";
+        }
+    }
+    void PressHelpNow() {
+        start = now;
+        PressHelp();
+    }
+
+    // Clicks over the play area, row by row, until one is judged wrong;
+    // false when none was.
+    bool FindAWrongAnswer(CPoint* at) {
+        for (int y = 150; y < kH - 60; y += 48) {
+            for (int x = 40; x < kW - 20; x += 48) {
+                if (!InMinigame() || Shell().phase != PhasePlay) return false;
+                Click(x, y);
+                if (Shell().IsWrongSignShown()) {
+                    *at = CPoint(x, y);
+                    return true;
+                }
+            }
+            now += 30.0;  // a right answer's sound, or the pause of an earlier miss
+            Frames(1, kW, kH);
+        }
+        return false;
+    }
+
+    double start = 0.0;
+};
+
+}  // namespace
+
+TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndTheExitLeadsToTheRoom) {
+    const int type = GetParam();
+    Open(type);
+    ASSERT_TRUE(InMinigame()) << type;
+
+    // On the intro's sheet (or in play, for a game that opens in play).
+    PressHelpNow();
+    ExpectInstructionSpokenWhole("on the first screen");
+
+    StartPlay();
+    ASSERT_EQ(Shell().phase, PhasePlay);
+    now += 60.0;  // the first prompt has been said
+    Frames(2, kW, kH);
+    PressHelpNow();
+    ExpectInstructionSpokenWhole("in play");
+    now += 60.0;
+    Frames(2, kW, kH);
+
+    // The instruction sheet reopened: help still speaks it.
+    PressInstructions();
+    Frames(1, kW, kH);
+    ASSERT_EQ(Shell().phase, PhaseInstructions);
+    PressHelpNow();
+    ExpectInstructionSpokenWhole("on the reopened sheet");
+    PressPlay();
+    now += 60.0;
+    Frames(2, kW, kH);
+    ASSERT_EQ(Shell().phase, PhasePlay);
+
+    CPoint at;
+    if (FindAWrongAnswer(&at)) {
+        EXPECT_EQ(model->CurrentSoundName(), "error.mp3");
+        EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << "no cross at " << at.x << "," << at.y;
+        const double seconds = model->SoundSeconds("error.mp3");
+        ASSERT_GT(seconds, 0.1);
+        // Until the sound ends, nothing cuts it and clicks are held.
+        now += seconds * 0.9;
+        Frames(2, kW, kH);
+        EXPECT_EQ(model->CurrentSoundName(), "error.mp3");
+        EXPECT_TRUE(Shell().IsPaused());
+        now += seconds * 0.2 + 1.0;
+        Frames(2, kW, kH);
+        EXPECT_FALSE(Shell().IsPaused());
+    } else {
+        ADD_FAILURE() << "no click of play was judged wrong";
+    }
+
+    if (InMinigame() && Shell().phase != PhaseResults) {
+        PressExit();
+        EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+        EXPECT_FALSE(InMinigame());
+    }
+}
+
+namespace {
+// The minigames run by the shared flow so far.
+const int kOnTheFlow[] = {MINIGAME_1_1, MINIGAME_1_2, MINIGAME_1_3, MINIGAME_1_4, MINIGAME_1_5};
+
+std::vector<int> EveryMinigame() {
+    std::vector<int> types;
+    for (const ScreenStart& start : EveryScreen()) {
+        if (start.minigame < 0 || start.minigame == MINIGAME_REWARDS) continue;
+        for (int type : kOnTheFlow) {
+            if (type == start.minigame) types.push_back(type);
+        }
+    }
+    return types;
+}
+std::string NameOf(const testing::TestParamInfo<int>& info) {
+    const int type = info.param;
+    const int room = MinigameCategory(type) + 1;
+    return "minigame" + std::to_string(room) + "_" + std::to_string(MinigamePosition(type) + 1);
+}
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(All24, SharedFlow, testing::ValuesIn(EveryMinigame()), NameOf);
