@@ -96,18 +96,9 @@ void CMinigame3_3::OnPlayStart() {
     model->SetMinigameSubtitlePlace(kPlaySubtitles);
 }
 
-void CMinigame3_3::OnInstructions() {
-    PutBack();
-    model->SetMinigameSubtitlePlace(kSheet.subtitles);
-}
+void CMinigame3_3::OnInstructions() { model->SetMinigameSubtitlePlace(kSheet.subtitles); }
 
 void CMinigame3_3::OnResume() { model->SetMinigameSubtitlePlace(kPlaySubtitles); }
-
-void CMinigame3_3::PutBack() {
-    if (!dragging) return;
-    dragging = false;
-    Arrange();
-}
 
 // The points come all at once, without the rising ingot.
 void CMinigame3_3::Score() {
@@ -123,7 +114,21 @@ bool CMinigame3_3::AnyMissed() const {
     return false;
 }
 
-void CMinigame3_3::Drop(CPoint point) {
+void CMinigame3_3::OnPress(CPoint point) {
+    if (current < 0 || !goods[current]->HitTest(point)) return;
+    dragging = true;
+    goods[current]->SetPosition(point.x, point.y);
+}
+
+bool CMinigame3_3::OnDrag(CPoint point) {
+    if (!dragging) return false;
+    goods[current]->SetPosition(point.x, point.y);
+    return true;
+}
+
+// The good in hand let go: in the place under it, else back in the row.
+bool CMinigame3_3::OnRelease(CPoint point) {
+    if (!dragging) return false;
     dragging = false;
     for (int p = 0; p < kPlaceCount; ++p) {
         if (!places[p]->HitTest(point)) continue;
@@ -134,20 +139,10 @@ void CMinigame3_3::Drop(CPoint point) {
     }
     Arrange();
     if (Finished()) Score();
-}
-
-void CMinigame3_3::OnPress(CPoint point) {
-    if (current < 0 || !goods[current]->HitTest(point)) return;
-    dragging = true;
-    goods[current]->SetPosition(point.x, point.y);
+    return true;
 }
 
 Verdict CMinigame3_3::Judge(CPoint point) {
-    if (dragging) {
-        Drop(point);
-        return Verdict::None;
-    }
-    // A good put away is taken back out, to be put away again.
     for (int i = kDrawn - 1; i >= 0; --i) {
         if (placed[i] == PLACE_NONE || !goods[i]->HitTest(point)) continue;
         placed[i] = PLACE_NONE;
@@ -158,11 +153,7 @@ Verdict CMinigame3_3::Judge(CPoint point) {
     return Verdict::None;
 }
 
-bool CMinigame3_3::OnPlayMove(CPoint point) {
-    if (dragging) {
-        goods[current]->SetPosition(point.x, point.y);
-        return true;
-    }
+bool CMinigame3_3::OnPlayMove(CPoint point) const {
     for (int i = 0; i < kDrawn; ++i) {
         if ((placed[i] != PLACE_NONE || i == current) && goods[i]->HitTest(point)) return true;
     }

@@ -37,18 +37,17 @@ private:
     void OnPlayStart();
     void OnInstructions();
     void OnResume();
-    void OnHelp() { PutBack(); }
     void OnPress(CPoint point);
-    bool OnPlayMove(CPoint point);
+    bool OnDrag(CPoint point);
+    bool OnRelease(CPoint point);
+    bool OnPlayMove(CPoint point) const;
     void DrawPlay(int width, int height);
-    // The release of a click: the good in hand dropped, or one put away taken back.
+    // A click on a good put away takes it back out.
     Verdict Judge(CPoint point);
     bool Finished() const { return current < 0; }
     bool AnyMissed() const;
     void DrawReview(int width, int height);
 
-    void Drop(CPoint point);
-    void PutBack();  // the good in hand back in the row
     void NextCurrent();
     void Score();
     void Arrange();  // puts every good at its spot: in the row, or in its place

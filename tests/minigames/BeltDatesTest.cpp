@@ -10,15 +10,6 @@ using namespace BestBefore;
 
 namespace {
 
-// The colour of a picture as drawn (blended a little with the scene).
-bool Looks(unsigned rgba, unsigned colour) {
-    for (int shift = 8; shift < 32; shift += 8) {
-        const int a = (rgba >> shift) & 0xFF, b = (colour >> shift) & 0xFF;
-        if (a - b > 0x30 || b - a > 0x30) return false;
-    }
-    return true;
-}
-
 class BeltDates : public GameFixture {
 protected:
     static constexpr int kW = 1358;  // the belt moves 2 pixels a frame at this width
@@ -226,12 +217,12 @@ TEST_F(BeltDates, TheReviewTicksTheProductsFoundAndCrossesTheMissedOneWithItsLab
     ASSERT_EQ(game->Shell().phase, PhaseReview);
     Frames(20, kW, kH);  // the marks have fallen
     // The first label asked is the first item, top left, crossed, with its label under it.
-    EXPECT_TRUE(Looks(PixelOfAFrame(Mark(0), kW, kH), kCrossColour));
-    EXPECT_TRUE(Looks(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
-    EXPECT_TRUE(Looks(PixelOfAFrame(Answer(0), kW, kH), kLabelColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Mark(0), kW, kH), kCrossColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Answer(0), kW, kH), kLabelColour));
     for (int k = 1; k < kProductCount; ++k) {
-        EXPECT_TRUE(Looks(PixelOfAFrame(Mark(k), kW, kH), kTickColour)) << k;
-        EXPECT_TRUE(Looks(PixelOfAFrame(Middle(Shown(k)), kW, kH), kProductColour)) << k;
-        EXPECT_FALSE(Looks(PixelOfAFrame(Answer(k), kW, kH), kLabelColour)) << k;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(Mark(k), kW, kH), kTickColour)) << k;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(k)), kW, kH), kProductColour)) << k;
+        EXPECT_FALSE(IsNear(PixelOfAFrame(Answer(k), kW, kH), kLabelColour)) << k;
     }
 }

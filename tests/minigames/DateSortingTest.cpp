@@ -10,15 +10,6 @@ using namespace BestBefore;
 
 namespace {
 
-// The colour of a picture as drawn (blended a little with the scene).
-bool Looks(unsigned rgba, unsigned colour) {
-    for (int shift = 8; shift < 32; shift += 8) {
-        const int a = (rgba >> shift) & 0xFF, b = (colour >> shift) & 0xFF;
-        if (a - b > 0x30 || b - a > 0x30) return false;
-    }
-    return true;
-}
-
 class DateSorting : public GameFixture {
 protected:
     static constexpr int kW = 1366;
@@ -197,12 +188,12 @@ TEST_F(DateSorting, TheReviewTicksTheProductsSortedAndShowsTheMissedOnesRightPla
     ASSERT_EQ(game->Shell().phase, PhaseReview);
     Frames(20, kW, kH);
     const CPoint first = GroceryBoard::MarkBeside(Shown(0));
-    EXPECT_TRUE(Looks(PixelOfAFrame(first, kW, kH), kCrossColour));
-    EXPECT_TRUE(Looks(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
-    EXPECT_TRUE(Looks(PixelOfAFrame(Answer(0), kW, kH), firstInCart ? kCartColour : kTrashColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(first, kW, kH), kCrossColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Answer(0), kW, kH), firstInCart ? kCartColour : kTrashColour));
     for (int k = 1; k < kProductCount; ++k) {
-        EXPECT_TRUE(Looks(PixelOfAFrame(GroceryBoard::MarkBeside(Shown(k)), kW, kH), kTickColour)) << k;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(Shown(k)), kW, kH), kTickColour)) << k;
         const unsigned answer = PixelOfAFrame(Answer(k), kW, kH);
-        EXPECT_TRUE(!Looks(answer, kCartColour) && !Looks(answer, kTrashColour)) << k;
+        EXPECT_TRUE(!IsNear(answer, kCartColour) && !IsNear(answer, kTrashColour)) << k;
     }
 }

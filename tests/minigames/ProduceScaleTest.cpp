@@ -10,15 +10,6 @@ using namespace ProduceCodes;
 
 namespace {
 
-// The colour of a picture as drawn (blended a little with the scene).
-bool Looks(unsigned rgba, unsigned colour) {
-    for (int shift = 8; shift < 32; shift += 8) {
-        const int a = (rgba >> shift) & 0xFF, b = (colour >> shift) & 0xFF;
-        if (a - b > 0x30 || b - a > 0x30) return false;
-    }
-    return true;
-}
-
 class ProduceScale : public GameFixture {
 protected:
     static constexpr int kW = kReferenceWidth;  // keys fall on their layout pixels
@@ -266,9 +257,9 @@ TEST_F(ProduceScale, TheBoardTicksTheCodesTypedRightAndCrossesTheOthersInTheOrde
     for (int t = 0; t < kTurnCount; ++t) {
         const CRect shown = GroceryBoard::FitIn(256, 256, GroceryBoard::CellOf(t, kTurnCount, kW, kH).picture);
         const CPoint middle((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
-        EXPECT_TRUE(Looks(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), t == 0 || t == 6 ? kCrossColour : kTickColour))
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), t == 0 || t == 6 ? kCrossColour : kTickColour))
             << t;
-        EXPECT_TRUE(Looks(PixelOfAFrame(middle, kW, kH), kItemColour)) << t;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(middle, kW, kH), kItemColour)) << t;
     }
 }
 

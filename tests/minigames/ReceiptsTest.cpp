@@ -11,15 +11,6 @@ using namespace Receipts;
 
 namespace {
 
-// The colour of a picture as drawn (blended a little with the scene).
-bool Looks(unsigned rgba, unsigned colour) {
-    for (int shift = 8; shift < 32; shift += 8) {
-        const int a = (rgba >> shift) & 0xFF, b = (colour >> shift) & 0xFF;
-        if (a - b > 0x30 || b - a > 0x30) return false;
-    }
-    return true;
-}
-
 class ReceiptGame : public GameFixture {
 protected:
     static constexpr int kW = 1366;
@@ -206,13 +197,13 @@ TEST_F(ReceiptGame, TheBoardShowsTheFiveReceiptsInARowWithTheAmountAskedUnderThe
         const GroceryBoard::Cell cell = GroceryBoard::CellOf(r, kReceiptCount, kW, kH);
         const CRect shown = GroceryBoard::FitIn(512, 1024, cell.picture);
         EXPECT_EQ(shown.top, GroceryBoard::CellOf(0, kReceiptCount, kW, kH).picture.top) << "one row";
-        EXPECT_TRUE(Looks(PixelOfAFrame(CPoint((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2), kW, kH),
+        EXPECT_TRUE(IsNear(PixelOfAFrame(CPoint((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2), kW, kH),
                   kReceiptColour))
             << r;
-        EXPECT_TRUE(Looks(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), r == 4 ? kCrossColour : kTickColour)) << r;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), r == 4 ? kCrossColour : kTickColour)) << r;
         const CRect amount = GroceryBoard::FitIn(512, 256, GroceryBoard::AnswerUnder(cell, shown));
         const unsigned under = PixelOfAFrame(CPoint((amount.left + amount.right) / 2, (amount.top + amount.bottom) / 2), kW, kH);
-        EXPECT_EQ(Looks(under, kRightColour), r == 4) << r;
+        EXPECT_EQ(IsNear(under, kRightColour), r == 4) << r;
     }
 }
 
