@@ -37,6 +37,7 @@ enum class Verdict {
 //   DrawSheet(w, h)      the sheet itself, for one laid on the board (else the shell's)
 //   DrawOnSheet(w, h)    what it adds over the sheet (the explorer's crosshairs)
 //   OnSheetClick(point)  a click on the sheet (a target explored, a term heard)
+//   OnReviewClick(point) a click on the review's board (an item heard again)
 //   OnPlayStart()        play begins, from the intro's sheet
 //   OnInstructions()     the sheet reopened during play
 //   OnResume()           play again from the reopened sheet
@@ -151,7 +152,11 @@ public:
                 }
                 break;
             case PhaseReview:
-                if (shell.playButton->HitTest(point)) Results(game);
+                if (shell.playButton->HitTest(point)) {
+                    Results(game);
+                } else if constexpr (HasOnReviewClick<Game>::value) {
+                    game.OnReviewClick(point);
+                }
                 break;
             case PhaseResults: shell.OnResultsClick(point); break;
         }
@@ -237,8 +242,10 @@ private:
     struct Trait<G, std::void_t<decltype(std::declval<G&>().call)>> : std::true_type {};
     ZELK_FLOW_HOOK(HasDrawBackground, DrawBackground(0, 0))
     ZELK_FLOW_HOOK(HasDrawUnderSheet, DrawUnderSheet(0, 0))
+    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
     ZELK_FLOW_HOOK(HasDrawOnSheet, DrawOnSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnSheetClick, OnSheetClick(CPoint()))
+    ZELK_FLOW_HOOK(HasOnReviewClick, OnReviewClick(CPoint()))
     ZELK_FLOW_HOOK(HasOnPlayStart, OnPlayStart())
     ZELK_FLOW_HOOK(HasOnInstructions, OnInstructions())
     ZELK_FLOW_HOOK(HasOnResume, OnResume())
@@ -249,7 +256,6 @@ private:
     ZELK_FLOW_HOOK(HasOnPress, OnPress(CPoint()))
     ZELK_FLOW_HOOK(HasCloseLists, CloseLists())
     ZELK_FLOW_HOOK(HasReview, DrawReview(0, 0))
-    ZELK_FLOW_HOOK(HasDrawSheet, DrawSheet(0, 0))
     ZELK_FLOW_HOOK(HasOnDrag, OnDrag(CPoint()))
     ZELK_FLOW_HOOK(HasOnRelease, OnRelease(CPoint()))
     ZELK_FLOW_HOOK(HasResults, Results())

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "app/CPoint.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/DeliveryGps.h"
 
@@ -13,25 +15,14 @@ class CModel;
 // same for the street, types the house number on the keypad and starts
 // the route. Each of the seven steps done without a wrong key earns its
 // point; a wrong key is not entered. A game with mistakes ends on the
-// route screen with the fields that went wrong stamped, then the panel.
-class CGpsEntry {
+// route screen, whose summary gives the right address: a tick beside each
+// field entered without a mistake, a cross beside each one missed; then
+// the panel.
+class CGpsEntry : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = DeliveryGps::kStepCount;
     // Frames the route screen shows before the game ends.
     static constexpr int kRouteFrames = 128;
-
-    CGpsEntry(CModel* model, MinigameType type, const DeliveryGps::Language& language);
-    ~CGpsEntry() { Unload(); }
-    CGpsEntry(const CGpsEntry&) = delete;
-    CGpsEntry& operator=(const CGpsEntry&) = delete;
-
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    // True when the learner leaves for the room: the minigame unloads.
-    bool OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     int GetStep() const { return step; }
@@ -45,33 +36,56 @@ public:
     const DeliveryGps::Suggestions* GetSuggestions() const;
     bool IsRouteShown() const { return routeFrames >= 0; }
     // Screen positions of the targets.
-    CPoint GetKeyLocation(char letter) const { return Place(DeliveryGps::KeySpot(letter)); }
-    CPoint GetDigitLocation(int digit) const { return Place(DeliveryGps::DigitSpot(digit)); }
-    CPoint GetSuggestionLocation(int row) const { return Place(DeliveryGps::SuggestionSpot(row)); }
-    CPoint GetGoLocation() const { return Place({DeliveryGps::kGoX, DeliveryGps::kGoY}); }
-    CPoint GetMenuLocation(int item) const { return Place(DeliveryGps::kMenuSpots[item]); }
+    CPoint GetKeyLocation(char letter) const { return At(DeliveryGps::KeySpot(letter)); }
+    CPoint GetDigitLocation(int digit) const { return At(DeliveryGps::DigitSpot(digit)); }
+    CPoint GetSuggestionLocation(int row) const { return At(DeliveryGps::SuggestionSpot(row)); }
+    CPoint GetGoLocation() const { return At({DeliveryGps::kGoX, DeliveryGps::kGoY}); }
+    CPoint GetMenuLocation(int item) const { return At(DeliveryGps::kMenuSpots[item]); }
+    // The review's mark of a field, beside its row of the route's summary.
+    CPoint GetMarkLocation(DeliveryGps::Field field) const { return At(DeliveryGps::kMarkSpots[field]); }
+
+protected:
+    CGpsEntry(CModel* model, MinigameType type, const char* icon, const DeliveryGps::Language& language);
+    ~CGpsEntry() { Stop(); }
 
 private:
-    CPoint Place(DeliveryGps::Spot spot) const;
+    template <class>
+    friend class CMinigameFlow;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawBackground(int width, int height);
+    void DrawUnderSheet(int, int) { stickyImage->Draw(); }
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void OnSheetClick(CPoint point);
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    // The route has been seen.
+    bool Finished() const { return step >= DeliveryGps::kStepCount && routeFrames == 0; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume();
+    void OnHelp() { stagePlayed = false; }
+    bool OnPlayMove(CPoint point) const;
+
+    CPoint At(DeliveryGps::Spot spot) const;
     // Within a box of the given half sizes (reference pixels) around a spot.
     bool Near(CPoint point, DeliveryGps::Spot spot, int halfWidth, int halfHeight) const;
     // The key under the point: a letter, ' ', or 0 for none.
     char LetterAt(CPoint point) const;
     int DigitAt(CPoint point) const;  // -1 for none
     int SuggestionAt(CPoint point) const;
-    void PlayGame(CPoint point);
-    void Wrong(CPoint point);
-    void Pass();
-    void StartStage();
+    Verdict JudgeNumber(CPoint point);
+    Verdict Wrong();
+    Verdict Pass();
     void DrawField();
-    void EndGame();
 
     CMinigameShell shell;
-    CModel* model;
     const DeliveryGps::Language& language;
     CClickableImage* screenImages[DeliveryGps::kStepCount + 1] = {};
     CClickableImage* stickyImage = nullptr;
-    int viewWidth = 0, viewHeight = 0;
     int step = 0;
     bool stepFailed = false;
     bool fieldMissed[DeliveryGps::kFieldCount] = {};

@@ -1,7 +1,5 @@
 #include "minigames/pizzeria/CMinigame2_1.h"
 
-#include "core/CModel.h"
-
 namespace {
 
 const OrderFormVersion kFrench = {
@@ -17,31 +15,4 @@ const OrderFormVersion kFrench = {
 }  // namespace
 
 CMinigame2_1::CMinigame2_1(CModel* owner, MinigameType minigameType)
-    : CAbstractMinigame(owner, minigameType, kFrench.icon), game(owner, minigameType, kFrench) {}
-
-void CMinigame2_1::Load() {
-    game.Load();
-    needsLoad = false;
-}
-
-void CMinigame2_1::Unload() {
-    game.Unload();
-    needsLoad = true;
-}
-
-void CMinigame2_1::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    game.Draw(width, height);
-}
-
-void CMinigame2_1::OnMouseMove(CPoint point) {
-    if (!needsLoad) game.OnMouseMove(point);
-}
-
-void CMinigame2_1::OnLButtonUp(CPoint point) {
-    if (needsLoad || game.OnLButtonUp(point)) return;
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
+    : COrderFormGame(owner, minigameType, kFrench) {}

@@ -1,27 +1,11 @@
 #pragma once
-#include "app/CPoint.h"
 #include "minigames/CMinigameController.h"
-#include "minigames/CAbstractMinigame.h"
 #include "minigames/pizzeria/COrderFormGame.h"
 
 // The pizza order form that prices itself, the orders recorded in English.
-class CMinigame2_6 : public CAbstractMinigame {
+class CMinigame2_6 : public COrderFormGame {
 public:
-    static constexpr int kMaximum = COrderFormGame::kMaximum;
-
     CMinigame2_6(CModel* model, MinigameType type);
-    ~CMinigame2_6() { Unload(); }
-
-    void Load();
-    void Unload();
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonUp(CPoint point);
-
-    const COrderFormGame& Game() const { return game; }
-
-private:
-    COrderFormGame game;
 };
 
 using CMinigame2_6Controller = CMinigameController<CMinigame2_6>;

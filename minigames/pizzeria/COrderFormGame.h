@@ -3,7 +3,10 @@
 
 #include "app/CPoint.h"
 #include "app/CString.h"
+#include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
+#include "minigames/pizzeria/OrderFormReview.h"
 #include "minigames/pizzeria/PizzaOrderForm.h"
 #include "minigames/pizzeria/PizzaPrice.h"
 #include "ui/CClickableImage.h"
@@ -27,24 +30,13 @@ struct OrderFormVersion {
 // meanwhile. The play button checks it: a point for the name and for each
 // size or topping of the order, one back for each line marked that the
 // order did not ask for. Only a perfect pad (7) goes straight to the panel.
-class COrderFormGame {
+class COrderFormGame : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = PizzaOrderForm::kLinePoints + 1;
     static constexpr int kMachineHold = 200;
 
-    COrderFormGame(CModel* model, MinigameType type, const OrderFormVersion& version);
-
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
     static bool closeEnough(CPoint click, CPoint line);
     static bool closeEnoughLong(CPoint click, CPoint line);
-    void PlayHelpSounds();
-    void PlayGame(CPoint click);
-    void Draw(int width, int height);
-    void OnMouseMove(CPoint point);
-    // False when the learner left for the room: the minigame unloads.
-    bool OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     int GetOrderIndex() const { return orderIndex; }
@@ -54,33 +46,59 @@ public:
     CString GetSelectedName() const;
     int GetSelectedButton() const { return selectedButton; }
     PizzaPrice Price(int pizza) const { return PizzaPrice::OfPad(lineMarked, pizza); }
-    // Where the review's stamps fall: on the name and on every line of a point given.
-    std::vector<CPoint> RightAnswers() const;
+    // The review's items, in reading order, and where their marks stand.
+    std::vector<OrderFormReview::Item> ReviewItems() const;
+    std::vector<OrderFormReview::Row> ReviewRows() const;
+
+protected:
+    COrderFormGame(CModel* model, MinigameType type, const OrderFormVersion& version);
+    ~COrderFormGame() { Stop(); }
 
 private:
-    void Check();
+    template <class>
+    friend class CMinigameFlow;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawBackground(int width, int height);
+    void DrawSheet(int width, int height);
+    void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
+    void OnSheetClick(CPoint point);
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return handedIn; }
+    bool AnyMissed() const { return !perfect; }
+    void DrawReview(int width, int height);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume() {
+        selectedButton = -1;
+        onSheet = false;
+    }
+    void OnHelp();
+    bool OnPlayMove(CPoint point);
+    void CloseLists() { CloseNameList(); }
+
+    const PizzaOrderForm::Order& Order() const { return PizzaOrderForm::kOrders[orderIndex]; }
+    void HandIn();
     void OpenNameList(int line);
     void CloseNameList();
     bool OverNameList(CPoint p) const;
     void ToggleSize(int line);
     void ToggleLine(int line);
-    void Explore(CPoint click, int lineCount);
-    bool PointMet(const PizzaOrderForm::Point& point) const;
-    bool IsPointLine(int line) const;
-    void DrawForm(int width, int height);
-    void DrawMarks();
-    void DrawTexts();
-    void DrawPrices();
-    void DrawRing(int line, PizzaOrderForm::Offset from, PizzaOrderForm::Offset to);
+    void DrawPad();
 
-    CModel* model;
-    OrderFormVersion version;
     CMinigameShell shell;
+    OrderFormVersion version;
     int orderIndex = 0;
     bool lineMarked[PizzaOrderForm::kLineCount] = {};
     CPoint linePos[PizzaOrderForm::kLineCount];
     int selectedButton = -1;
     bool messagePlayed = false;
+    bool handedIn = false;
+    bool onSheet = true;  // the sheet is up: the intro's, or reopened
+    bool played = false;  // play has begun: the reopened sheet answers on the top of the pad only
+    bool perfect = false;
     const char* orderSound = nullptr;
     CString dateText;
     bool nameListOpen = false;

@@ -1,8 +1,12 @@
 #include "minigames/pizzeria/CSignHunt.h"
 
-#include <algorithm>
-#include <vector>
+#include <GL/freeglut.h>
 
+#include <algorithm>
+#include <string>
+
+#include "app/BitmapText.h"
+#include "app/Latin1.h"
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
@@ -18,35 +22,30 @@ MinigameSheet SheetOf(const Deck& deck) {
             kSubtitlesAtTop};
 }
 
+void* const kMeaningFont = GLUT_BITMAP_HELVETICA_12;
+
 }  // namespace
 
-CSignHunt::CSignHunt(CModel* owner, MinigameType type, const Deck& signDeck)
-    : shell(owner, type, SheetOf(signDeck)), model(owner), deck(signDeck) {
+CSignHunt::CSignHunt(CModel* owner, MinigameType type, const char* icon, const Deck& signDeck)
+    : CAbstractMinigame(owner, type, icon), shell(owner, type, SheetOf(signDeck)), deck(signDeck) {
     GameRandom::Seed();
     for (int i = 0; i < kSignCount; ++i) slotOfSign[i] = i;
 }
 
-void CSignHunt::Load() {
-    shell.Load(nullptr);
+void CSignHunt::Start() {
     for (int i = 0; i < kSignCount; ++i) {
-        signImages[i] = new CClickableImage(deck.signs[i].picture);
-        signImages[i]->SetScale(kSignScale);
-        if (deck.signs[i].caption) {
-            captionImages[i] = new CClickableImage(deck.signs[i].caption);
-            captionImages[i]->SetScale(2.0f);
-        }
+        signImages[i] = Picture(deck.signs[i].picture, kSignScale);
+        if (deck.signs[i].caption) captionImages[i] = Picture(deck.signs[i].caption, 2.0f);
         missed[i] = false;
     }
-    bubbleImage = new CClickableImage(kBubble);
-    bubbleImage->SetScale(kBubbleScale);
+    bubbleImage = Picture(kBubble, kBubbleScale);
     step = 0;
     stepFailed = false;
     messagePlayed = false;
     Shuffle();
 }
 
-void CSignHunt::Unload() {
-    shell.Unload();
+void CSignHunt::Stop() {
     for (int i = 0; i < kSignCount; ++i) {
         Release(signImages[i]);
         Release(captionImages[i]);
@@ -54,7 +53,7 @@ void CSignHunt::Unload() {
     Release(bubbleImage);
 }
 
-void CSignHunt::LoadButtonLocations(int width, int height) {
+void CSignHunt::Place(int width, int height) {
     using namespace ReferenceLayout;
     for (int slot = 0; slot < kSignCount; ++slot) {
         slotLocations[slot] = CPoint(ScaleX(width, kSlotX[slot % kSlotColumns] / double(kWidth)),
@@ -63,6 +62,19 @@ void CSignHunt::LoadButtonLocations(int width, int height) {
     bubbleLocation = CPoint(ScaleX(width, kBubbleX / double(kWidth)), ScaleY(height, kBubbleY / double(kHeight)));
     captionLocation = CPoint(ScaleX(width, kCaptionX / double(kWidth)), ScaleY(height, kCaptionY / double(kHeight)));
     PlaceSigns();
+}
+
+CPoint CSignHunt::GetSignLocation(int sign) const { return slotLocations[slotOfSign[sign]]; }
+
+CPoint CSignHunt::GetReviewLocation(int sign) const {
+    using namespace ReferenceLayout;
+    return CPoint(ScaleX(viewWidth, kSlotX[sign % kSlotColumns] / double(kWidth)),
+                  ScaleY(viewHeight, kReviewY[sign / kSlotColumns] / double(kHeight)));
+}
+
+CPoint CSignHunt::GetReviewMarkLocation(int sign) const {
+    const CPoint at = GetReviewLocation(sign);
+    return CPoint(at.x + kReviewMarkDx, at.y);
 }
 
 void CSignHunt::PlaceSigns() {
@@ -88,91 +100,34 @@ int CSignHunt::SignAt(CPoint point) const {
     return -1;
 }
 
-void CSignHunt::PlayGame(CPoint point) {
+void CSignHunt::OnPlayStart() {
+    shell.SetProgress(2);
+    model->PlaySoundFile("beep.mp3", true);
+    messagePlayed = false;
+}
+
+Verdict CSignHunt::Judge(CPoint point) {
     const int sign = SignAt(point);
-    if (sign < 0 || step >= kSignCount) return;  // a click beside every sign chooses nothing
+    if (sign < 0) return Verdict::None;  // a click beside every sign chooses nothing
     if (sign != step) {
         stepFailed = true;
         missed[step] = true;
-        shell.WrongAnswer(point);
-        shell.PauseInput();
-        return;
+        return Verdict::Wrong;
     }
-    if (!stepFailed) shell.ScorePoint();
+    const bool earned = !stepFailed;
     ++step;
     stepFailed = false;
     messagePlayed = false;
     if (step == kSignCount) {
-        FinishGame();
-        return;
+        model->PlaySoundFile("beep.mp3", false);
+    } else {
+        shell.SetProgress(step + 2);
+        Shuffle();
     }
-    shell.SetProgress(step + 2);
-    Shuffle();
+    return earned ? Verdict::Right : Verdict::RightNoPoint;
 }
 
-void CSignHunt::FinishGame() {
-    model->PlaySoundFile("beep.mp3", false);
-    if (std::none_of(missed, missed + kSignCount, [](bool m) { return m; })) {
-        shell.EnterResults();
-        return;
-    }
-    // The review shows the signs in the deck's order, the missed ones stamped.
-    for (int i = 0; i < kSignCount; ++i) slotOfSign[i] = i;
-    PlaceSigns();
-    shell.EnterReview();
-}
-
-bool CSignHunt::OnLButtonUp(CPoint point) {
-    if (shell.IsPaused()) return false;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return false;
-        case CORNER_EXIT: return true;
-        case CORNER_HELP: messagePlayed = false; return false;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) {
-                    shell.SetProgress(2);
-                    model->PlaySoundFile("beep.mp3", true);
-                }
-                shell.phase = PhasePlay;
-                messagePlayed = false;
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-                stepFailed = true;  // the instructions cost this sign its point
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview: {
-            if (shell.playButton->HitTest(point)) {
-                shell.EnterResults();
-                break;
-            }
-            const int sign = SignAt(point);  // a sign clicked says its meaning again
-            if (sign >= 0) model->PlaySoundFile(deck.signs[sign].narration, true);
-            break;
-        }
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
-    return false;
-}
-
-void CSignHunt::OnMouseMove(CPoint point) {
-    if (shell.IsPaused() || shell.OnMouseMove(point)) return;
-    const bool onSign = (shell.phase == PhasePlay || shell.phase == PhaseReview) && SignAt(point) >= 0;
-    model->SetCursor(onSign ? CURSOR_HAND : CURSOR_ARROW);
-}
-
-void CSignHunt::DrawSigns() {
-    for (CClickableImage* sign : signImages) sign->Draw();
-}
+bool CSignHunt::AnyMissed() const { return std::any_of(missed, missed + kSignCount, [](bool m) { return m; }); }
 
 void CSignHunt::DrawBubble() {
     bubbleImage->SetPosition(bubbleLocation.x, bubbleLocation.y);
@@ -182,35 +137,47 @@ void CSignHunt::DrawBubble() {
     captionImages[step]->Draw();
 }
 
-void CSignHunt::Draw(int width, int height) {
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            DrawSigns();
-            DrawBubble();
-            if (!messagePlayed) {
-                model->PlaySoundFile(deck.signs[step].narration, true);
-                messagePlayed = true;
-            }
-            break;
-        case PhaseReview: {
-            shell.playButton->Draw();
-            DrawSigns();
-            std::vector<CPoint> marks;
-            for (int i = 0; i < kSignCount; ++i)
-                if (missed[i]) marks.push_back(GetSignLocation(i));
-            shell.DrawMarks(marks);
-            break;
-        }
-        case PhaseResults: shell.DrawResults(width, height); break;
+void CSignHunt::DrawPlay(int, int) {
+    for (CClickableImage* sign : signImages) sign->Draw();
+    if (Finished()) return;
+    DrawBubble();
+    if (!messagePlayed) {
+        shell.Say(deck.signs[step].narration);
+        messagePlayed = true;
     }
-    shell.DrawTop();
+}
+
+// The ten signs in the deck's order, the first at the top left, each with
+// its meaning under it and its mark beside it: the missed ones' meanings are
+// the right answers the learner did not find.
+void CSignHunt::DrawReview(int, int) {
+    for (int i = 0; i < kSignCount; ++i) {
+        const CPoint at = GetReviewLocation(i);
+        signImages[i]->SetScale(kReviewSignScale);
+        signImages[i]->SetPosition(at.x, at.y);
+        signImages[i]->Draw();
+        if (missed[i]) {
+            shell.MarkMissed(GetReviewMarkLocation(i));
+        } else {
+            shell.MarkRight(GetReviewMarkLocation(i));
+        }
+    }
+    glDisable(GL_TEXTURE_2D);
+    for (int i = 0; i < kSignCount; ++i) {
+        const std::string meaning = Latin1FromUtf8(deck.signs[i].meaning);
+        const int half = BitmapText::Width(kMeaningFont, meaning) / 2;
+        const CPoint at = GetReviewLocation(i);
+        const int baseline = at.y + kReviewMeaningDy;
+        glColor4f(1.0f, 0.99f, 0.94f, 0.9f);  // a plate, so the words read over the street
+        glRecti(at.x - half - 6, baseline - 14, at.x + half + 6, baseline + 6);
+        glColor4f(missed[i] ? 0.72f : 0.1f, 0.1f, 0.1f, 1.0f);
+        model->DrawText(float(at.x - half), float(baseline), kMeaningFont, meaning.c_str());
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void CSignHunt::OnReviewClick(CPoint point) {
+    const int sign = SignAt(point);  // a sign clicked says its meaning again
+    if (sign >= 0) model->PlaySoundFile(deck.signs[sign].narration, true);
 }

@@ -111,8 +111,12 @@ inline constexpr Step kSteps[kStepCount] = {
 constexpr const char* kCity = kCitiesSu.entries[0];
 constexpr const char* kStreet = kStreetsWe.entries[2];
 
-// The route screen's rows, where the review stamps a field got wrong.
+// The route screen's summary of the address: its card and its rows.
+constexpr int kSummaryRight = 790;
 constexpr Spot kSummarySpots[kFieldCount] = {{560, 300}, {560, 360}, {560, 420}};
+// The review's mark of each field, beside its row, right of the card.
+constexpr Spot kMarkSpots[kFieldCount] = {{kSummaryRight + 38, 300}, {kSummaryRight + 38, 360},
+                                          {kSummaryRight + 38, 420}};
 
 // --- the two languages of the GPS ---
 
@@ -144,6 +148,7 @@ struct Language {
     const char* menuSounds[kMenuCount];
     const char* menuSpoken[kMenuCount];
     const char* stageSounds[kFieldCount];  // spoken when the city, the street, the number begins
+    bool english = false;            // the review's legend in English
 };
 
 inline constexpr Language kEnglish = {
@@ -168,6 +173,7 @@ inline constexpr Language kEnglish = {
     {"NavigateTo.mp3", "AddressGPS.mp3", "StreetAndHouseNumber.mp3"},
     {"Navigate to.", "Address.", "Street and house number."},
     {"City.mp3", "Street.mp3", "HouseNumber.mp3"},
+    true,
 };
 
 inline constexpr Language kFrench = {

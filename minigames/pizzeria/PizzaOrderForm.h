@@ -65,6 +65,9 @@ constexpr Offset kCrustRingFrom = {-30, -5}, kCrustRingTo = {25, 5};
 constexpr int kCopyTextDx = 294;
 // The name list's box, from the point it opens at (its picture's centre).
 constexpr Offset kNameListFrom = {20, -34}, kNameListTo = {244, 216};
+// The pad's two copies reach this far left and right of the view's centre
+// (the review's board stands beside them).
+constexpr int kPadLeft = -305, kPadRight = 308, kPadBottom = 228;
 // The price block, under the last topping of each copy.
 constexpr int kPriceDx = -125;
 constexpr int kPriceFirstDy = 102;
@@ -134,6 +137,20 @@ constexpr OtherHelp kOtherHelp[] = {
     {kFirstLabel, "pizza1.mp3", "La première pizza. Son prix est calculé juste en dessous."},
     {kFirstLabel + 1, "pizza2.mp3", "La deuxième pizza, s'il y en a une. Son prix est calculé en dessous."},
 };
+
+// The help recording of each line, null where a line has none (the second
+// copy's name, date, sizes and crust, the date and the crust).
+struct LineHelp {
+    const char* names[kLineCount];
+    constexpr LineHelp() : names() {
+        for (int pizza = 0; pizza < kPizzaCount; ++pizza) {
+            for (int t = 0; t < kToppingCount; ++t) names[pizza * kPizzaStride + kFirstTopping + t] = kToppings[t].help;
+        }
+        for (const OtherHelp& other : kOtherHelp) names[other.line] = other.help;
+        for (int s = 1; s < kSizeCount; ++s) names[kFirstSize + s] = names[kFirstSize];
+    }
+};
+inline constexpr LineHelp kLineHelp;
 
 // One point of an order: a line to mark, or two lines that must both be
 // marked (-1 when the point is one line).

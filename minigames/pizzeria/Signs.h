@@ -102,4 +102,12 @@ constexpr int kBubbleX = 681, kBubbleY = 190;
 constexpr float kBubbleScale = 1.4f;  // 1024 x 256 file, 717 x 179 on screen
 constexpr int kCaptionX = 705, kCaptionY = 180;  // right of the bubble's speaker
 
+// The review's board: the ten signs smaller, in the deck's order on the same
+// columns, clear of the corner buttons and of the legend; each sign's mark
+// beside it on the right, its meaning written under it.
+constexpr int kReviewY[2] = {210, 450};
+constexpr float kReviewSignScale = 1.0f;  // 128 on screen
+constexpr int kReviewMarkDx = 100;
+constexpr int kReviewMeaningDy = 86;
+
 }  // namespace Signs

@@ -4,6 +4,7 @@
 #include "minigames/pizzeria/CMinigame2_2.h"
 #include "minigames/pizzeria/CMinigame2_8.h"
 #include "support/GameFixture.h"
+#include "support/WavWriter.h"
 
 using namespace DeliveryGps;
 
@@ -19,6 +20,9 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
+        folder.MakeFolder("Sounds");
+        // The instructions, three seconds long.
+        for (const Language* words : {&kEnglish, &kFrench}) WriteToneWav(folder.File("Sounds/") + words->intro, 3000);
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -37,8 +41,8 @@ protected:
     const Language& Words() const { return GetParam() == MINIGAME_2_2 ? kEnglish : kFrench; }
     const CGpsEntry& Gps() const {
         CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
-        if (GetParam() == MINIGAME_2_2) return static_cast<CMinigame2_2*>(game)->Game();
-        return static_cast<CMinigame2_8*>(game)->Game();
+        if (GetParam() == MINIGAME_2_2) return *static_cast<CMinigame2_2*>(game);
+        return *static_cast<CMinigame2_8*>(game);
     }
     void At(CPoint p) {
         Click(p.x, p.y);
@@ -182,7 +186,7 @@ TEST_P(DeliveryGpsGame, ANumberTypedWrongIsRefusedAndGoWaitsForTheWholeNumber) {
     EXPECT_EQ(Points(), 6);
 }
 
-TEST_P(DeliveryGpsGame, ADeliveryWithMistakesEndsOnTheStampedRouteThenThePanel) {
+TEST_P(DeliveryGpsGame, ADeliveryWithMistakesEndsOnTheMarkedRouteThenThePanel) {
     PressPlay();
     Wrongly([&] { Type('q'); });
     Type('s');
@@ -225,6 +229,87 @@ TEST_P(DeliveryGpsGame, KeysAreFoundWhereTheyAreDrawnAtAnotherViewSize) {
     const CPoint s = Gps().GetKeyLocation('s');
     EXPECT_EQ(s, CPoint(int(1024 * (KeySpot('s').x / 1362.0)), int(600 * (KeySpot('s').y / 726.0))));
     Click(s.x, s.y);
+    EXPECT_EQ(Gps().GetTyped(), "s");
+}
+
+// The route's summary prints the right address; each field's mark stands
+// beside its row, right of the summary's card, top to bottom.
+TEST_P(DeliveryGpsGame, TheReviewMarksEachFieldBesideItsRow) {
+    PressPlay();
+    Type('s');
+    Type('u');
+    Pick(0);
+    Type('w');
+    Wrongly([&] { Type('q'); });
+    Type('e');
+    Pick(2);
+    TypeNumber();
+    Go();
+    DriveOff();
+    ASSERT_EQ(Gps().Shell().phase, PhaseReview);
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_CITY));
+    EXPECT_TRUE(Gps().IsFieldMissed(FIELD_STREET));
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_NUMBER));
+    for (int f = 0; f < kFieldCount; ++f) {
+        const CPoint mark = Gps().GetMarkLocation(static_cast<Field>(f));
+        EXPECT_NEAR(mark.y, kSummarySpots[f].y, 1) << f;  // on its row's line
+        EXPECT_GT(mark.x - 32, 790) << f;             // beside the card, not on its words
+        EXPECT_GE(mark.y - 32, 100) << f;
+        EXPECT_LE(mark.y + 32, kH - 80) << f;
+    }
+    EXPECT_EQ(Points(), 6);
+}
+
+// On purpose: the instructions reopened cost the step its point, and its
+// field is then one of those the review crosses.
+TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsTheStepAndTheReviewCrossesItsField) {
+    PressPlay();
+    Type('s');
+    Click(kW - 346, 52);  // the instructions
+    ASSERT_EQ(Gps().Shell().phase, PhaseInstructions);
+    PressPlay();
+    Type('u');
+    Pick(0);
+    Type('w');
+    Type('e');
+    Pick(2);
+    TypeNumber();
+    Go();
+    DriveOff();
+    EXPECT_EQ(Points(), 6);
+    ASSERT_EQ(Gps().Shell().phase, PhaseReview);
+    EXPECT_TRUE(Gps().IsFieldMissed(FIELD_CITY));
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_STREET));
+}
+
+TEST_P(DeliveryGpsGame, HelpSpeaksTheInstructionWholeAndTheFieldsVoiceWaitsForIt) {
+    PressPlay();
+    Frames(2, kW, kH);
+    Click(kW - 154, 52);  // help
+    Frames(2, kW, kH);
+    EXPECT_TRUE(Gps().Shell().IsInstructionSpeaking());
+    EXPECT_TRUE(Gps().Shell().HasWaitingPrompt());  // "City", after the instruction
+    now += 1.0;
+    Frames(1, kW, kH);
+    EXPECT_TRUE(Gps().Shell().HasWaitingPrompt());
+    now += 2.5;
+    Frames(1, kW, kH);
+    EXPECT_FALSE(Gps().Shell().HasWaitingPrompt());
+    Type('s');  // help costs nothing
+    EXPECT_EQ(Points(), 1);
+}
+
+// A wrong key's sound is heard whole: keys wait until it has ended.
+TEST_P(DeliveryGpsGame, AWrongKeyHoldsTheKeyboardUntilItsSoundHasEnded) {
+    WriteToneWav(folder.File("Sounds/error.mp3"), 2500);
+    PressPlay();
+    Type('a');
+    ASSERT_TRUE(Gps().IsStepFailed());
+    now += CMinigameShell::kPauseSeconds;
+    Type('s');  // a second on, the error still sounds: not typed
+    EXPECT_EQ(Gps().GetTyped(), "");
+    now += 1.6;
+    Type('s');
     EXPECT_EQ(Gps().GetTyped(), "s");
 }
 

@@ -1,8 +1,10 @@
+#include <iterator>
 #include <set>
 
 #include "minigames/pizzeria/CMinigame2_1.h"
 #include "minigames/pizzeria/CMinigame2_6.h"
 #include "support/GameFixture.h"
+#include "support/WavWriter.h"
 
 using namespace PizzaOrderForm;
 
@@ -19,6 +21,8 @@ protected:
             folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
         }
         folder.AddPicture("dropdownbox.png", 512, 512);  // the list's rows below and right of its centre
+        folder.MakeFolder("Sounds");
+        WriteToneWav(folder.File("Sounds/Intro2_1.mp3"), 3000);  // the instruction, three seconds long
     }
     void SetUp() override {
         GameFixture::SetUp();
@@ -31,10 +35,42 @@ protected:
         model->SetGameState(GAMESTATE_INGAME);
         Frames(1, kW, kH);
         auto* list = model->GetCurrentCategoryMinigames();
-        game = type == MINIGAME_2_1 ? &static_cast<CMinigame2_1*>((*list)[0])->Game()
-                                    : &static_cast<CMinigame2_6*>((*list)[5])->Game();
+        game = type == MINIGAME_2_1 ? static_cast<const COrderFormGame*>(static_cast<CMinigame2_1*>((*list)[0]))
+                                    : static_cast<const COrderFormGame*>(static_cast<CMinigame2_6*>((*list)[5]));
     }
     void Play() { Click(kW - 250, 52); }
+    // The play button hands the pad in; the review or the panel comes with the next frame.
+    void HandIn() {
+        Play();
+        Frames(1, kW, kH);
+    }
+    // A game on order n: each new game takes the next order.
+    void OpenOrder(int n) {
+        Open(MINIGAME_2_1);
+        while (game->GetOrderIndex() != n) {
+            Click(80, 52);
+            model->SetGameState(GAMESTATE_INGAME);
+            Frames(1, kW, kH);
+        }
+    }
+    // Ink of the review's right answers (green) somewhere in a box of the next frame.
+    bool GreenIn(int x0, int y0, int x1, int y1) {
+        GlWindow::BeginFrame();
+        Frames(1, kW, kH);
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                const unsigned rgba = GlWindow::ReadPixel(x, y);
+                const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF, b = (rgba >> 8) & 0xFF;
+                if (g > 0x60 && r < 0x50 && b < 0x70) return true;
+            }
+        }
+        return false;
+    }
+    int RightItems() const {
+        int right = 0;
+        for (const OrderFormReview::Item& item : game->ReviewItems()) right += item.right ? 1 : 0;
+        return right;
+    }
     void Line(int line) {
         const CPoint at = game->GetLinePos(line);
         Click(at.x, at.y);
@@ -90,7 +126,7 @@ TEST_F(OrderForm, APerfectPadScoresSevenAndGoesStraightToThePanel) {
     Play();
     ASSERT_EQ(game->Shell().phase, PhasePlay);
     FillOrder();
-    Play();
+    HandIn();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 7);
     FinishPanel();
@@ -103,7 +139,7 @@ TEST_F(OrderForm, TheEnglishOrdersAreJudgedTheSameAndKeptInTheirOwnCell) {
     Open(MINIGAME_2_6);
     Play();
     FillOrder();
-    Play();
+    HandIn();
     EXPECT_EQ(Points(), 7);
     FinishPanel();
     const CProfile saved = Saved();
@@ -116,14 +152,13 @@ TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
     Play();
     FillOrder();
     Line(ExtraTopping());
-    Play();
+    HandIn();
     EXPECT_EQ(Points(), 6);
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     EXPECT_EQ(model->GetTotalScore(), 7);
-    // The stamps fall on the name and on each line given: seven points' lines.
-    size_t lines = 1;
-    for (const Point& point : CurrentOrder().points) lines += point.alsoLine >= 0 ? 2 : 1;
-    EXPECT_EQ(game->RightAnswers().size(), lines);
+    // The name and the six points are ticked; the extra line is the one item missed.
+    EXPECT_EQ(game->ReviewItems().size(), 8u);
+    EXPECT_EQ(RightItems(), 7);
     Play();  // the review leads to the panel all the same
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     FinishPanel();
@@ -139,9 +174,9 @@ TEST_F(OrderForm, ExtrasTakePointsBackOnlyDownToOne) {
         if (line != ExtraTopping() && game->IsMarked(line)) continue;
         Line(line);
     }
-    Play();
+    HandIn();
     EXPECT_EQ(Points(), 1);
-    EXPECT_TRUE(game->RightAnswers().size() == 1);  // only the name
+    EXPECT_EQ(RightItems(), 1);  // only the name
 }
 
 TEST_F(OrderForm, APadWithNoPointKeepsNothing) {
@@ -149,9 +184,9 @@ TEST_F(OrderForm, APadWithNoPointKeepsNothing) {
     Play();
     ChooseName("Aucun");
     Line(ExtraTopping());
-    Play();
+    HandIn();
     EXPECT_EQ(Points(), 0);
-    EXPECT_TRUE(game->RightAnswers().empty());
+    EXPECT_EQ(RightItems(), 0);
 }
 
 TEST_F(OrderForm, TheFirstCrustAndTheLastToppingOfPizzaTwoCostNothingTheSecondCrustDoes) {
@@ -166,7 +201,7 @@ TEST_F(OrderForm, TheFirstCrustAndTheLastToppingOfPizzaTwoCostNothingTheSecondCr
         FillOrder();
         Line(c.line);
         ASSERT_TRUE(game->IsMarked(c.line));
-        Play();
+        HandIn();
         EXPECT_EQ(Points(), c.points) << "line " << c.line;
         Click(80, 52);  // leave, and come again for the next case
         ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
@@ -271,4 +306,96 @@ TEST_F(OrderForm, ExploringTheLinesBeforePlayingMarksNothing) {
     EXPECT_EQ(game->GetSelectedButton(), 13);
     Play();
     EXPECT_EQ(game->Shell().phase, PhasePlay);
+}
+
+// Julie's order: a medium pizza with mozzarella, pepperoni, chicken, green
+// peppers and onions. The learner names Sophie, forgets the chicken and
+// adds feta.
+TEST_F(OrderForm, TheReviewTicksWhatWasRightAndGivesTheRightAnswerBesideWhatWasMissed) {
+    OpenOrder(0);
+    Play();
+    ChooseName("Sophie");
+    for (int line : {3, 7, 10, 15, 21, 9}) Line(line);  // medium, mozzarella, pepperoni, green peppers, onions, feta
+    HandIn();
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 4);  // five points met, one taken back by the feta
+    struct Expected {
+        const char* text;
+        bool right;
+    };
+    const Expected expected[] = {
+        {"Client : Julie", false}, {"Moyenne 12 po", true}, {"Mozzarella", true},     {"Sans : Feta", false},
+        {"Pepperoni", true},       {"Poulet", false},       {"Poivrons verts", true}, {"Oignons", true},
+    };
+    const std::vector<OrderFormReview::Item> items = game->ReviewItems();
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].text, expected[i].text) << i;
+        EXPECT_EQ(items[i].right, expected[i].right) << i;
+    }
+    // One column left of the pad, top to bottom in the pad's order; each mark
+    // beside its words, all clear of the corner buttons and of the legend.
+    const std::vector<OrderFormReview::Row> rows = game->ReviewRows();
+    ASSERT_EQ(rows.size(), items.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_LT(rows[i].mark.x + 32, rows[i].textLeft) << i;
+        EXPECT_LE(rows[i].textRight, kW / 2 + kPadLeft) << i;  // beside the pad, not on it
+        EXPECT_GE(rows[i].mark.y - 32, 100) << i;
+        EXPECT_LE(rows[i].mark.y + 32, kH - 80) << i;
+        if (i > 0) EXPECT_GE(rows[i].mark.y - rows[i - 1].mark.y, 64) << i;
+    }
+    // The chicken the learner missed is ticked in green on the pad, and the
+    // right name is written beside the one picked.
+    const CPoint chicken = game->GetLinePos(14);
+    EXPECT_TRUE(GreenIn(chicken.x + kTickDx[0] - 2, chicken.y, chicken.x + kTickDx[0] + 10, chicken.y + 8));
+    const CPoint name = game->GetLinePos(kNameLine);
+    EXPECT_TRUE(GreenIn(name.x + 108, name.y - 4, name.x + 140, name.y + 8));
+    const CPoint pepperoni = game->GetLinePos(10);  // marked by the learner: red, not green
+    EXPECT_FALSE(GreenIn(pepperoni.x + kTickDx[0] - 2, pepperoni.y, pepperoni.x + kTickDx[0] + 10, pepperoni.y + 8));
+}
+
+TEST_F(OrderForm, ASecondPizzasItemsStandRightOfThePad) {
+    OpenOrder(1);  // Marc: two small pizzas
+    Play();
+    ChooseName("Marc");
+    Line(2);
+    Line(kPizzaStride + 2);
+    HandIn();
+    const std::vector<OrderFormReview::Item> items = game->ReviewItems();
+    const std::vector<OrderFormReview::Row> rows = game->ReviewRows();
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[3].text, "Jambon, Olives vertes");  // the first pizza's last point
+    EXPECT_FALSE(items[3].right);
+    EXPECT_EQ(items[4].text, "Petite 10 po");  // the second pizza's size leads its column
+    EXPECT_TRUE(items[4].right);
+    EXPECT_EQ(items[6].text, "Jambon, Olives vertes");
+    EXPECT_FALSE(items[6].right);
+    for (int i = 0; i < 4; ++i) EXPECT_LT(rows[i].mark.x, kW / 2 + kPadLeft) << i;
+    for (int i = 4; i < 7; ++i) EXPECT_GT(rows[i].mark.x - 32, kW / 2 + kPadRight) << i;
+    EXPECT_EQ(rows[4].mark.y, rows[0].mark.y);  // each column starts at the top
+}
+
+TEST_F(OrderForm, HelpClosesTheNameListAndTheOrderWaitsForTheWholeInstruction) {
+    Open(MINIGAME_2_1);
+    Play();
+    Frames(2, kW, kH);
+    Line(kNameLine);
+    ASSERT_TRUE(game->IsNameListOpen());
+    Click(kW - 154, 52);  // help
+    EXPECT_FALSE(game->IsNameListOpen());
+    EXPECT_TRUE(game->Shell().IsInstructionSpeaking());
+    Frames(64, kW, kH);  // a second on, the order still waits for the instruction
+    EXPECT_TRUE(game->Shell().HasWaitingPrompt());
+    Frames(2 * 64 + 8, kW, kH);
+    EXPECT_FALSE(game->Shell().IsInstructionSpeaking());
+    EXPECT_FALSE(game->Shell().HasWaitingPrompt());  // the order, heard again
+}
+
+TEST_F(OrderForm, WhileTheIntroSpeaksItsWordsStandLeftOfThePadClearOfTheSheetsCard) {
+    Open(MINIGAME_2_1);
+    const CRect band = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    EXPECT_LE(band.right, kW / 2 + kPadLeft);
+    EXPECT_GE(band.top, 128);                 // under the task card
+    EXPECT_LE(band.bottom, kH / 2 + kPadBottom);  // above the sheet's card under the pad
+    EXPECT_GE(band.Width(), 160);
 }

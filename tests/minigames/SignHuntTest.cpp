@@ -8,6 +8,7 @@
 #include "minigames/pizzeria/CMinigame2_3.h"
 #include "minigames/pizzeria/CMinigame2_7.h"
 #include "support/GameFixture.h"
+#include "support/WavWriter.h"
 
 using namespace Signs;
 
@@ -23,6 +24,9 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
+        folder.MakeFolder("Sounds");
+        // The instructions, three seconds long.
+        for (const Deck* deck : {&kRoadDeck, &kInfoDeck}) WriteToneWav(folder.File("Sounds/") + deck->intro, 3000);
         for (const Deck* deck : {&kRoadDeck, &kInfoDeck})
             for (int i = 0; i < kSignCount; ++i) folder.AddPicture(deck->signs[i].picture, 256, 256);
     }
@@ -47,8 +51,8 @@ protected:
     int Position() const { return GetParam() - MINIGAME_2_1; }
     const CSignHunt& Hunt() const {
         CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
-        if (GetParam() == MINIGAME_2_3) return static_cast<CMinigame2_3*>(game)->Game();
-        return static_cast<CMinigame2_7*>(game)->Game();
+        if (GetParam() == MINIGAME_2_3) return *static_cast<CMinigame2_3*>(game);
+        return *static_cast<CMinigame2_7*>(game);
     }
     void PressPlay() { Click(kW - 250, 52); }
     void ClickSign(int sign) {
@@ -94,7 +98,7 @@ TEST_P(SignHunt, APerfectGameScoresTenAndIsSaved) {
     EXPECT_EQ(SavedCell(), 10);
 }
 
-TEST_P(SignHunt, MissedSignsAreStampedInTheReviewThenThePanelShowsTheRest) {
+TEST_P(SignHunt, MissedSignsAreCrossedInTheReviewThenThePanelShowsTheRest) {
     PressPlay();
     ClickWrongSign();
     EXPECT_TRUE(Hunt().IsStepFailed());
@@ -110,10 +114,11 @@ TEST_P(SignHunt, MissedSignsAreStampedInTheReviewThenThePanelShowsTheRest) {
     EXPECT_TRUE(Hunt().WasMissed(0));
     EXPECT_TRUE(Hunt().WasMissed(6));
     EXPECT_FALSE(Hunt().WasMissed(1));
-    for (int i = 0; i < kSignCount; ++i) EXPECT_EQ(Hunt().GetSlotOfSign(i), i);  // the deck's order
     Frames(20, kW, kH);
     EXPECT_FLOAT_EQ(Hunt().Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
-    ClickSign(3);  // a sign clicked in the review is not an answer
+    const CPoint third = Hunt().GetReviewLocation(3);
+    Click(third.x, third.y);  // a sign clicked in the review is not an answer
+    Frames(1, kW, kH);
     EXPECT_EQ(Hunt().Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(Hunt().Shell().phase, PhaseResults);
@@ -179,6 +184,54 @@ TEST_P(SignHunt, AResizedViewPlacesTheSignsWhereTheyAreDrawn) {
     EXPECT_LT(asked.y, 600);
     Click(asked.x, asked.y);
     EXPECT_EQ(Hunt().GetStep(), 1);
+    EXPECT_EQ(Points(), 1);
+}
+
+// The review lays the ten signs out in the deck's order, the first at the
+// top left, smaller than in play so that all stand between the corner
+// buttons and the legend; each mark stands beside its sign, not on it.
+TEST_P(SignHunt, TheReviewShowsEverySignInReadingOrderWithItsMarkBesideIt) {
+    PressPlay();
+    ClickWrongSign();
+    for (int i = 0; i < kSignCount; ++i) ClickAsked();
+    ASSERT_EQ(Hunt().Shell().phase, PhaseReview);
+    EXPECT_TRUE(Hunt().WasMissed(0));
+    for (int i = 1; i < kSignCount; ++i) EXPECT_FALSE(Hunt().WasMissed(i)) << i;
+    const int half = 64;  // 256-pixel faces at scale 1
+    for (int i = 0; i < kSignCount; ++i) {
+        const CPoint sign = Hunt().GetReviewLocation(i);
+        const CPoint mark = Hunt().GetReviewMarkLocation(i);
+        EXPECT_GE(sign.y - half, 100) << i;
+        EXPECT_LE(sign.y + half + 30, kH - 80) << i;  // its meaning under it, over the legend
+        EXPECT_GT(mark.x - 32, sign.x + half - 8) << i;  // beside the sign
+        EXPECT_EQ(mark.y, sign.y) << i;
+        if (i % kSlotColumns > 0) {
+            const CPoint before = Hunt().GetReviewLocation(i - 1);
+            EXPECT_EQ(sign.y, before.y) << i;
+            EXPECT_GT(sign.x - half, Hunt().GetReviewMarkLocation(i - 1).x + 32) << i;  // the last mark is clear
+        } else if (i > 0) {
+            EXPECT_GT(sign.y, Hunt().GetReviewLocation(i - 1).y) << i;
+            EXPECT_LT(sign.x, Hunt().GetReviewLocation(i - 1).x) << i;
+        }
+    }
+    EXPECT_NEAR(Hunt().GetReviewLocation(0).x, 221, 1);  // top left
+    EXPECT_NEAR(Hunt().GetReviewLocation(0).y, 210, 1);
+}
+
+TEST_P(SignHunt, HelpSpeaksTheInstructionWholeAndTheMeaningAskedWaitsForIt) {
+    PressPlay();
+    Frames(2, kW, kH);
+    Click(kW - 154, 52);  // help
+    Frames(2, kW, kH);
+    EXPECT_TRUE(Hunt().Shell().IsInstructionSpeaking());
+    EXPECT_TRUE(Hunt().Shell().HasWaitingPrompt());  // the sign's meaning, not over the instruction
+    now += 1.0;
+    Frames(1, kW, kH);
+    EXPECT_TRUE(Hunt().Shell().HasWaitingPrompt());
+    now += 2.5;
+    Frames(1, kW, kH);
+    EXPECT_FALSE(Hunt().Shell().HasWaitingPrompt());
+    ClickAsked();  // help costs nothing
     EXPECT_EQ(Points(), 1);
 }
 
