@@ -33,8 +33,7 @@ CMinigame3_1::CMinigame3_1(CModel* owner, MinigameType minigameType)
     GameRandom::Seed();
 }
 
-void CMinigame3_1::Load() {
-    shell.Load(nullptr);
+void CMinigame3_1::Start() {
     for (int p = 1; p <= kProductCount; ++p) {
         products.push_back(new CClickableImage(CString::Format("Item%d.png", p)));
         labels.push_back(new CClickableImage(CString::Format("Item%dDate.png", p)));
@@ -47,27 +46,16 @@ void CMinigame3_1::Load() {
     for (bool& f : flagged) f = false;
     found = 0;
     offset = 0;
-    firstPlay = true;
-    needsLoad = false;
 }
 
-void CMinigame3_1::Unload() {
-    for (CClickableImage* p : products) delete p;
-    for (CClickableImage* l : labels) delete l;
-    products.clear();
-    labels.clear();
+void CMinigame3_1::Stop() {
+    ReleaseAll(products);
+    ReleaseAll(labels);
     Release(beltImage);
     Release(cards);
-    shell.Unload();
-    needsLoad = true;
 }
 
-void CMinigame3_1::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame3_1::LoadButtonLocations(int width, int height) {
+void CMinigame3_1::Place(int width, int height) {
     if (!products.empty() && products[0]->GetWidth() > 0) {
         productScale = float(kProductWidth * width / kBeltWidth / products[0]->GetWidth());
     }
@@ -97,78 +85,52 @@ void CMinigame3_1::PlaceProducts() {
     }
 }
 
-void CMinigame3_1::PlayGame(CPoint point) {
-    const int target = GetTarget();
-    if (target < 0) return;
-    int clicked = -1;
+int CMinigame3_1::ProductAt(CPoint point) const {
+    int at = -1;
     for (int p = 0; p < kProductCount; ++p)
-        if (products[p]->HitTest(point)) clicked = p;
-    if (clicked < 0) return;
+        if (products[p]->HitTest(point)) at = p;
+    return at;
+}
+
+void CMinigame3_1::OnPlayStart() {
+    shell.SetProgress(2);
+    shell.Say(kLongRecording);  // the long explanation, once, as play begins
+}
+
+Verdict CMinigame3_1::Judge(CPoint point) {
+    const int target = GetTarget();
+    const int clicked = ProductAt(point);
+    if (clicked < 0) return Verdict::None;
     if (clicked != target) {
         flagged[target] = true;
-        shell.WrongAnswer(point);
-        return;
+        return Verdict::Wrong;  // the label stays until its product is found
     }
-    if (!flagged[target]) shell.ScorePoint();
     ++found;
-    if (found < kProductCount) return;
-    shell.SetProgress(3);
-    bool any = false;
-    for (bool f : flagged) any = any || f;
-    if (any) {
-        shell.EnterReview();
-    } else {
-        shell.EnterResults(true);
+    if (Finished()) shell.SetProgress(3);
+    return flagged[target] ? Verdict::RightNoPoint : Verdict::Right;
+}
+
+bool CMinigame3_1::AnyMissed() const {
+    for (bool f : flagged)
+        if (f) return true;
+    return false;
+}
+
+// The products in the order their labels came; a missed one shows its label.
+void CMinigame3_1::DrawReview(int width, int height) {
+    std::vector<CClickableImage*> pictures, answers;
+    std::vector<bool> right;
+    for (int k = 0; k < kProductCount; ++k) {
+        pictures.push_back(products[order[k]]);
+        answers.push_back(labels[order[k]]);
+        right.push_back(!flagged[order[k]]);
     }
+    GroceryBoard::Draw(shell, pictures, right, answers, width, height);
 }
 
-void CMinigame3_1::OnLButtonDown(CPoint) {}
-
-void CMinigame3_1::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    DateGameClick(shell, *cards, model, firstPlay, point, [this] { Leave(); },
-                  [this](CPoint at) { PlayGame(at); });
-}
-
-void CMinigame3_1::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
-    if (shell.OnMouseMove(point)) return;
-    bool onProduct = false;
-    if (shell.phase == PhasePlay)
-        for (CClickableImage* p : products) onProduct = onProduct || p->HitTest(point);
-    model->SetCursor(onProduct ? CURSOR_HAND : CURSOR_ARROW);
-}
-
-void CMinigame3_1::DrawFeedbackAnimation(int width, int height) {
-    GroceryBoard::DrawMissed(shell, products, flagged, width, height);
-}
-
-void CMinigame3_1::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            cards->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            MoveBelt();
-            beltImage->FillScreen(width, height);
-            for (CClickableImage* p : products) p->Draw();
-            if (GetTarget() >= 0) labels[GetTarget()]->Draw();
-            break;
-        case PhaseReview:
-            DrawFeedbackAnimation(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    shell.DrawTop();
+void CMinigame3_1::DrawPlay(int width, int height) {
+    MoveBelt();
+    beltImage->FillScreen(width, height);
+    for (CClickableImage* p : products) p->Draw();
+    if (GetTarget() >= 0) labels[GetTarget()]->Draw();
 }

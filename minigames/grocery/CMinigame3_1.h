@@ -2,8 +2,9 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/BestBefore.h"
 #include "minigames/grocery/CDateFormatCards.h"
@@ -19,21 +20,14 @@ public:
     static constexpr int kBeltStep = 2;
 
     CMinigame3_1(CModel* model, MinigameType type);
-    ~CMinigame3_1() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
+    void Unload() { CMinigameFlow<CMinigame3_1>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     // The product whose label is shown, -1 once all are found.
     int GetTarget() const { return found < BestBefore::kProductCount ? order[found] : -1; }
+    // The product whose label came k-th: the review's item k.
+    int GetAsked(int k) const { return order[k]; }
     int GetFound() const { return found; }
     bool IsFlagged(int p) const { return flagged[p]; }
     // Where product p is on the belt now.
@@ -41,7 +35,21 @@ public:
     const CDateFormatCards& Cards() const { return *cards; }
 
 private:
-    void Leave();
+    friend class CMinigameFlow<CMinigame3_1>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int, int) { cards->Draw(); }
+    void OnSheetClick(CPoint point) { cards->OnClick(point); }
+    void OnPlayStart();
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return found >= BestBefore::kProductCount; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    bool OnPlayMove(CPoint point) const { return ProductAt(point) >= 0; }
+
+    int ProductAt(CPoint point) const;
     void MoveBelt();
     void PlaceProducts();
 
@@ -50,7 +58,6 @@ private:
     int found = 0;                               // labels done
     bool flagged[BestBefore::kProductCount] = {};
     int offset = 0;  // how far the belt has moved
-    bool firstPlay = true;
     float productScale = 1.0f;
 
     std::vector<CClickableImage*> products;

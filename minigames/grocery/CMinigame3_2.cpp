@@ -39,8 +39,7 @@ CMinigame3_2::CMinigame3_2(CModel* owner, MinigameType minigameType)
     GameRandom::Seed();
 }
 
-void CMinigame3_2::Load() {
-    shell.Load(nullptr);
+void CMinigame3_2::Start() {
     today = GameRandom::Below(kTodayCount);
     for (int p = 1; p <= kProductCount; ++p) {
         products.push_back(new CClickableImage(CString::Format("Item%d.png", p)));
@@ -52,31 +51,20 @@ void CMinigame3_2::Load() {
     trashImage = new CClickableImage("trash.png");
     cards = new CDateFormatCards(model);
     product = 0;
-    firstPlay = true;
     for (bool& f : flagged) f = false;
-    needsLoad = false;
 }
 
-void CMinigame3_2::Unload() {
-    for (CClickableImage* p : products) delete p;
-    for (CClickableImage* l : labels) delete l;
-    products.clear();
-    labels.clear();
+void CMinigame3_2::Stop() {
+    ReleaseAll(products);
+    ReleaseAll(labels);
     Release(todayImage);
     Release(chartImage);
     Release(cartImage);
     Release(trashImage);
     Release(cards);
-    shell.Unload();
-    needsLoad = true;
 }
 
-void CMinigame3_2::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame3_2::LoadButtonLocations(int width, int height) {
+void CMinigame3_2::Place(int width, int height) {
     for (CClickableImage* p : products) Put(p, kProductSpot, width, height);
     for (CClickableImage* l : labels) Put(l, kLabel, width, height);
     Put(todayImage, kToday, width, height);
@@ -86,83 +74,50 @@ void CMinigame3_2::LoadButtonLocations(int width, int height) {
     cards->Place(width, height);
 }
 
-void CMinigame3_2::Sort(bool toCart, CPoint point) {
-    if (toCart == StillGood(kProducts[product].value, kTodayValues[today])) {
-        shell.ScorePoint();
-    } else {
-        flagged[product] = true;
-        shell.WrongAnswer(point);  // on the cart or the bin chosen
-    }
+void CMinigame3_2::OnPlayStart() {
+    shell.SetProgress(2);
+    shell.Say(kLongRecording);  // the long explanation, once, as play begins
+}
+
+void CMinigame3_2::NextProduct() {
     ++product;
-    if (product < kProductCount) return;
-    shell.SetProgress(3);
-    bool any = false;
-    for (bool f : flagged) any = any || f;
-    if (any) {
-        shell.EnterReview();
-    } else {
-        shell.EnterResults(true);
+    if (Finished()) shell.SetProgress(3);
+}
+
+Verdict CMinigame3_2::Judge(CPoint point) {
+    const bool toCart = cartImage->HitTest(point);
+    if (!toCart && !trashImage->HitTest(point)) return Verdict::None;
+    if (toCart != StillGood(kProducts[product].value, kTodayValues[today])) {
+        flagged[product] = true;
+        return Verdict::WrongMovesOn;  // the cross on the cart or the bin chosen
     }
+    NextProduct();
+    return Verdict::Right;
 }
 
-void CMinigame3_2::PlayGame(CPoint point) {
-    if (product >= kProductCount) return;
-    if (cartImage->HitTest(point)) {
-        Sort(true, point);
-    } else if (trashImage->HitTest(point)) {
-        Sort(false, point);
+bool CMinigame3_2::AnyMissed() const {
+    for (bool f : flagged)
+        if (f) return true;
+    return false;
+}
+
+// The products in the order they came; a missed one shows where it belonged.
+void CMinigame3_2::DrawReview(int width, int height) {
+    std::vector<CClickableImage*> answers;
+    std::vector<bool> right;
+    for (int p = 0; p < kProductCount; ++p) {
+        answers.push_back(StillGood(kProducts[p].value, kTodayValues[today]) ? cartImage : trashImage);
+        right.push_back(!flagged[p]);
     }
+    GroceryBoard::Draw(shell, products, right, answers, width, height);
 }
 
-void CMinigame3_2::OnLButtonDown(CPoint) {}
-
-void CMinigame3_2::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    DateGameClick(shell, *cards, model, firstPlay, point, [this] { Leave(); },
-                  [this](CPoint at) { PlayGame(at); });
-}
-
-void CMinigame3_2::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
-    if (shell.OnMouseMove(point)) return;
-    const bool onTarget = shell.phase == PhasePlay && (cartImage->HitTest(point) || trashImage->HitTest(point));
-    model->SetCursor(onTarget ? CURSOR_HAND : CURSOR_ARROW);
-}
-
-void CMinigame3_2::DrawFeedbackAnimation(int width, int height) {
-    GroceryBoard::DrawMissed(shell, products, flagged, width, height);
-}
-
-void CMinigame3_2::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            cards->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            todayImage->Draw();
-            chartImage->Draw();
-            cartImage->Draw();
-            trashImage->Draw();
-            if (product < kProductCount) {
-                products[product]->Draw();
-                labels[product]->Draw();
-            }
-            break;
-        case PhaseReview:
-            DrawFeedbackAnimation(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    shell.DrawTop();
+void CMinigame3_2::DrawPlay(int, int) {
+    todayImage->Draw();
+    chartImage->Draw();
+    cartImage->Draw();
+    trashImage->Draw();
+    if (Finished()) return;
+    products[product]->Draw();
+    labels[product]->Draw();
 }

@@ -2,8 +2,9 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/BestBefore.h"
 #include "minigames/grocery/CDateFormatCards.h"
@@ -17,17 +18,8 @@ public:
     static constexpr int kMaximum = BestBefore::kProductCount;
 
     CMinigame3_2(CModel* model, MinigameType type);
-    ~CMinigame3_2() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
+    void Unload() { CMinigameFlow<CMinigame3_2>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     int GetToday() const { return today; }
@@ -38,14 +30,28 @@ public:
     const CDateFormatCards& Cards() const { return *cards; }
 
 private:
-    void Leave();
-    void Sort(bool toCart, CPoint point);
+    friend class CMinigameFlow<CMinigame3_2>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int, int) { cards->Draw(); }
+    void OnSheetClick(CPoint point) { cards->OnClick(point); }
+    void OnPlayStart();
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    // A wrong choice: the next product once the cross and the sound have ended.
+    void MoveOn() { NextProduct(); }
+    bool Finished() const { return product >= BestBefore::kProductCount; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    bool OnPlayMove(CPoint point) const { return cartImage->HitTest(point) || trashImage->HitTest(point); }
+
+    void NextProduct();
 
     CMinigameShell shell;
     int today = 0;    // which day card, 0 to 4
     int product = 0;  // the product to sort, 0 to 8
     bool flagged[BestBefore::kProductCount] = {};
-    bool firstPlay = true;
 
     std::vector<CClickableImage*> products;
     std::vector<CClickableImage*> labels;

@@ -9,11 +9,14 @@ using namespace Storage;
 
 namespace {
 
+// On the sheet the words go along the bottom, clear of its written
+// instruction at the top; in play the groceries to put away wait along the
+// bottom edge, and the words go to the top.
 const MinigameSheet kSheet = {
     "stainless-steel.png", "storage_overlay.png", "minijeu3_1progress%d.png",
     "consigne3_3.png",     "Intro3_3.mp3",        CMinigame3_3::kMaximum,
-    kSubtitlesAtTop,  // the groceries to put away wait along the bottom edge
 };
+constexpr SubtitlePlace kPlaySubtitles = kSubtitlesAtTop;
 
 }  // namespace
 
@@ -22,8 +25,7 @@ CMinigame3_3::CMinigame3_3(CModel* owner, MinigameType minigameType)
     GameRandom::Seed();
 }
 
-void CMinigame3_3::Load() {
-    shell.Load(nullptr);
+void CMinigame3_3::Start() {
     const std::vector<int> goodsDrawn = GameRandom::Distinct(kDrawn, kGoodCount);
     for (int i = 0; i < kDrawn; ++i) {
         drawn[i] = goodsDrawn[i];
@@ -36,23 +38,15 @@ void CMinigame3_3::Load() {
     }
     current = 0;
     dragging = false;
-    needsLoad = false;
 }
 
-void CMinigame3_3::Unload() {
+void CMinigame3_3::Stop() {
     ReleaseAll(goods);
     ReleaseAll(places);
     ReleaseAll(examples);
-    shell.Unload();
-    needsLoad = true;
 }
 
-void CMinigame3_3::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame3_3::LoadButtonLocations(int width, int height) {
+void CMinigame3_3::Place(int width, int height) {
     const float unit = float(height / 726.0);
     for (int p = 0; p < kPlaceCount; ++p) {
         places[p]->SetPosition(kPlaceX[p] * width / 1362, kPlaceY * height / 726);
@@ -66,7 +60,7 @@ void CMinigame3_3::LoadButtonLocations(int width, int height) {
 void CMinigame3_3::Arrange() {
     const double sx = viewWidth / 1362.0, sy = viewHeight / 726.0;
     int waiting = 0;
-    for (Place p : placed) waiting += p == PLACE_NONE;
+    for (Storage::Place p : placed) waiting += p == PLACE_NONE;
     int inRow = 0;
     int inPlace[kPlaceCount] = {};
     for (int i = 0; i < kDrawn; ++i) {
@@ -97,128 +91,94 @@ void CMinigame3_3::NextCurrent() {
     current = -1;
 }
 
-void CMinigame3_3::Judge() {
-    int right = 0;
-    for (int i = 0; i < kDrawn; ++i) right += placed[i] == kGoods[drawn[i]].place;
-    // The points come all at once, without the rising ingot.
-    shell.resultsPanel->SetCompte(right);
-    shell.SetProgress(3);
-    if (right == kDrawn) {
-        shell.EnterResults(true);
-    } else {
-        shell.EnterReview();
-    }
+void CMinigame3_3::OnPlayStart() {
+    shell.SetProgress(2);
+    model->SetMinigameSubtitlePlace(kPlaySubtitles);
 }
 
-void CMinigame3_3::Drop(CPoint point) {
+void CMinigame3_3::OnInstructions() { model->SetMinigameSubtitlePlace(kSheet.subtitles); }
+
+void CMinigame3_3::OnResume() { model->SetMinigameSubtitlePlace(kPlaySubtitles); }
+
+// The points come all at once, without the rising ingot.
+void CMinigame3_3::Score() {
+    int right = 0;
+    for (int i = 0; i < kDrawn; ++i) right += placed[i] == kGoods[drawn[i]].place;
+    shell.resultsPanel->SetCompte(right);
+    shell.SetProgress(3);
+}
+
+bool CMinigame3_3::AnyMissed() const {
+    for (int i = 0; i < kDrawn; ++i)
+        if (placed[i] != kGoods[drawn[i]].place) return true;
+    return false;
+}
+
+void CMinigame3_3::OnPress(CPoint point) {
+    if (current < 0 || !goods[current]->HitTest(point)) return;
+    dragging = true;
+    goods[current]->SetPosition(point.x, point.y);
+}
+
+bool CMinigame3_3::OnDrag(CPoint point) {
+    if (!dragging) return false;
+    goods[current]->SetPosition(point.x, point.y);
+    return true;
+}
+
+// The good in hand let go: in the place under it, else back in the row.
+bool CMinigame3_3::OnRelease(CPoint point) {
+    if (!dragging) return false;
     dragging = false;
     for (int p = 0; p < kPlaceCount; ++p) {
         if (!places[p]->HitTest(point)) continue;
-        placed[current] = Place(p);
+        placed[current] = Storage::Place(p);
         model->PlaySoundFile("drop.mp3", false);
         NextCurrent();
         break;
     }
     Arrange();
-    if (current < 0) Judge();
+    if (Finished()) Score();
+    return true;
 }
 
-void CMinigame3_3::OnLButtonDown(CPoint point) {
-    if (needsLoad || shell.phase != PhasePlay || current < 0) return;
-    if (goods[current]->HitTest(point)) {
-        dragging = true;
-        goods[current]->SetPosition(point.x, point.y);
+Verdict CMinigame3_3::Judge(CPoint point) {
+    for (int i = kDrawn - 1; i >= 0; --i) {
+        if (placed[i] == PLACE_NONE || !goods[i]->HitTest(point)) continue;
+        placed[i] = PLACE_NONE;
+        current = i;
+        Arrange();
+        break;
     }
+    return Verdict::None;
 }
 
-void CMinigame3_3::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    if (dragging) {
-        Drop(point);
-        return;
+bool CMinigame3_3::OnPlayMove(CPoint point) const {
+    for (int i = 0; i < kDrawn; ++i) {
+        if ((placed[i] != PLACE_NONE || i == current) && goods[i]->HitTest(point)) return true;
     }
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE:
-        case CORNER_HELP: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) shell.SetProgress(2);
-                shell.phase = PhasePlay;
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-                return;
-            }
-            // A good put away is taken back out, to be put away again.
-            for (int i = kDrawn - 1; i >= 0; --i) {
-                if (placed[i] == PLACE_NONE || !goods[i]->HitTest(point)) continue;
-                placed[i] = PLACE_NONE;
-                current = i;
-                Arrange();
-                break;
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults(true);
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
+    return false;
 }
 
-void CMinigame3_3::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
-    if (dragging) {
-        goods[current]->SetPosition(point.x, point.y);
-        model->SetCursor(CURSOR_HAND);
-        return;
-    }
-    if (shell.OnMouseMove(point)) return;
-    bool onGood = false;
-    if (shell.phase == PhasePlay)
-        for (int i = 0; i < kDrawn; ++i) onGood = onGood || ((placed[i] != PLACE_NONE || i == current) && goods[i]->HitTest(point));
-    model->SetCursor(onGood ? CURSOR_HAND : CURSOR_ARROW);
-}
-
-void CMinigame3_3::DrawFeedbackAnimation(int width, int height) {
+// The goods in game order; a missed one shows the place it keeps in.
+void CMinigame3_3::DrawReview(int width, int height) {
+    std::vector<CClickableImage*> answers;
     std::vector<bool> right;
-    for (int i = 0; i < kDrawn; ++i) right.push_back(placed[i] == kGoods[drawn[i]].place);
-    GroceryBoard::Draw(shell, goods, right, width, height);
+    for (int i = 0; i < kDrawn; ++i) {
+        answers.push_back(places[kGoods[drawn[i]].place]);
+        right.push_back(placed[i] == kGoods[drawn[i]].place);
+    }
+    GroceryBoard::Draw(shell, goods, right, answers, width, height);
 }
 
-void CMinigame3_3::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            for (CClickableImage* place : places) place->Draw();
-            for (CClickableImage* example : examples) example->Draw();
-            shell.playButton->Draw();
-            break;
-        case PhasePlay:
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            for (CClickableImage* place : places) place->Draw();
-            for (int i = 0; i < kDrawn; ++i)
-                if (i != current) goods[i]->Draw();
-            if (current >= 0) goods[current]->Draw();  // the one in hand on top
-            break;
-        case PhaseReview:
-            DrawFeedbackAnimation(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
-    }
-    shell.DrawTop();
+void CMinigame3_3::DrawOnSheet(int, int) {
+    for (CClickableImage* place : places) place->Draw();
+    for (CClickableImage* example : examples) example->Draw();
+}
+
+void CMinigame3_3::DrawPlay(int, int) {
+    for (CClickableImage* place : places) place->Draw();
+    for (int i = 0; i < kDrawn; ++i)
+        if (i != current) goods[i]->Draw();
+    if (current >= 0) goods[current]->Draw();  // the one in hand on top
 }

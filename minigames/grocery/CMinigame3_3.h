@@ -2,8 +2,9 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Storage.h"
 
@@ -15,16 +16,8 @@ public:
     static constexpr int kMaximum = Storage::kDrawn;
 
     CMinigame3_3(CModel* model, MinigameType type);
-    ~CMinigame3_3() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
+    void Unload() { CMinigameFlow<CMinigame3_3>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     int GetGood(int i) const { return drawn[i]; }  // index in the goods table
@@ -36,10 +29,27 @@ public:
     CPoint GetGoodPosition(int i) const { return goods[i]->GetPosition(); }
 
 private:
-    void Leave();
-    void Drop(CPoint point);
+    friend class CMinigameFlow<CMinigame3_3>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int width, int height);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume();
+    void OnPress(CPoint point);
+    bool OnDrag(CPoint point);
+    bool OnRelease(CPoint point);
+    bool OnPlayMove(CPoint point) const;
+    void DrawPlay(int width, int height);
+    // A click on a good put away takes it back out.
+    Verdict Judge(CPoint point);
+    bool Finished() const { return current < 0; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+
     void NextCurrent();
-    void Judge();
+    void Score();
     void Arrange();  // puts every good at its spot: in the row, or in its place
 
     CMinigameShell shell;

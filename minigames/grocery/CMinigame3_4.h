@@ -2,9 +2,11 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
+#include "minigames/grocery/CScaleDemo.h"
 #include "minigames/grocery/ProduceCodes.h"
 
 // Produce codes at the checkout scale: a fruit or vegetable lies on the
@@ -16,18 +18,9 @@ public:
     static constexpr int kMaximum = ProduceCodes::kTurnCount;
 
     CMinigame3_4(CModel* model, MinigameType type);
-    ~CMinigame3_4() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
+    void Unload() { CMinigameFlow<CMinigame3_4>::Unload(*this); }
     static bool closeEnoughKeypad(CPoint click, CPoint key);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
 
     const CMinigameShell& Shell() const { return shell; }
     CPoint GetKeyLocation(int digit) const { return keyLocations[digit]; }
@@ -37,27 +30,36 @@ public:
     bool IsTurnMissed(int t) const { return turnMissed[t]; }
     const std::vector<int>& GetTypedDigits() const { return typedDigits; }
     bool IsKeypadShown() const { return keypadShown; }
-    int GetDemoStep() const { return demoStep; }
+    int GetDemoStep() const { return demo ? demo->Step() : 0; }
 
 private:
-    void DrawTurns();
-    void Leave();
-    void AdvanceDemo();
-    void DrawScaleAndChart(int item, bool demo);
-    void DrawDemoHighlights();
+    friend class CMinigameFlow<CMinigame3_4>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void DrawOnSheet(int width, int height);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume();
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    bool Finished() const { return turn >= ProduceCodes::kTurnCount; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    bool OnPlayMove(CPoint point);
+
+    void NextTurn();
+    void DrawScaleAndChart(int item, bool keypad);
     void DrawDisplay(const std::vector<int>& digits);
+    void DrawCodes(int width, int height);
     CPoint ToView(int x, int y) const;
     bool OnScale(CPoint point) const;
 
     CMinigameShell shell;
-    int produceCode[ProduceCodes::kItemCount];
     int turnItem[ProduceCodes::kTurnCount] = {};
     bool turnMissed[ProduceCodes::kTurnCount] = {};
     int turn = 0;
     std::vector<int> typedDigits;
-    int demoStep = 0;
-    int demoFrames = 0;
-    int savedDemoStep = 0;
     bool keypadShown = false;
     int pressFrames = 0;  // frames left of the press feedback
     CPoint keyLocations[10];
@@ -66,11 +68,8 @@ private:
     CClickableImage* chartImage = nullptr;
     CClickableImage* scaleImage = nullptr;
     CClickableImage* keypadImage = nullptr;
-    CClickableImage* borderImage = nullptr;    // around the example on the chart
-    CClickableImage* borderBImage = nullptr;   // around the item on the tray
-    CClickableImage* pointerImage = nullptr;   // "crosshair.png", pointing at the chart
-    CClickableImage* smallCircleImage = nullptr;
-    CClickableImage* smallCircleBImage = nullptr;
+    CClickableImage* pressImage = nullptr;  // "smallCircle.png", where a key was pressed
+    CScaleDemo* demo = nullptr;
 };
 
 using CMinigame3_4Controller = CMinigameController<CMinigame3_4>;

@@ -28,8 +28,7 @@ CMinigame3_5::CMinigame3_5(CModel* owner, MinigameType minigameType)
     GameRandom::Seed();
 }
 
-void CMinigame3_5::Load() {
-    shell.Load(nullptr);
+void CMinigame3_5::Start() {
     for (int r = 0; r < kReceiptCount; ++r) {
         receipts.push_back(new CClickableImage(CString::Format("receipt%d.png", r + 1)));
         rightAmounts.push_back(new CClickableImage(kReceipts[r].right));
@@ -47,10 +46,9 @@ void CMinigame3_5::Load() {
     hovered = nullptr;
     receipt = 0;
     questionSpoken = false;
-    needsLoad = false;
 }
 
-void CMinigame3_5::Unload() {
+void CMinigame3_5::Stop() {
     ReleaseAll(receipts);
     ReleaseAll(rightAmounts);
     ReleaseAll(wrongAmounts);
@@ -58,16 +56,9 @@ void CMinigame3_5::Unload() {
     Release(counterImage);
     Release(ovalImage);
     hovered = nullptr;
-    shell.Unload();
-    needsLoad = true;
 }
 
-void CMinigame3_5::Leave() {
-    Unload();
-    model->SetGameState(GAMESTATE_SUBMENU);
-}
-
-void CMinigame3_5::LoadButtonLocations(int width, int height) {
+void CMinigame3_5::Place(int width, int height) {
     const int x = static_cast<int>(width * (kAmountX / double(kReferenceWidth)));
     upperPlace = CPoint(x, static_cast<int>(height / 2.0 - height * kUpperShare));
     lowerPlace = CPoint(x, static_cast<int>(height / 2.0 + height * kLowerShare));
@@ -97,7 +88,7 @@ CPoint CMinigame3_5::GetTermCard(int question) const {
                   int((c.y + c.height / 2.0) * viewHeight / kReferenceHeight));
 }
 
-void CMinigame3_5::ClickTerm(CPoint point) {
+void CMinigame3_5::OnSheetClick(CPoint point) {
     for (int q = 0; q < kQuestionCount; ++q) {
         const Card& c = kTermCards[q];
         const double x = point.x * double(kReferenceWidth) / viewWidth;
@@ -108,121 +99,66 @@ void CMinigame3_5::ClickTerm(CPoint point) {
     }
 }
 
+void CMinigame3_5::OnPlayStart() {
+    shell.SetProgress(2);
+    questionSpoken = false;
+}
+
+void CMinigame3_5::OnInstructions() { model->PlaySoundFile("3_5_instructions.mp3", true); }
+
 void CMinigame3_5::NextReceipt() {
     ++receipt;
     questionSpoken = false;
     hovered = nullptr;
-    if (receipt < kReceiptCount) return;
-    shell.SetProgress(3);
-    bool any = false;
-    for (bool f : flagged) any = any || f;
-    if (any) {
-        shell.EnterReview();
-    } else {
-        shell.EnterResults(true);
-    }
+    if (Finished()) shell.SetProgress(3);
 }
 
-void CMinigame3_5::PlayGame(CPoint point) {
-    if (receipt >= kReceiptCount) return;
+Verdict CMinigame3_5::Judge(CPoint point) {
     if (rightAmounts[receipt]->HitTest(point)) {
-        shell.ScorePoint();
         NextReceipt();
-    } else if (wrongAmounts[receipt]->HitTest(point)) {
-        flagged[receipt] = true;
-        shell.WrongAnswer(point);
-        NextReceipt();
+        return Verdict::Right;
     }
-}
-
-void CMinigame3_5::OnLButtonDown(CPoint) {}
-
-void CMinigame3_5::OnLButtonUp(CPoint point) {
-    if (needsLoad) return;
-    switch (shell.OnCornerClick(point)) {
-        case CORNER_MUTE: return;
-        case CORNER_EXIT: Leave(); return;
-        case CORNER_HELP: return;
-        case CORNER_NONE: break;
-    }
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            if (shell.playButton->HitTest(point)) {
-                if (shell.phase == PhaseIntro) shell.SetProgress(2);
-                shell.phase = PhasePlay;
-                questionSpoken = false;
-            } else {
-                ClickTerm(point);
-            }
-            break;
-        case PhasePlay:
-            if (shell.instructionButton->HitTest(point)) {
-                shell.phase = PhaseInstructions;
-                model->PlaySoundFile("3_5_instructions.mp3", true);
-            } else {
-                PlayGame(point);
-            }
-            break;
-        case PhaseReview:
-            if (shell.playButton->HitTest(point)) shell.EnterResults(true);
-            break;
-        case PhaseResults: shell.OnResultsClick(point); break;
-    }
-}
-
-void CMinigame3_5::OnMouseMove(CPoint point) {
-    if (needsLoad) return;
+    if (!wrongAmounts[receipt]->HitTest(point)) return Verdict::None;
+    flagged[receipt] = true;
     hovered = nullptr;
-    if (shell.OnMouseMove(point)) return;
-    if (shell.phase == PhasePlay && receipt < kReceiptCount) {
-        if (rightAmounts[receipt]->HitTest(point)) hovered = rightAmounts[receipt];
-        if (wrongAmounts[receipt]->HitTest(point)) hovered = wrongAmounts[receipt];
-    }
-    model->SetCursor(hovered ? CURSOR_HAND : CURSOR_ARROW);
+    return Verdict::WrongMovesOn;
 }
 
-void CMinigame3_5::DrawFeedbackAnimation(int width, int height) {
-    GroceryBoard::DrawMissed(shell, receipts, flagged, width, height);
+bool CMinigame3_5::AnyMissed() const {
+    for (bool f : flagged)
+        if (f) return true;
+    return false;
 }
 
-void CMinigame3_5::Draw(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    if (needsLoad) Load();
-    if (shell.ViewResized(width, height)) LoadButtonLocations(width, height);
-    shell.DrawBackground(width, height);
-    switch (shell.phase) {
-        case PhaseIntro:
-        case PhaseInstructions:
-            shell.DrawSheet(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhasePlay: {
-            shell.instructionButton->Draw();
-            shell.consigneImage->Draw();
-            if (receipt >= kReceiptCount) break;
-            counterImage->FillScreen(width, height);
-            receipts[receipt]->Draw();
-            rightAmounts[receipt]->Draw();
-            wrongAmounts[receipt]->Draw();
-            questions[kReceipts[receipt].question]->Draw();
-            if (hovered) {
-                ovalImage->SetPosition(hovered->GetPosition().x, hovered->GetPosition().y);
-                ovalImage->SetScale(amountScale * 1.15f);
-                ovalImage->Draw();
-            }
-            if (!questionSpoken) {
-                model->PlaySoundFile(kQuestions[kReceipts[receipt].question].recording, true);
-                questionSpoken = true;
-            }
-            break;
-        }
-        case PhaseReview:
-            DrawFeedbackAnimation(width, height);
-            shell.playButton->Draw();
-            break;
-        case PhaseResults: shell.DrawResults(width, height); break;
+bool CMinigame3_5::OnPlayMove(CPoint point) {
+    hovered = nullptr;
+    if (Finished()) return false;
+    if (rightAmounts[receipt]->HitTest(point)) hovered = rightAmounts[receipt];
+    if (wrongAmounts[receipt]->HitTest(point)) hovered = wrongAmounts[receipt];
+    return hovered != nullptr;
+}
+
+// The receipts in turn; a missed one shows the amount it asked for.
+void CMinigame3_5::DrawReview(int width, int height) {
+    std::vector<bool> right;
+    for (bool f : flagged) right.push_back(!f);
+    GroceryBoard::Draw(shell, receipts, right, rightAmounts, width, height);
+}
+
+void CMinigame3_5::DrawPlay(int width, int height) {
+    if (Finished()) return;
+    counterImage->FillScreen(width, height);
+    receipts[receipt]->Draw();
+    rightAmounts[receipt]->Draw();
+    wrongAmounts[receipt]->Draw();
+    questions[kReceipts[receipt].question]->Draw();
+    if (hovered) {
+        ovalImage->SetPosition(hovered->GetPosition().x, hovered->GetPosition().y);
+        ovalImage->SetScale(amountScale * 1.15f);
+        ovalImage->Draw();
     }
-    shell.DrawTop();
+    if (!questionSpoken) {
+        shell.Say(kQuestions[kReceipts[receipt].question].recording);
+        questionSpoken = true;
+    }
 }

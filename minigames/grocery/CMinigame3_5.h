@@ -2,8 +2,9 @@
 #include <vector>
 
 #include "app/CPoint.h"
-#include "minigames/CMinigameController.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameController.h"
+#include "minigames/CMinigameFlow.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Receipts.h"
 
@@ -16,17 +17,8 @@ public:
     static constexpr int kMaximum = Receipts::kReceiptCount;
 
     CMinigame3_5(CModel* model, MinigameType type);
-    ~CMinigame3_5() { Unload(); }
 
-    void Load();
-    void Unload();
-    void LoadButtonLocations(int width, int height);
-    void PlayGame(CPoint point);
-    void Draw(int width, int height);
-    void DrawFeedbackAnimation(int width, int height);
-    void OnMouseMove(CPoint point);
-    void OnLButtonDown(CPoint point);
-    void OnLButtonUp(CPoint point);
+    void Unload() { CMinigameFlow<CMinigame3_5>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
     int GetReceipt() const { return receipt; }
@@ -39,9 +31,26 @@ public:
     CPoint GetTermCard(int question) const;
 
 private:
-    void Leave();
+    friend class CMinigameFlow<CMinigame3_5>;
+    void Start();
+    void Stop();
+    void Place(int width, int height);
+    void OnSheetClick(CPoint point);
+    void OnPlayStart();
+    void OnInstructions();
+    void OnResume() { questionSpoken = false; }
+    // The question again once help's instruction has been said.
+    void OnHelp() { questionSpoken = false; }
+    void DrawPlay(int width, int height);
+    Verdict Judge(CPoint point);
+    // A wrong amount: the next receipt once the cross and the sound have ended.
+    void MoveOn() { NextReceipt(); }
+    bool Finished() const { return receipt >= Receipts::kReceiptCount; }
+    bool AnyMissed() const;
+    void DrawReview(int width, int height);
+    bool OnPlayMove(CPoint point);
+
     void NextReceipt();
-    void ClickTerm(CPoint point);
 
     CMinigameShell shell;
     int receipt = 0;

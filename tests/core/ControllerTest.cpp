@@ -74,9 +74,9 @@ TEST_F(Routing, PressesAreDroppedForTheMinigamesThatTakeNone) {
         {CATEGORY_PIZZA, MINIGAME_2_3, noPress},   {CATEGORY_PIZZA, MINIGAME_2_4, noPress},
         {CATEGORY_PIZZA, MINIGAME_2_5, noPress},   {CATEGORY_PIZZA, MINIGAME_2_6, noPress},
         {CATEGORY_PIZZA, MINIGAME_2_7, noPress},   {CATEGORY_PIZZA, MINIGAME_2_8, noPress},
-        {CATEGORY_PIZZA, MINIGAME_2_9, noPress},   {CATEGORY_GROCERY, MINIGAME_3_1, all},
-        {CATEGORY_GROCERY, MINIGAME_3_2, all},     {CATEGORY_GROCERY, MINIGAME_3_3, all},
-        {CATEGORY_GROCERY, MINIGAME_3_4, all},     {CATEGORY_GROCERY, MINIGAME_3_5, all},
+        {CATEGORY_PIZZA, MINIGAME_2_9, noPress},   {CATEGORY_GROCERY, MINIGAME_3_1, noPress},
+        {CATEGORY_GROCERY, MINIGAME_3_2, noPress}, {CATEGORY_GROCERY, MINIGAME_3_3, all},
+        {CATEGORY_GROCERY, MINIGAME_3_4, noPress}, {CATEGORY_GROCERY, MINIGAME_3_5, noPress},
         {CATEGORY_REWARDS, MINIGAME_REWARDS, all},
     };
     for (const auto& row : table) {

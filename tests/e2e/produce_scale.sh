@@ -72,6 +72,8 @@ for turn in 1 2 3 4 5 6 7 8; do
   if [ "$turn" -le 2 ]; then code="${code:0:3}$(( (${code:3:1} + 1) % 10 ))"; fi
   echo "turn $turn: item $item, typing $code"
   type_code "$code"  # the fourth digit judges it; the next item is on the tray a tick later
+  # A wrong code's cross and sound: the keys wait for their end.
+  if [ "$turn" -le 2 ]; then await_state phase=play paused=0; fi
   await_tick drawn
 done
 await_state phase=review

@@ -2,7 +2,9 @@
 
 #include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_1.h"
+#include "minigames/grocery/GroceryBoard.h"
 #include "support/GameFixture.h"
+#include "ui/CornerLayout.h"
 
 using namespace BestBefore;
 
@@ -18,8 +20,15 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
-        for (int p = 1; p <= kProductCount; ++p) folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512);
+        for (int p = 1; p <= kProductCount; ++p) {
+            folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512, kProductColour);
+            folder.AddPicture("Item" + std::to_string(p) + "Date.png", 512, 128, kLabelColour);
+        }
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
     }
+    static constexpr unsigned kProductColour = 0x2040E0FF, kLabelColour = 0xF0E020FF;
+    static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
         GameFixture::SetUp();
         model->SetLogin("Ana");
@@ -34,6 +43,18 @@ protected:
         const CPoint at = game->GetProductPosition(p);
         Click(at.x, at.y);
         Frames(3, kW, kH);
+    }
+    // The wrong answer's cross and sound end, and input comes back.
+    void WaitOutTheWrongAnswer() {
+        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    // Where item k of the review board is shown, and its mark.
+    CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).picture); }
+    CPoint Mark(int k) const { return GroceryBoard::MarkBeside(Shown(k)); }
+    CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+    CPoint Answer(int k) const {
+        return Middle(GroceryBoard::FitIn(512, 128, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kProductCount, kW, kH), Shown(k))));
     }
     // Some product that is not the one asked for.
     int Another() const { return (game->GetTarget() + 1) % kProductCount; }
@@ -74,10 +95,12 @@ TEST_F(BeltDates, AWrongProductCostsTheLabelItsPointAndTheLabelStays) {
     PressPlay();
     const int first = game->GetTarget();
     ClickProduct(Another());
+    WaitOutTheWrongAnswer();
     ClickProduct(Another());  // twice wrong costs the same one point
     EXPECT_TRUE(game->IsFlagged(first));
     EXPECT_EQ(game->GetTarget(), first);
     EXPECT_EQ(game->GetFound(), 0);
+    WaitOutTheWrongAnswer();
     ClickProduct(first);
     EXPECT_EQ(game->GetFound(), 1);
     EXPECT_EQ(Points(), 0);
@@ -138,7 +161,68 @@ TEST_F(BeltDates, AWrongProductRaisesTheWrongSignThatIsGoneASecondLaterAndARight
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << "the cross stays where the click was";
     Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    WaitOutTheWrongAnswer();
     const CPoint right = game->GetProductPosition(game->GetTarget());
     Click(right.x, right.y);
+    EXPECT_EQ(game->GetFound(), 1);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
+}
+
+TEST_F(BeltDates, ClicksWaitUntilTheWrongAnswersCrossAndSoundHaveEnded) {
+    PressPlay();
+    const int first = game->GetTarget();
+    ClickProduct(Another());
+    ASSERT_TRUE(game->Shell().IsPaused());
+    ClickProduct(first);  // too soon: not taken
+    EXPECT_EQ(game->GetFound(), 0);
+    WaitOutTheWrongAnswer();
+    ClickProduct(first);
+    EXPECT_EQ(game->GetFound(), 1);
+    EXPECT_EQ(Points(), 0);
+}
+
+TEST_F(BeltDates, TheBoardReadsLeftToRightTopToBottomBetweenTheButtonsAndTheLegend) {
+    for (int count : {5, 8}) {
+        for (int k = 0; k < count; ++k) {
+            const GroceryBoard::Cell cell = GroceryBoard::CellOf(k, count, kW, kH);
+            const CRect shown = GroceryBoard::FitIn(512, 512, cell.picture);
+            const CPoint mark = GroceryBoard::MarkBeside(shown);
+            EXPECT_GE(shown.top, GroceryBoard::kTop) << count << " " << k;
+            // Below the subtitles button (a 32-pixel picture at scale 2) on the right.
+            EXPECT_GT(mark.y - GroceryBoard::kMarkSide / 2, CornerLayout::kSubtitlesY + 32) << count << " " << k;
+            const CRect answer = GroceryBoard::AnswerUnder(cell, shown);
+            EXPECT_LE(answer.bottom, kH - GroceryBoard::kBottomFree) << count << " " << k;
+            EXPECT_LE(mark.x + GroceryBoard::kMarkSide / 2, kW) << count << " " << k;
+            // The mark beside the picture and above the answer, over neither.
+            EXPECT_GE(mark.x - GroceryBoard::kMarkSide / 2, shown.right) << count << " " << k;
+            EXPECT_LE(mark.y + GroceryBoard::kMarkSide / 2, answer.top) << count << " " << k;
+            if (k == 0) continue;
+            const GroceryBoard::Cell before = GroceryBoard::CellOf(k - 1, count, kW, kH);
+            const bool sameRow = cell.picture.top == before.picture.top;
+            EXPECT_TRUE(sameRow ? cell.picture.left > before.picture.right : cell.picture.top >= before.answer.bottom)
+                << count << " " << k;
+        }
+    }
+    // Five in one row, eight in two rows of four.
+    EXPECT_EQ(GroceryBoard::CellOf(4, 5, kW, kH).picture.top, GroceryBoard::CellOf(0, 5, kW, kH).picture.top);
+    EXPECT_GT(GroceryBoard::CellOf(4, 8, kW, kH).picture.top, GroceryBoard::CellOf(3, 8, kW, kH).picture.top);
+    EXPECT_LT(GroceryBoard::CellOf(4, 8, kW, kH).picture.left, GroceryBoard::CellOf(3, 8, kW, kH).picture.left);
+}
+
+TEST_F(BeltDates, TheReviewTicksTheProductsFoundAndCrossesTheMissedOneWithItsLabel) {
+    PressPlay();
+    ClickProduct(Another());  // the first label is missed
+    WaitOutTheWrongAnswer();
+    while (game->GetTarget() >= 0) ClickProduct(game->GetTarget());
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);  // the marks have fallen
+    // The first label asked is the first item, top left, crossed, with its label under it.
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Mark(0), kW, kH), kCrossColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Answer(0), kW, kH), kLabelColour));
+    for (int k = 1; k < kProductCount; ++k) {
+        EXPECT_TRUE(IsNear(PixelOfAFrame(Mark(k), kW, kH), kTickColour)) << k;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(k)), kW, kH), kProductColour)) << k;
+        EXPECT_FALSE(IsNear(PixelOfAFrame(Answer(k), kW, kH), kLabelColour)) << k;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_2.h"
+#include "minigames/grocery/GroceryBoard.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
 
@@ -19,14 +20,19 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
-        folder.AddPicture("shoppingcart.png", 512, 512);
-        folder.AddPicture("trash.png", 512, 512);
+        folder.AddPicture("shoppingcart.png", 512, 512, kCartColour);
+        folder.AddPicture("trash.png", 512, 512, kTrashColour);
+        for (int p = 1; p <= kProductCount; ++p) folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512, kProductColour);
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
         for (const FormatCard& card : kFormatCards) folder.AddPicture(card.picture, 512, 256);
         folder.AddPicture(kLongCard, 1024, 256);
         folder.MakeFolder("Sounds");
         for (const FormatCard& card : kFormatCards) WriteToneWav(folder.File("Sounds/") + card.recording, 2000);
         WriteToneWav(folder.File("Sounds/") + kLongRecording, 2000);
     }
+    static constexpr unsigned kProductColour = 0x2040E0FF, kCartColour = 0xF0E020FF, kTrashColour = 0x804020FF;
+    static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
         GameFixture::SetUp();
         model->SetLogin("Ana");
@@ -45,6 +51,16 @@ protected:
         Frames(1, kW, kH);
     }
     int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    // The wrong answer's cross and sound end; the next product comes.
+    void WaitOutTheWrongAnswer() {
+        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).picture); }
+    CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+    CPoint Answer(int k) const {
+        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kProductCount, kW, kH), Shown(k))));
+    }
     void FinishPanel() {
         Frames(1, kW, kH);
         for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
@@ -77,7 +93,10 @@ TEST_F(DateSorting, EightRightChoicesOpenThePanelWithEight) {
 
 TEST_F(DateSorting, AWrongChoiceFlagsTheProductAndTheBoardLeadsToThePanel) {
     PressPlay();
-    for (int p = 0; p < kProductCount; ++p) Sort(p != 0 && p != 4);
+    for (int p = 0; p < kProductCount; ++p) {
+        Sort(p != 0 && p != 4);
+        if (p == 0 || p == 4) WaitOutTheWrongAnswer();
+    }
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     for (int p = 0; p < kProductCount; ++p) EXPECT_EQ(game->IsFlagged(p), p == 0 || p == 4) << p;
     PressPlay();
@@ -140,4 +159,41 @@ TEST_F(DateSorting, TheFormatCardsReadTheirLabelOnlyOnTheSheet) {
     PressPlay();
     Sort(true);
     EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(DateSorting, AWrongChoiceKeepsItsProductUntilTheCrossAndTheSoundHaveEnded) {
+    PressPlay();
+    const CPoint bin = BelongsInCart() ? game->GetTrash() : game->GetCart();
+    Sort(false);
+    ASSERT_TRUE(game->Shell().IsPaused());
+    EXPECT_EQ(game->GetProduct(), 0);  // the cross is on the bin chosen, with this product
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(bin, kW, kH)));
+    Sort(true);  // too soon: not taken
+    EXPECT_EQ(game->GetProduct(), 0);
+    WaitOutTheWrongAnswer();
+    EXPECT_EQ(game->GetProduct(), 1);
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    Sort(true);
+    EXPECT_EQ(game->GetProduct(), 2);
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(DateSorting, TheReviewTicksTheProductsSortedAndShowsTheMissedOnesRightPlace) {
+    PressPlay();
+    const bool firstInCart = BelongsInCart();
+    Sort(false);
+    WaitOutTheWrongAnswer();
+    while (game->GetProduct() < kProductCount) Sort(true);
+    Frames(1, kW, kH);
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);
+    const CPoint first = GroceryBoard::MarkBeside(Shown(0));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(first, kW, kH), kCrossColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));
+    EXPECT_TRUE(IsNear(PixelOfAFrame(Answer(0), kW, kH), firstInCart ? kCartColour : kTrashColour));
+    for (int k = 1; k < kProductCount; ++k) {
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(Shown(k)), kW, kH), kTickColour)) << k;
+        const unsigned answer = PixelOfAFrame(Answer(k), kW, kH);
+        EXPECT_TRUE(!IsNear(answer, kCartColour) && !IsNear(answer, kTrashColour)) << k;
+    }
 }

@@ -1,7 +1,9 @@
 #include <set>
 
 #include "core/CProfile.h"
+#include "core/CSubtitles.h"
 #include "minigames/grocery/CMinigame3_4.h"
+#include "minigames/grocery/GroceryBoard.h"
 #include "support/GameFixture.h"
 
 using namespace ProduceCodes;
@@ -18,7 +20,11 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
+        for (int n = 1; n <= kItemCount; ++n) folder.AddPicture("FruitVeg" + std::to_string(n) + ".png", 256, 256, kItemColour);
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
     }
+    static constexpr unsigned kItemColour = 0x2040E0FF, kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
         GameFixture::SetUp();
         model->SetLogin("Ana");
@@ -37,6 +43,22 @@ protected:
     // A code that is not the one asked: its last digit changed.
     int WrongCode() const { return AskedCode() / 10 * 10 + (AskedCode() % 10 + 1) % 10; }
     int Points() const { return scale->Shell().resultsPanel->GetCompte(); }
+    // The wrong code's cross and sound end, and the keys type again.
+    void WaitOutTheWrongAnswer() {
+        for (int i = 0; i < 400 && scale->Shell().IsPaused(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
+    void TypeWrong() {
+        Type(WrongCode());
+        WaitOutTheWrongAnswer();
+    }
+    static bool Overlap(const CRect& a, const CRect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    }
+    static CRect OnLayout(int left, int top, int right, int bottom) {
+        return CRect(left * kW / kReferenceWidth, top * kH / kReferenceHeight, right * kW / kReferenceWidth,
+                     bottom * kH / kReferenceHeight);
+    }
     // Draws the score panel until it has stored the score, then clicks it (which saves).
     void FinishPanel() {
         Frames(1, kW, kH);
@@ -81,12 +103,13 @@ TEST_F(ProduceScale, WrongCodesStillAdvanceAndTheBoardLeadsToThePanel) {
     PressPlay();
     for (int t = 0; t < kTurnCount; ++t) {
         if (t == 2 || t == 5) {
-            Type(WrongCode());
+            TypeWrong();
         } else {
             Type(AskedCode());
         }
         EXPECT_EQ(scale->GetTurn(), t + 1);
     }
+    Frames(1, kW, kH);
     EXPECT_EQ(scale->Shell().phase, PhaseReview);
     for (int t = 0; t < kTurnCount; ++t) EXPECT_EQ(scale->IsTurnMissed(t), t == 2 || t == 5) << t;
     Frames(20, kW, kH);  // the board's stamps fall
@@ -147,7 +170,7 @@ TEST_F(ProduceScale, KeysTypeNothingBeforePlayNorOnTheBoard) {
     PressKey(4);  // the intro only shows how
     EXPECT_TRUE(scale->GetTypedDigits().empty());
     PressPlay();
-    for (int t = 0; t < kTurnCount; ++t) Type(WrongCode());
+    for (int t = 0; t < kTurnCount; ++t) TypeWrong();
     ASSERT_EQ(scale->Shell().phase, PhaseReview);
     PressKey(4);
     EXPECT_TRUE(scale->GetTypedDigits().empty());
@@ -185,8 +208,9 @@ TEST_F(ProduceScale, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
     for (MinigamePhase phase : {PhaseIntro, PhasePlay, PhaseReview, PhaseResults}) {
         if (phase != PhaseIntro) PressPlay();
         if (phase == PhasePlay) PressKey(1);
-        if (phase == PhaseReview) for (int t = 0; t < kTurnCount; ++t) Type(WrongCode());
+        if (phase == PhaseReview) for (int t = 0; t < kTurnCount; ++t) TypeWrong();
         if (phase == PhaseResults) for (int t = 0; t < kTurnCount; ++t) Type(AskedCode());
+        if (phase == PhaseResults) Frames(1, kW, kH);
         ASSERT_EQ(scale->Shell().phase, phase);
         Click(80, 52);
         EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << phase;
@@ -197,4 +221,61 @@ TEST_F(ProduceScale, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
         EXPECT_EQ(scale->GetTurn(), 0);
         EXPECT_TRUE(scale->GetTypedDigits().empty());
     }
+}
+
+TEST_F(ProduceScale, AWrongCodeShowsTheCrossAtTheKeyAndTheKeysWaitForItsEnd) {
+    PressPlay();
+    const int code = WrongCode();
+    Type(code);
+    EXPECT_EQ(scale->GetTurn(), 1);
+    EXPECT_TRUE(scale->IsTurnMissed(0));
+    EXPECT_TRUE(scale->Shell().IsWrongSignShown());
+    const CPoint last = scale->GetKeyLocation(Digit(code, 3));
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(last, kW, kH))) << "the cross at the last key pressed";
+    ASSERT_TRUE(scale->Shell().IsPaused());
+    PressKey(1);  // too soon: types nothing
+    EXPECT_TRUE(scale->GetTypedDigits().empty());
+    WaitOutTheWrongAnswer();
+    EXPECT_FALSE(scale->Shell().IsWrongSignShown());
+    Type(AskedCode());
+    EXPECT_EQ(scale->GetTurn(), 2);
+    EXPECT_EQ(Points(), 1);
+}
+
+TEST_F(ProduceScale, TheBoardTicksTheCodesTypedRightAndCrossesTheOthersInTheOrderAsked) {
+    PressPlay();
+    for (int t = 0; t < kTurnCount; ++t) {
+        if (t == 0 || t == 6) {
+            TypeWrong();
+        } else {
+            Type(AskedCode());
+        }
+    }
+    Frames(1, kW, kH);
+    ASSERT_EQ(scale->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);
+    for (int t = 0; t < kTurnCount; ++t) {
+        const CRect shown = GroceryBoard::FitIn(256, 256, GroceryBoard::CellOf(t, kTurnCount, kW, kH).picture);
+        const CPoint middle((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), t == 0 || t == 6 ? kCrossColour : kTickColour))
+            << t;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(middle, kW, kH), kItemColour)) << t;
+    }
+}
+
+TEST_F(ProduceScale, TheWordsStayClearOfTheSheetsInstructionAndOfWhatTheDemonstrationLights) {
+    const CRect band = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    EXPECT_FALSE(Overlap(band, OnLayout(316, 92, 1116, 142))) << "the written instruction";
+    EXPECT_FALSE(Overlap(band, OnLayout(kTray.left, kTray.top, kTray.right, kTray.bottom)));
+    const Box cell = Cell(kExampleItem);
+    EXPECT_FALSE(Overlap(band, OnLayout(cell.left, cell.top, cell.right, cell.bottom)));
+    EXPECT_FALSE(Overlap(band, OnLayout(kDisplay.left, kDisplay.top, kDisplay.right, kDisplay.bottom)));
+    EXPECT_FALSE(Overlap(band, OnLayout(kKeyColumnX[0] - kKeyCap, kKeyRowY[0] - kKeyCap, kKeyColumnX[2] + kKeyCap,
+                                        kKeyRowY[3] + kKeyCap)));
+    PressPlay();
+    const CRect play = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    EXPECT_FALSE(Overlap(play, OnLayout(kKeyColumnX[0] - kKeyCap, kKeyRowY[0] - kKeyCap, kKeyColumnX[2] + kKeyCap,
+                                        kKeyRowY[3] + kKeyCap)));
+    Click(kW - 346, 52);  // the sheet again
+    EXPECT_EQ(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), band);
 }

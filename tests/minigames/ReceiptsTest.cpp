@@ -2,6 +2,7 @@
 
 #include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_5.h"
+#include "minigames/grocery/GroceryBoard.h"
 #include "minigames/grocery/ReceiptLayout.h"
 #include "support/GameFixture.h"
 #include "support/WavWriter.h"
@@ -20,13 +21,23 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
-        for (const Receipt& r : kReceipts) {
-            folder.AddPicture(r.right, 512, 256);
-            folder.AddPicture(r.wrong, 512, 256);
+        for (int r = 0; r < kReceiptCount; ++r) {
+            folder.AddPicture(kReceipts[r].right, 512, 256, kRightColour);
+            folder.AddPicture(kReceipts[r].wrong, 512, 256, kWrongColour);
+            folder.AddPicture("receipt" + std::to_string(r + 1) + ".png", 512, 1024, kReceiptColour);
         }
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
         folder.MakeFolder("Sounds");
-        for (const QuestionInfo& q : kQuestions) WriteToneWav(folder.File("Sounds/") + q.term, 2000);
+        for (const QuestionInfo& q : kQuestions) {
+            WriteToneWav(folder.File("Sounds/") + q.term, 2000);
+            WriteToneWav(folder.File("Sounds/") + q.recording, 2000);
+        }
+        WriteToneWav(folder.File("Sounds/error.mp3"), 1500);
+        WriteToneWav(folder.File("Sounds/Intro3_5.mp3"), 3000);
     }
+    static constexpr unsigned kRightColour = 0xF0E020FF, kWrongColour = 0x804020FF, kReceiptColour = 0x2040E0FF;
+    static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
         GameFixture::SetUp();
         model->SetLogin("Ana");
@@ -43,6 +54,11 @@ protected:
         Frames(1, kW, kH);
     }
     int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    // The wrong answer's cross and sound end; the next receipt comes.
+    void WaitOutTheWrongAnswer() {
+        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
+        Frames(1, kW, kH);
+    }
     void FinishPanel() {
         Frames(1, kW, kH);
         for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
@@ -75,7 +91,10 @@ TEST_F(ReceiptGame, FiveRightAmountsOpenThePanelAtOnceWithFive) {
 
 TEST_F(ReceiptGame, AWrongAmountFlagsItsReceiptAndTheBoardLeadsToThePanel) {
     PressPlay();
-    for (int r = 0; r < kReceiptCount; ++r) Answer(r != 1 && r != 3);
+    for (int r = 0; r < kReceiptCount; ++r) {
+        Answer(r != 1 && r != 3);
+        if (r == 1 || r == 3) WaitOutTheWrongAnswer();
+    }
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     for (int r = 0; r < kReceiptCount; ++r) EXPECT_EQ(game->IsFlagged(r), r == 1 || r == 3) << r;
     Frames(20, kW, kH);
@@ -141,4 +160,66 @@ TEST_F(ReceiptGame, TheInstructionsFromPlayKeepTheReceipt) {
     Answer(true);
     EXPECT_EQ(game->GetReceipt(), 2);
     EXPECT_EQ(Points(), 2);
+}
+
+TEST_F(ReceiptGame, AWrongAmountsSoundAndCrossEndBeforeTheNextReceiptAndItsQuestion) {
+    PressPlay();
+    Frames(1, kW, kH);  // the first question is said
+    const CPoint wrong = game->GetWrongAmount();
+    Click(wrong.x, wrong.y);
+    const uint64_t afterError = model->GetSoundPlayer().PlayCount();
+    ASSERT_TRUE(game->Shell().IsPaused());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(wrong, kW, kH)));
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->GetReceipt(), 0) << "the cross stays on its own receipt";
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError) << "no question over the error sound";
+    for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) {
+        EXPECT_EQ(game->GetReceipt(), 0);
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError);
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->GetReceipt(), 1);
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    Frames(1, kW, kH);
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError + 1) << "the next question, once the sound has ended";
+}
+
+TEST_F(ReceiptGame, TheBoardShowsTheFiveReceiptsInARowWithTheAmountAskedUnderTheMissedOnes) {
+    PressPlay();
+    for (int r = 0; r < kReceiptCount; ++r) {
+        Answer(r != 4);
+        if (r == 4) WaitOutTheWrongAnswer();
+    }
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);
+    for (int r = 0; r < kReceiptCount; ++r) {
+        const GroceryBoard::Cell cell = GroceryBoard::CellOf(r, kReceiptCount, kW, kH);
+        const CRect shown = GroceryBoard::FitIn(512, 1024, cell.picture);
+        EXPECT_EQ(shown.top, GroceryBoard::CellOf(0, kReceiptCount, kW, kH).picture.top) << "one row";
+        EXPECT_TRUE(IsNear(PixelOfAFrame(CPoint((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2), kW, kH),
+                  kReceiptColour))
+            << r;
+        EXPECT_TRUE(IsNear(PixelOfAFrame(GroceryBoard::MarkBeside(shown), kW, kH), r == 4 ? kCrossColour : kTickColour)) << r;
+        const CRect amount = GroceryBoard::FitIn(512, 256, GroceryBoard::AnswerUnder(cell, shown));
+        const unsigned under = PixelOfAFrame(CPoint((amount.left + amount.right) / 2, (amount.top + amount.bottom) / 2), kW, kH);
+        EXPECT_EQ(IsNear(under, kRightColour), r == 4) << r;
+    }
+}
+
+TEST_F(ReceiptGame, HelpSaysTheQuestionAgainOnceTheWholeInstructionIsSaid) {
+    PressPlay();
+    Frames(1, kW, kH);  // the first question is said
+    Click(kW - 154, 52);  // help: the instruction again
+    ASSERT_TRUE(game->Shell().IsInstructionSpeaking());
+    const uint64_t afterInstruction = model->GetSoundPlayer().PlayCount();
+    Frames(1, kW, kH);
+    EXPECT_TRUE(game->Shell().HasWaitingPrompt()) << "the question waits";
+    for (int i = 0; i < 1000 && game->Shell().IsInstructionSpeaking(); ++i) {
+        EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterInstruction);
+        Frames(1, kW, kH);
+    }
+    Frames(1, kW, kH);
+    EXPECT_FALSE(game->Shell().HasWaitingPrompt());
+    EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterInstruction + 1);
 }

@@ -1,7 +1,9 @@
 #include <set>
 
 #include "core/CProfile.h"
+#include "core/CSubtitles.h"
 #include "minigames/grocery/CMinigame3_3.h"
+#include "minigames/grocery/GroceryBoard.h"
 #include "support/GameFixture.h"
 
 using namespace Storage;
@@ -18,9 +20,13 @@ protected:
                                  "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
             folder.AddPicture(name, 128, 64);
         }
-        for (const Good& good : kGoods) folder.AddPicture(good.picture, 512, 512);
-        for (const char* place : kPlacePictures) folder.AddPicture(place, 512, 512);
+        for (const Good& good : kGoods) folder.AddPicture(good.picture, 512, 512, kGoodColour);
+        for (int p = 0; p < kPlaceCount; ++p) folder.AddPicture(kPlacePictures[p], 512, 512, kPlaceColours[p]);
+        folder.AddPicture("error.png", 64, 64, kTickColour);
+        folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
     }
+    static constexpr unsigned kGoodColour = 0x2040E0FF, kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
+    static constexpr unsigned kPlaceColours[kPlaceCount] = {0xF0E020FF, 0x40E0E0FF, 0xE040E0FF};
     void SetUp() override {
         GameFixture::SetUp();
         model->SetLogin("Ana");
@@ -47,6 +53,14 @@ protected:
         Drag(game->GetPlace(right ? RightPlace(i) : WrongPlace(i)));
     }
     int Points() const { return game->Shell().resultsPanel->GetCompte(); }
+    CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kDrawn, kW, kH).picture); }
+    CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+    CPoint Answer(int k) const {
+        return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kDrawn, kW, kH), Shown(k))));
+    }
+    static bool Overlap(const CRect& a, const CRect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    }
     void FinishPanel() {
         Frames(1, kW, kH);
         for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
@@ -149,4 +163,58 @@ TEST_F(PuttingAway, EightDifferentGoodsAGameAndEveryGoodComesUp) {
     int perPlace[kPlaceCount] = {};
     for (const Good& g : kGoods) ++perPlace[g.place];
     for (int count : perPlace) EXPECT_EQ(count, 5);
+}
+
+TEST_F(PuttingAway, TheReviewTicksTheGoodsPutAwayRightAndShowsWhereTheOthersKeep) {
+    PressPlay();
+    std::set<int> wrong;
+    for (int n = 0; n < kDrawn; ++n) {
+        if (n == 2) wrong.insert(game->GetCurrent());
+        PutAway(n != 2);
+    }
+    ASSERT_EQ(game->Shell().phase, PhaseReview);
+    Frames(20, kW, kH);
+    for (int i = 0; i < kDrawn; ++i) {
+        const CPoint mark = GroceryBoard::MarkBeside(Shown(i));
+        EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(i)), kW, kH), kGoodColour)) << i;
+        const unsigned answer = PixelOfAFrame(Answer(i), kW, kH);
+        if (wrong.count(i)) {
+            EXPECT_TRUE(IsNear(PixelOfAFrame(mark, kW, kH), kCrossColour)) << i;
+            EXPECT_TRUE(IsNear(answer, kPlaceColours[RightPlace(i)])) << i;
+        } else {
+            EXPECT_TRUE(IsNear(PixelOfAFrame(mark, kW, kH), kTickColour)) << i;
+            for (unsigned colour : kPlaceColours) EXPECT_FALSE(IsNear(answer, colour)) << i;
+        }
+    }
+}
+
+TEST_F(PuttingAway, TheWordsStayClearOfTheSheetsInstructionAndOfTheGoodsInPlay) {
+    // The sheet's written instruction, along its top (on the 1362 x 726 layout).
+    const CRect strip(276 * kW / 1362, 92 * kH / 726, 1086 * kW / 1362, 142 * kH / 726);
+    EXPECT_FALSE(Overlap(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), strip));
+    PressPlay();
+    const CRect band = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
+    for (int i = 0; i < kDrawn; ++i) {
+        const CPoint at = game->GetGoodPosition(i);
+        EXPECT_LT(band.bottom, at.y - 40) << "over good " << i;
+    }
+    Click(kW - 346, 52);  // the instructions: the sheet again
+    EXPECT_FALSE(Overlap(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), strip));
+    PressPlay();
+    EXPECT_EQ(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), band);
+}
+
+TEST_F(PuttingAway, AGoodLetGoOnAButtonGoesBackToTheRowAndTheButtonDoesNothing) {
+    PressPlay();
+    const int first = game->GetCurrent();
+    const CPoint home = game->GetGoodPosition(first);
+    controller->OnLButtonDown(home);
+    Move(kW - 346, 52);  // over the instructions button
+    ASSERT_TRUE(game->IsDragging());
+    EXPECT_EQ(game->GetGoodPosition(first), CPoint(kW - 346, 52)) << "it follows the pointer over the buttons too";
+    controller->OnLButtonUp(CPoint(kW - 346, 52));
+    EXPECT_FALSE(game->IsDragging());
+    EXPECT_EQ(game->Shell().phase, PhasePlay);
+    EXPECT_EQ(game->GetGoodPosition(first), home);
+    EXPECT_EQ(game->GetPlaced(first), PLACE_NONE);
 }
