@@ -1,7 +1,5 @@
 #include "minigames/CMinigameShell.h"
 
-#include <GL/gl.h>
-
 #include <chrono>
 #include <map>
 
@@ -91,7 +89,7 @@ void CMinigameShell::Load(const char* firstCaption) {
     RestartFade();
     phase = FirstPhase();
     pauseUntil = -1.0;
-    wrongSignFrames = 0;
+    wrongSign.Hide();
     waitingPrompt = nullptr;
     SpeakInstruction();
     consigneImage = new CClickableImage(sheet.taskCard);
@@ -191,13 +189,12 @@ void CMinigameShell::DrawTop() {
     subtitlesButtonShown = true;
     exitButton->Draw();
     helpButton->Draw();
-    DrawWrongSign();
+    wrongSign.Draw();
 }
 
 void CMinigameShell::WrongAnswer(CPoint at, bool cutVoice) {
     model->PlaySoundFile("error.mp3", cutVoice);
-    wrongSignAt = at;
-    wrongSignFrames = kWrongSignFrames;
+    wrongSign.Show(at);
     const double signSeconds = static_cast<double>(kWrongSignFrames) / 64.0;
     pauseUntil = std::max(pauseUntil, Now() + std::max({kPauseSeconds, signSeconds, model->SoundSeconds("error.mp3")}));
 }
@@ -255,36 +252,6 @@ void CMinigameShell::DrawReviewLegend(int width, int height) {
     for (CClickableImage* mark : {markImage, missedImage}) {
         if (mark->GetScale() > kMarkRestScale) mark->SetScale(std::max(kMarkRestScale, mark->GetScale() - kMarkShrink));
     }
-}
-
-// A red cross with a white rim, 44 pixels across, fading as it shrinks a little.
-void CMinigameShell::DrawWrongSign() {
-    if (wrongSignFrames <= 0) return;
-    const float life = static_cast<float>(wrongSignFrames) / kWrongSignFrames;
-    --wrongSignFrames;
-    const float half = 16.0f + 6.0f * life;
-    const float x = static_cast<float>(wrongSignAt.x), y = static_cast<float>(wrongSignAt.y);
-    glDisable(GL_TEXTURE_2D);
-    for (int pass = 0; pass < 2; ++pass) {
-        const float thick = pass == 0 ? 8.0f : 5.0f;
-        if (pass == 0) {
-            glColor4f(1.0f, 1.0f, 1.0f, 0.9f * life);
-        } else {
-            glColor4f(0.85f, 0.1f, 0.08f, life);
-        }
-        for (int stroke = 0; stroke < 2; ++stroke) {
-            const float dir = stroke == 0 ? 1.0f : -1.0f;
-            // One bar of the cross: a quad along the diagonal.
-            const float ox = thick * 0.7071f, oy = thick * 0.7071f * dir;
-            glBegin(GL_QUADS);
-            glVertex2f(x - half - ox, y - half * dir + oy);
-            glVertex2f(x - half + ox, y - half * dir - oy);
-            glVertex2f(x + half + ox, y + half * dir - oy);
-            glVertex2f(x + half - ox, y + half * dir + oy);
-            glEnd();
-        }
-    }
-    glEnable(GL_TEXTURE_2D);
 }
 
 // Mute, exit and help on top, without the strip.

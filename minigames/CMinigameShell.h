@@ -12,6 +12,7 @@
 #include "ui/CCrosshairsIcon.h"
 #include "ui/CCustomButton.h"
 #include "ui/CToggleButton.h"
+#include "ui/CWrongAnswerCross.h"
 
 class CModel;
 
@@ -122,14 +123,10 @@ public:
     // ends on a sound of its own).
     void EnterResults(bool stopMusicFirst = false, const char* music = "musicRewards.mp3");
 
-    // A game judged with wrong answers: "whip.mp3" over the sound in
-    // progress, and the review, where the stamps fall onto the right
-    // answers until the play button leads to the score panel.
+    // A game with something missed: "whip.mp3" over the sound in progress,
+    // and the review, where a tick stands beside each item got right and a
+    // cross beside each one missed, until the play button leads on.
     void EnterReview();
-    // One frame of the review's stamps: they fall from scale 10 to 2, half
-    // a unit a frame, and are drawn on every point given.
-    template <class Points>
-    void DrawMarks(const Points& rightAnswers);
 
     // The review's two marks, the same in every minigame: the tick beside an
     // item got right, the cross beside one missed (whose right answer the
@@ -165,8 +162,8 @@ public:
     // second, so that a learner without sound sees the point was lost too.
     // Input pauses until both have ended. DrawTop draws the cross.
     void WrongAnswer(CPoint at, bool cutVoice = false);
-    bool IsWrongSignShown() const { return wrongSignFrames > 0; }
-    static constexpr int kWrongSignFrames = 48;  // three quarters of a second
+    bool IsWrongSignShown() const { return wrongSign.IsShown(); }
+    static constexpr int kWrongSignFrames = CWrongAnswerCross::kFrames;
 
     // After a wrong answer the game takes no input for a second, and goes
     // on drawing meanwhile.
@@ -193,6 +190,8 @@ public:
                        const char* const* explanations);
 
     MinigamePhase phase = PhaseIntro;
+    bool IsPlaying() const { return phase == PhasePlay; }
+    bool IsPlayOver() const { return phase == PhaseReview || phase == PhaseResults; }
     CClickableImage* consigneImage = nullptr;
     CClickableImage* backgroundImage = nullptr;
     CClickableImage* overlayImage = nullptr;
@@ -223,24 +222,12 @@ private:
     double instructionUntil = -1.0;       // the replayed instruction's end
     const char* waitingPrompt = nullptr;  // said once nothing holds it back
     bool subtitlesButtonShown = false;    // drawn this frame: it takes clicks
-    void DrawWrongSign();
 
-    CPoint wrongSignAt;
-    int wrongSignFrames = 0;  // frames left to the wrong answer's cross
+    CWrongAnswerCross wrongSign;
     int progress = 0;      // the strip's picture number
     int placedWidth = -1;  // the view size the targets were placed for
     int placedHeight = -1;
 };
-
-template <class Points>
-void CMinigameShell::DrawMarks(const Points& rightAnswers) {
-    if (markImage == nullptr) return;
-    if (markImage->GetScale() > kMarkRestScale) markImage->SetScale(markImage->GetScale() - kMarkShrink);
-    for (const CPoint& at : rightAnswers) {
-        markImage->SetPosition(at.x, at.y);
-        markImage->Draw();
-    }
-}
 
 template <class Near>
 int CMinigameShell::ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,

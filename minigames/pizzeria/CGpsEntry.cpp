@@ -186,8 +186,8 @@ bool CGpsEntry::OnPlayMove(CPoint point) const {
 // route from the end of play on.
 void CGpsEntry::DrawBackground(int width, int height) {
     int screen = 0;
-    if (shell.phase == PhasePlay) screen = step;
-    if (shell.phase == PhaseReview || shell.phase == PhaseResults) screen = kStepCount;
+    if (shell.IsPlaying()) screen = step;
+    if (shell.IsPlayOver()) screen = kStepCount;
     shell.DrawBackground(width, height, screen == 0 ? shell.backgroundImage : screenImages[screen]);
 }
 
