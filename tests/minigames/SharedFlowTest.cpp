@@ -148,6 +148,14 @@ TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndThe
         Frames(2, kW, kH);
         EXPECT_TRUE(Shell().phase == PhaseReview || Shell().IsWrongSignShown())
             << "neither a click of play nor the hand-in was judged wrong";
+        if (Shell().phase == PhaseReview) {
+            // The review's play button leads to the panel, and the score is saved.
+            const int points = Points();
+            PressPlay();
+            ASSERT_TRUE(FinishPanel()) << "no score panel after the review";
+            EXPECT_EQ(SavedCell(type), points);
+            EXPECT_LT(points, Shell().Sheet().maximum);
+        }
     }
 
     if (InMinigame() && Shell().phase != PhaseResults) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/CModel.h"
+#include "core/CProfile.h"
 #include "core/GameTypes.h"
 #include "minigames/CMinigameShell.h"
 #include "support/GameFixture.h"
@@ -47,6 +48,20 @@ protected:
         Frames(2, kW, kH);
     }
     int Points() const { return Shell().resultsPanel->GetCompte(); }
+
+    // The score panel drawn until all its slots are shown and the score is
+    // stored; false if it never comes.
+    bool FinishPanel() {
+        Frames(1, kW, kH);  // the panel's first frame sets its slots
+        for (int i = 0; i < 600 && !(InMinigame() && Shell().resultsPanel->ButtonsShown()); ++i) Frames(1, kW, kH);
+        return InMinigame() && Shell().resultsPanel->ButtonsShown();
+    }
+    // The minigame's cell of the learner's saved profile, -1 if unreadable.
+    int SavedCell(int type) const {
+        CProfile saved;
+        if (saved.LoadFrom(folder.File("Profiles"), "Ana") != CProfile::READ_OK) return -1;
+        return saved.compte[MinigameCategory(type)][MinigamePosition(type)];
+    }
 
     double now = 1000.0;
 };
