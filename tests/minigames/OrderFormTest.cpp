@@ -342,7 +342,9 @@ TEST_F(OrderForm, TheReviewTicksWhatWasRightAndGivesTheRightAnswerBesideWhatWasM
         EXPECT_LE(rows[i].textRight, kW / 2 + kPadLeft) << i;  // beside the pad, not on it
         EXPECT_GE(rows[i].mark.y - 32, 100) << i;
         EXPECT_LE(rows[i].mark.y + 32, kH - 80) << i;
-        if (i > 0) EXPECT_GE(rows[i].mark.y - rows[i - 1].mark.y, 64) << i;
+        if (i > 0) {
+            EXPECT_GE(rows[i].mark.y - rows[i - 1].mark.y, 64) << i;
+        }
     }
     // The chicken the learner missed is ticked in green on the pad, and the
     // right name is written beside the one picked.
