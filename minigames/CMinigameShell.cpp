@@ -14,6 +14,7 @@ constexpr float kFadeStep = 0.02f;
 constexpr int kProgressY = 38;
 constexpr CPoint kTaskCard = {256, 64};
 constexpr int kLegendFromBottom = 40;
+constexpr float kLegendScale = 1.5f;  // words of 16 pixels
 
 CCustomButton* StandardButton(const char* normal, const char* lit) {
     CCustomButton* button = new CCustomButton(normal, lit);
@@ -85,6 +86,7 @@ void CMinigameShell::Load(const char* firstCaption) {
     missedImage = new CClickableImage("review_missed.png");
     missedImage->SetScale(kMarkStartScale);
     legendImage = new CClickableImage(sheet.english ? "review_legend_en.png" : "review_legend.png");
+    legendImage->SetScale(kLegendScale);
 
     RestartFade();
     phase = FirstPhase();
@@ -246,7 +248,11 @@ void CMinigameShell::MarkRight(CPoint at, float share) { DrawShrunk(markImage, a
 void CMinigameShell::MarkMissed(CPoint at, float share) { DrawShrunk(missedImage, at, share); }
 
 void CMinigameShell::DrawReviewLegend(int width, int height) {
-    legendImage->SetPosition(static_cast<int>(width * sheet.legendX), height - kLegendFromBottom);
+    // Where the sheet wants it, but never past the view's edges (its strip
+    // fills nine tenths of the picture).
+    const int half = static_cast<int>(legendImage->GetWidth() * kLegendScale * 0.45f) + 8;
+    const int x = std::max(half, std::min(width - half, static_cast<int>(width * sheet.legendX)));
+    legendImage->SetPosition(x, height - kLegendFromBottom);
     legendImage->Draw();
     // The marks fall once a frame, whatever number of them were pressed.
     for (CClickableImage* mark : {markImage, missedImage}) {
