@@ -43,7 +43,14 @@ const MinigameOps& OpsOf() {
     constexpr bool runsItself = Controller::template RunsItself<Game>::value;
     static const MinigameOps ops = {
         [](CModel* model, MinigameType type) -> CAbstractMinigame* { return new Game(model, type); },
-        [](CAbstractMinigame* game) { delete static_cast<Game*>(game); },
+        [](CAbstractMinigame* game) {
+            // A minigame still loaded frees its pictures first (the game
+            // closed in the middle of one).
+            if constexpr (!runsItself) {
+                if (!game->NeedsLoad()) Flow::Unload(As<Game>(game));
+            }
+            delete static_cast<Game*>(game);
+        },
         [](CAbstractMinigame* game) {
             if constexpr (runsItself) {
                 As<Game>(game).Load();
