@@ -165,13 +165,12 @@ public:
     bool IsWrongSignShown() const { return wrongSign.IsShown(); }
     static constexpr int kWrongSignFrames = CWrongAnswerCross::kFrames;
 
-    // After a wrong answer the game takes no input for a second, and goes
-    // on drawing meanwhile.
+    // After a wrong answer the game takes no input for at least a second
+    // (longer while its sound lasts), and goes on drawing meanwhile.
     static constexpr double kPauseSeconds = 1.0;
     static constexpr float kMarkStartScale = 10.0f;
     static constexpr float kMarkRestScale = 2.0f;
     static constexpr float kMarkShrink = 0.5f;
-    void PauseInput() { pauseUntil = std::max(pauseUntil, Now() + kPauseSeconds); }
     bool IsPaused() const { return Now() < pauseUntil; }
     // The clock's time; the steady clock when none is set (nullptr).
     static double Now();
