@@ -46,11 +46,12 @@ touch_gps 711 316  # 2
 touch_gps 711 316  # 2
 touch_gps 587 396  # 4
 touch_gps 1000 556  # Aller
-shot gps_route
 
-# The route shows, then the panel drops its bars and stores the score.
+# The route shows behind the panel as it slides in (for as long as the
+# panel takes: no state to wait for), then the panel drops its bars and
+# stores the score; it is told from the keypad, the last screen that stood.
 wait_panel
-expect_screen gps_panel gps_route
+expect_screen gps_panel gps_keypad
 [ -f "$PROFILE" ] || fail "no profile was saved"
 # The pizzeria's row is the second of eleven; the French GPS is its eighth cell.
 [ "$(profile_line 19)" = 7 ] || fail "the French GPS's cell is $(profile_line 19), not 7"
