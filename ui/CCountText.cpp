@@ -4,16 +4,22 @@
 #include <GL/glx.h>
 #include <SOIL/SOIL.h>
 
+#include <mutex>
+
 #include "app/DataFolder.h"
 #include "ui/CountGlyphs.h"
+#include "ui/CPicturePrefetch.h"
 
 using namespace CountGlyphs;
 
 CCountText::CCountText() {
     if (glXGetCurrentContext() == nullptr) return;
-    // Uncompressed, so the edges of the figures stay crisp.
+    // Uncompressed, so the edges of the figures stay crisp. SOIL is shared
+    // with the pictures decoded ahead on their own threads.
+    std::unique_lock<std::mutex> soil(CPicturePrefetch::SoilLock());
     texture = SOIL_load_OGL_texture(DataFile("Images", "count_glyphs.png").c_str(), SOIL_LOAD_AUTO,
                                     SOIL_CREATE_NEW_ID, SOIL_FLAG_MIPMAPS | SOIL_FLAG_INVERT_Y);
+    soil.unlock();
     if (texture == 0) return;
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
