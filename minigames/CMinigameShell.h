@@ -187,6 +187,15 @@ public:
     template <class Near>
     int ExploreTargets(CPoint point, const CPoint* targets, int count, int selected, Near near,
                        const char* const* explanations);
+    // Whether the pointer is over one of the targets a click explores: the
+    // hand cursor shows what the sheet lets a learner hear.
+    template <class Near>
+    static bool OverAnyTarget(CPoint point, const CPoint* targets, int count, Near near) {
+        for (int i = 0; i < count; ++i) {
+            if (near(point, targets[i])) return true;
+        }
+        return false;
+    }
 
     MinigamePhase phase = PhaseIntro;
     bool IsPlaying() const { return phase == PhasePlay; }

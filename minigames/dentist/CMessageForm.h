@@ -69,6 +69,9 @@ private:
     // The recorded message is heard again, once help's instruction has ended.
     void OnHelp() { messagePlayed = false; }
     bool OnPlayMove(CPoint point);
+    bool OnSheetMove(CPoint point) const {
+        return CMinigameShell::OverAnyTarget(point, fieldTargets, MessageForm::kTargetCount, closeEnough);
+    }
     void CloseLists() { openList = MessageForm::kNoList; }
 
     void BuildLists();

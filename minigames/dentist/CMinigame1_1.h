@@ -41,6 +41,7 @@ private:
     void OnResume() { selectedButton = -1; }
     void OnHelp() { messagePlayed = false; }
     bool OnPlayMove(CPoint point) const;
+    bool OnSheetMove(CPoint point) const { return OnPlayMove(point); }
 
     CMinigameShell shell;
     CPoint buttonLocations[AnsweringMachine::kKeyCount];

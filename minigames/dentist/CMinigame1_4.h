@@ -45,6 +45,9 @@ private:
     void OnPlayStart();
     void OnResume();
     bool OnPlayMove(CPoint point) const;
+    bool OnSheetMove(CPoint point) const {
+        return CMinigameShell::OverAnyTarget(point, fieldLocations, FaxCoverSheet::kFieldCount, closeEnough);
+    }
     void OnPress(CPoint point);
     bool OnDrag(CPoint point);
     bool OnRelease(CPoint point);

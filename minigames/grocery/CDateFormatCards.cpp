@@ -42,13 +42,16 @@ void CDateFormatCards::Draw() {
     monthChart->Draw();
 }
 
-bool CDateFormatCards::OnClick(CPoint point) {
-    for (int i = 0; i < kFormCount; ++i) {
-        if (!cards[i]->HitTest(point)) continue;
-        model->PlaySoundFile(kFormatCards[i].recording, true);
-        return true;
+int CDateFormatCards::CardAt(CPoint point) const {
+    for (int i = 0; i <= kFormCount; ++i) {
+        if (cards[i]->HitTest(point)) return i;
     }
-    if (!cards[kFormCount]->HitTest(point)) return false;
-    model->PlaySoundFile(kLongRecording, true);
+    return -1;
+}
+
+bool CDateFormatCards::OnClick(CPoint point) {
+    const int card = CardAt(point);
+    if (card < 0) return false;
+    model->PlaySoundFile(card < kFormCount ? kFormatCards[card].recording : kLongRecording, true);
     return true;
 }

@@ -22,10 +22,15 @@ public:
     void Draw();
     // Reads the clicked card aloud; false when no card was hit.
     bool OnClick(CPoint point);
+    // Whether a card is under the pointer (the hand cursor).
+    bool Over(CPoint point) const { return CardAt(point) >= 0; }
     // Where card i is (0 to 3 the forms, 4 the long card).
     CPoint GetCard(int i) const { return cards[i]->GetPosition(); }
 
 private:
+    // The card at a point (kFormCount: the long card), -1 for none.
+    int CardAt(CPoint point) const;
+
     CModel* model;
     std::vector<CClickableImage*> cards;  // the four forms, then the long card
     CClickableImage* monthChart;

@@ -41,6 +41,7 @@ private:
     void Place(int width, int height);
     void DrawOnSheet(int, int) { cards->Draw(); }
     void OnSheetClick(CPoint point) { cards->OnClick(point); }
+    bool OnSheetMove(CPoint point) const { return cards->Over(point); }
     void OnPlayStart();
     void DrawPlay(int width, int height);
     Verdict Judge(CPoint point);

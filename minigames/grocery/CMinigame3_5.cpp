@@ -88,15 +88,19 @@ CPoint CMinigame3_5::GetTermCard(int question) const {
                   int((c.y + c.height / 2.0) * viewHeight / kReferenceHeight));
 }
 
-void CMinigame3_5::OnSheetClick(CPoint point) {
+int CMinigame3_5::TermCardAt(CPoint point) const {
+    const double x = point.x * double(kReferenceWidth) / viewWidth;
+    const double y = point.y * double(kReferenceHeight) / viewHeight;
     for (int q = 0; q < kQuestionCount; ++q) {
         const Card& c = kTermCards[q];
-        const double x = point.x * double(kReferenceWidth) / viewWidth;
-        const double y = point.y * double(kReferenceHeight) / viewHeight;
-        if (x > c.x && x < c.x + c.width && y > c.y && y < c.y + c.height) {
-            model->PlaySoundFile(kQuestions[q].term, true);
-        }
+        if (x > c.x && x < c.x + c.width && y > c.y && y < c.y + c.height) return q;
     }
+    return -1;
+}
+
+void CMinigame3_5::OnSheetClick(CPoint point) {
+    const int q = TermCardAt(point);
+    if (q >= 0) model->PlaySoundFile(kQuestions[q].term, true);
 }
 
 void CMinigame3_5::OnPlayStart() {

@@ -36,6 +36,9 @@ private:
     void Stop();
     void Place(int width, int height);
     void OnSheetClick(CPoint point);
+    bool OnSheetMove(CPoint point) const { return TermCardAt(point) >= 0; }
+    // The term card of the sheet at a point, -1 for none.
+    int TermCardAt(CPoint point) const;
     void OnPlayStart();
     void OnInstructions();
     void OnResume() { questionSpoken = false; }

@@ -87,15 +87,27 @@ int CGpsEntry::SuggestionAt(CPoint point) const {
 
 const Suggestions* CGpsEntry::GetSuggestions() const { return step < kStepCount ? kSteps[step].shown : nullptr; }
 
-void CGpsEntry::OnSheetClick(CPoint point) {
-    CPoint menu[kMenuCount];
+void CGpsEntry::MenuLocations(CPoint (&menu)[kMenuCount]) const {
     for (int i = 0; i < kMenuCount; ++i) menu[i] = GetMenuLocation(i);
+}
+
+bool CGpsEntry::OnMenuItem(CPoint point, CPoint t) const {
     const double sx = viewWidth / double(ReferenceLayout::kWidth);
     const double sy = viewHeight / double(ReferenceLayout::kHeight);
-    auto near = [sx, sy](CPoint p, CPoint t) {
-        return std::abs(p.x - t.x) < kMenuHalfWidth * sx && std::abs(p.y - t.y) < kMenuHalfHeight * sy;
-    };
+    return std::abs(point.x - t.x) < kMenuHalfWidth * sx && std::abs(point.y - t.y) < kMenuHalfHeight * sy;
+}
+
+void CGpsEntry::OnSheetClick(CPoint point) {
+    CPoint menu[kMenuCount];
+    MenuLocations(menu);
+    auto near = [this](CPoint p, CPoint t) { return OnMenuItem(p, t); };
     selectedMenu = shell.ExploreTargets(point, menu, kMenuCount, selectedMenu, near, language.menuSounds);
+}
+
+bool CGpsEntry::OnSheetMove(CPoint point) const {
+    CPoint menu[kMenuCount];
+    MenuLocations(menu);
+    return CMinigameShell::OverAnyTarget(point, menu, kMenuCount, [this](CPoint p, CPoint t) { return OnMenuItem(p, t); });
 }
 
 void CGpsEntry::OnPlayStart() {

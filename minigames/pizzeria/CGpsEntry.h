@@ -58,6 +58,10 @@ private:
     void DrawUnderSheet(int, int) { stickyImage->Draw(); }
     void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
     void OnSheetClick(CPoint point);
+    bool OnSheetMove(CPoint point) const;
+    // The menu's items on the view, and whether a point is on the one at t.
+    void MenuLocations(CPoint (&menu)[DeliveryGps::kMenuCount]) const;
+    bool OnMenuItem(CPoint point, CPoint t) const;
     void DrawPlay(int width, int height);
     Verdict Judge(CPoint point);
     // The route has been seen.

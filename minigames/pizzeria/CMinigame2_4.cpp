@@ -122,14 +122,20 @@ bool CMinigame2_4::AnyMissed() const {
 
 void CMinigame2_4::OnSheetClick(CPoint point) {
     // Each part has its own reach: the target tells which part it is.
-    auto inReach = [this](CPoint p, CPoint t) {
-        for (int i = 0; i < kPartCount; ++i) {
-            if (!(partLocations[i] == t)) continue;
-            return std::abs(p.x - t.x) < kParts[i].halfWidth && std::abs(p.y - t.y) < kParts[i].halfHeight;
-        }
-        return false;
-    };
+    auto inReach = [this](CPoint p, CPoint t) { return OnPart(p, t); };
     selectedPart = shell.ExploreTargets(point, partLocations, kPartCount, selectedPart, inReach, kExplanations.names);
+}
+
+bool CMinigame2_4::OnPart(CPoint point, CPoint t) const {
+    for (int i = 0; i < kPartCount; ++i) {
+        if (!(partLocations[i] == t)) continue;
+        return std::abs(point.x - t.x) < kParts[i].halfWidth && std::abs(point.y - t.y) < kParts[i].halfHeight;
+    }
+    return false;
+}
+
+bool CMinigame2_4::OnSheetMove(CPoint point) const {
+    return CMinigameShell::OverAnyTarget(point, partLocations, kPartCount, [this](CPoint p, CPoint t) { return OnPart(p, t); });
 }
 
 void CMinigame2_4::OnPlayStart() {

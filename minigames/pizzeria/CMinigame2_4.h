@@ -48,6 +48,9 @@ private:
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     void OnSheetClick(CPoint point);
+    bool OnSheetMove(CPoint point) const;
+    // Whether a point is on the part of the directory at t.
+    bool OnPart(CPoint point, CPoint t) const;
     void OnPlayStart();
     void OnInstructions() { stepFailed = true; }  // the tutorial costs this delivery its point
     void OnResume();

@@ -171,7 +171,7 @@ bool CMinigame2_5::OnSheetMove(CPoint point) {
         model->PlaySoundFile(kPages[p].voice, true);
         return true;
     }
-    return false;
+    return CMinigameShell::OverAnyTarget(point, clickHelp, kClickHelpCount, closeEnough);
 }
 
 void CMinigame2_5::OnSheetClick(CPoint point) {

@@ -169,6 +169,10 @@ void CMinigame2_9::OnSheetClick(CPoint point) {
         shell.ExploreTargets(point, helpPos, kPriceLineCount + 1, selectedButton, ExploreNear, kExplanations.names);
 }
 
+bool CMinigame2_9::OnSheetMove(CPoint point) const {
+    return CMinigameShell::OverAnyTarget(point, helpPos, kPriceLineCount + 1, ExploreNear);
+}
+
 void CMinigame2_9::OnPlayStart() {
     shell.SetProgress(kPlayStrip);
     shell.RestartFade();

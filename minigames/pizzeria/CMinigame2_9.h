@@ -54,6 +54,7 @@ private:
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     void OnSheetClick(CPoint point);
+    bool OnSheetMove(CPoint point) const;
     void OnPlayStart();
     void OnInstructions();
     void OnResume() { selectedButton = -1; }

@@ -13,7 +13,6 @@ using namespace PizzaOrderForm;
 
 namespace {
 
-constexpr int kHelpLinesInInstructions = 14;  // reopened during play, only the top of the pad answers
 const CPoint kParked(-800, -800);
 // The subtitles stand left of the pad, under the task card: clear of the
 // sheet's card under the pad and of the pad's lines.
@@ -118,9 +117,10 @@ void COrderFormGame::ToggleLine(int line) {
 }
 
 void COrderFormGame::OnSheetClick(CPoint click) {
-    const int lineCount = played ? kHelpLinesInInstructions : kLineCount;
-    selectedButton = shell.ExploreTargets(click, linePos, lineCount, selectedButton, closeEnough, kLineHelp.names);
+    selectedButton =
+        shell.ExploreTargets(click, linePos, ExploredLineCount(), selectedButton, closeEnough, kLineHelp.names);
 }
+
 
 void COrderFormGame::OnPlayStart() {
     shell.SetProgress(2);

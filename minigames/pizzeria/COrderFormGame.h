@@ -64,6 +64,12 @@ private:
     void DrawSheet(int width, int height);
     void DrawOnSheet(int, int) { shell.crosshairs->Draw(); }
     void OnSheetClick(CPoint point);
+    bool OnSheetMove(CPoint point) const {
+        return CMinigameShell::OverAnyTarget(point, linePos, ExploredLineCount(), closeEnough);
+    }
+    // Reopened during play, only the top of the pad answers.
+    static constexpr int kHelpLinesInInstructions = 14;
+    int ExploredLineCount() const { return played ? kHelpLinesInInstructions : PizzaOrderForm::kLineCount; }
     void DrawPlay(int width, int height);
     Verdict Judge(CPoint point);
     bool Finished() const { return handedIn; }

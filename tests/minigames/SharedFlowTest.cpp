@@ -172,6 +172,39 @@ TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndThe
     }
 }
 
+// On the sheet, the hand shows where a click is answered (a part of the
+// machine, a line of the form, a card explained aloud), and only there.
+// The corner buttons (their own hand) are left out.
+TEST_P(SharedFlow, OnTheSheetTheHandShowsWhereAClickIsAnswered) {
+    type = GetParam();
+    Open(type);
+    ASSERT_TRUE(InMinigame());
+    if (Shell().phase != PhaseIntro) PressInstructions();
+    Frames(1, kW, kH);
+    ASSERT_TRUE(Shell().phase == PhaseIntro || Shell().phase == PhaseInstructions);
+    for (int y = 140; y < kH - 20; y += 24) {
+        for (int x = 20; x < kW - 20; x += 24) {
+            if (y < 170 && x > kW - 120) continue;
+            Move(x, y);
+            const bool hand = model->GetCursor() == CURSOR_HAND;
+            // Answered: a voice explains, or the crosshairs come onto the part
+            // (some parts are shown without a word). A second click where
+            // the first deselected what it explained.
+            bool answered = false;
+            for (int click = 0; click < 2 && !answered; ++click) {
+                model->PlaySoundFile("", false);
+                Shell().crosshairs->SetPosition(CPoint(-100, -100));
+                Click(x, y);
+                answered = !model->CurrentSoundName().empty() || Shell().crosshairs->GetPosition().x >= 0;
+            }
+            ASSERT_TRUE(Shell().phase == PhaseIntro || Shell().phase == PhaseInstructions) << x << "," << y;
+            EXPECT_EQ(hand, answered) << "at " << x << "," << y
+                                      << (hand ? ": the hand, and nothing answers" : ": answered, without the hand");
+        }
+    }
+    Frames(1, kW, kH);
+}
+
 namespace {
 std::vector<int> EveryMinigame() {
     std::vector<int> types;
