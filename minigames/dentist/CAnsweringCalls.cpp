@@ -17,12 +17,6 @@ constexpr CPoint kListFromReceiver = {125, 0};
 constexpr CPoint kBubbleFromPhone = {128, -300};
 constexpr CPoint kHandsetFromReceiver = {-151, -288};
 constexpr CPoint kOffScreen = {-100, -100};
-// The review card lists each call's right greeting and reply, a row each;
-// the mark stands left of the words.
-constexpr int kReviewFirstRow = -170;
-constexpr int kReviewRowHeight = 44;
-constexpr int kReviewTextX = -420;
-constexpr int kReviewMarkDx = -34;
 
 MinigameSheet SheetOf(const CallGame& game) {
     return {"red_wood_background.png", "phoneOverlay.png", game.progressStrip,
@@ -204,46 +198,4 @@ void CAnsweringCalls::DrawPlay(int, int) {
     receiverButton->Draw();
     bubble.Draw(greetingChosen ? CurrentCall().asked : "Driiing! Driiing!");
     lists.Draw();
-}
-
-CPoint CAnsweringCalls::ReviewRowOf(int n) const {
-    const CPoint centre = reviewCard->GetPosition();
-    return CPoint(centre.x + kReviewTextX, centre.y + kReviewFirstRow + kReviewRowHeight * n);
-}
-
-CPoint CAnsweringCalls::ReviewMarkOf(int n) const {
-    const CPoint row = ReviewRowOf(n);
-    return CPoint(row.x + kReviewMarkDx, row.y);
-}
-
-// Each call's right greeting and right reply, in order: the tick beside
-// those the learner chose, the cross beside those missed, whose words are
-// written in red.
-void CAnsweringCalls::DrawReview(int, int) {
-    phoneImage->Draw();
-    receiverButton->Draw();
-    reviewCard->Draw();
-    glDisable(GL_TEXTURE_2D);
-    for (int n = 0; n < kPointCount; ++n) {
-        const Call& call = game.calls[n / 2];
-        const std::string words = std::string("Appel ") + std::to_string(n / 2 + 1) +
-                                  (n % 2 == 0 ? " - salutation : " + std::string(kGreetings[kRightGreeting].text)
-                                              : " - réponse : " + std::string(call.replies[call.rightReply].text));
-        if (points[n] == 1) {
-            glColor4f(0.17f, 0.16f, 0.2f, 1.0f);
-        } else {
-            glColor4f(0.71f, 0.28f, 0.18f, 1.0f);
-        }
-        const CPoint at = ReviewRowOf(n);
-        model->DrawText(static_cast<float>(at.x), static_cast<float>(at.y + 5), GLUT_BITMAP_HELVETICA_12,
-                        Latin1FromUtf8(words).c_str());
-    }
-    glEnable(GL_TEXTURE_2D);
-    for (int n = 0; n < kPointCount; ++n) {
-        if (points[n] == 1) {
-            shell.MarkRight(ReviewMarkOf(n));
-        } else {
-            shell.MarkMissed(ReviewMarkOf(n));
-        }
-    }
 }
