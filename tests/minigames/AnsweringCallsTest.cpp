@@ -134,16 +134,19 @@ TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
     Frames(20, kW, kH);  // the marks fall and rest
     // Beside each row, in order from the top: the tick for a right choice,
     // the cross for a missed one (the row gives the right words).
+    // The marks are drawn at 0.6 of their 64 pixels: apart from each other
+    // and from the words.
+    constexpr int kMarkHalf = 20;
     for (int n = 0; n < kPointCount; ++n) {
         const CPoint mark = calls->ReviewMarkOf(n);
-        EXPECT_LT(mark.x + 32, calls->ReviewRowOf(n).x) << n;
+        EXPECT_LT(mark.x + kMarkHalf, calls->ReviewRowOf(n).x) << n;
         if (n > 0) {
-            EXPECT_GT(mark.y, calls->ReviewMarkOf(n - 1).y) << n;
+            EXPECT_GT(mark.y - calls->ReviewMarkOf(n - 1).y, 2 * kMarkHalf) << n;
         }
         EXPECT_EQ(MarkAt(PixelOfAFrame(mark, kW, kH)), expected[n] == 1 ? 'T' : 'X') << n;
     }
-    EXPECT_GT(calls->ReviewMarkOf(0).y - 32, 84);  // below the corner buttons
-    EXPECT_LT(calls->ReviewMarkOf(kPointCount - 1).y + 32, kH - 80);  // above the legend
+    EXPECT_GT(calls->ReviewMarkOf(0).y - kMarkHalf, 84);  // below the corner buttons
+    EXPECT_LT(calls->ReviewMarkOf(kPointCount - 1).y + kMarkHalf, kH - 80);  // above the legend
     Click(200, 400);  // the review waits for the play button
     EXPECT_EQ(calls->Shell().phase, PhaseReview);
     PressPlay();
