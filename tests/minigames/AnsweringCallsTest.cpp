@@ -3,24 +3,22 @@
 // of each call, the review and the score panel.
 #include "minigames/dentist/CMinigame1_10.h"
 #include "minigames/dentist/CMinigame1_7.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
-#include "ui/CornerLayout.h"
 
 using namespace PhoneCalls;
 
 namespace {
 
-class Calls : public GameFixture {
+class Calls : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    Calls() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.AddPicture("phone_microphone.png", 64, 64);
         folder.AddPicture("dropdownbox_long.png", 1024, 512);
         folder.AddPicture("error.png", 64, 64, kTick);
@@ -29,29 +27,15 @@ protected:
         for (const Choice& greeting : kGreetings) WriteToneWav(folder.File("Sounds/") + greeting.recording, 2000);
         WriteToneWav(folder.File("Sounds/") + "receiver.mp3", 2000);
     }
-    void SetUp() override {
-        GameFixture::SetUp();
-        CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
+    // Opens one of the two games, on its intro.
+    void OpenEveryday() {
+        calls = Open<CAnsweringCalls>(MINIGAME_1_7, 1);
+        table = &kEverydayCalls;
     }
-    void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
+    void OpenSheets() {
+        calls = Open<CAnsweringCalls>(MINIGAME_1_10, 1);
+        table = &kSheetCalls;
     }
-    // Opens one of the two games, and plays it from the intro.
-    template <class Game>
-    void Open(MinigameType type) {
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(type);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        Game* game = static_cast<Game*>((*model->GetCurrentCategoryMinigames())[MinigamePosition(type)]);
-        calls = game;
-        table = type == MINIGAME_1_7 ? &kEverydayCalls : &kSheetCalls;
-    }
-    void OpenEveryday() { Open<CMinigame1_7>(MINIGAME_1_7); }
-    void OpenSheets() { Open<CMinigame1_10>(MINIGAME_1_10); }
-    void PressPlay() { Click(kW - 250, 52); }
     void PickUp() { Click(calls->GetReceiverLocation().x, calls->GetReceiverLocation().y); }
     // Hovers a row of the open list, then clicks it.
     void Choose(int row) {
@@ -68,25 +52,17 @@ protected:
         PickUp();
         Choose(reply);
         WaitOutAWrongChoice();
-        Frames(1, kW, kH);
+        Step();
     }
     void WaitOutAWrongChoice() {
         if (!calls->Shell().IsPaused()) return;
         EXPECT_TRUE(calls->Shell().IsWrongSignShown());
-        now += 30.0;
-        Frames(1, kW, kH);
+        WaitOutTheWrongAnswer();
     }
     const Call& CallNow() const { return table->calls[calls->GetCallIndex() - 1]; }
     void AnswerRight() { Answer(kRightGreeting, CallNow().rightReply); }
     int Wrong(int right) const { return (right + 1) % kChoiceCount; }
-    int Points() const { return calls->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !calls->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
 
-    void PressHelp() { Click(kW - CornerLayout::kHelpFromRight, CornerLayout::kY); }
     static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF;
     // The review's marks: the tick (green) or the cross (red).
     static char MarkAt(unsigned rgba) {
@@ -94,7 +70,6 @@ protected:
         return g > 0x90 && r < 0x60 ? 'T' : r > 0xB0 && g < 0x60 ? 'X' : '-';
     }
 
-    double now = 1000.0;
     const CAnsweringCalls* calls = nullptr;
     const CallGame* table = nullptr;
 };
@@ -111,13 +86,12 @@ TEST_F(Calls, EightRightChoicesGoStraightToThePanelAndAreSaved) {
     }
     EXPECT_EQ(calls->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();
     EXPECT_EQ(model->GetCompte(0, 6), 8);
     EXPECT_EQ(model->GetTotalScore(), 8);
     Click(kW / 2, kH / 2);  // a click on the panel saves
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-    EXPECT_EQ(saved.compte[0][6], 8);
+    EXPECT_EQ(Saved().compte[0][6], 8);
 }
 
 TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
@@ -131,7 +105,7 @@ TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
     EXPECT_EQ(Points(), 4);
     const int expected[kPointCount] = {1, 1, 0, 1, 1, 0, 0, 0};
     for (int n = 0; n < kPointCount; ++n) EXPECT_EQ(calls->GetPoint(n), expected[n]) << n;
-    Frames(20, kW, kH);  // the marks fall and rest
+    Step(20);  // the marks fall and rest
     // Beside each row, in order from the top: the tick for a right choice,
     // the cross for a missed one (the row gives the right words).
     // The marks are drawn at 0.6 of their 64 pixels: apart from each other
@@ -151,11 +125,9 @@ TEST_F(Calls, AGameWithMistakesShowsTheReviewThenThePanel) {
     EXPECT_EQ(calls->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(calls->Shell().phase, PhaseResults);
-    FinishPanel();
-    Click(kW / 2, kH / 2);
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(model->GetCompte(0, 9), 4);
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[0][9], 4);
     EXPECT_EQ(saved.totalScore, 4);
 }
@@ -249,10 +221,10 @@ TEST_F(Calls, TheIntroExplainsTheHandsetAndExitLeavesForTheRoom) {
     EXPECT_EQ(calls->Shell().phase, PhaseIntro);
     PressPlay();
     PickUp();
-    Click(80, 52);
+    PressExit();
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     model->SetGameState(GAMESTATE_INGAME);
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(calls->Shell().phase, PhaseIntro);
     EXPECT_EQ(calls->GetCallIndex(), 1);
     EXPECT_FALSE(calls->IsGreetingChosen());
@@ -285,7 +257,7 @@ TEST_F(Calls, TheSheetAndLeavingCloseTheOpenList) {
     ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
     const CPoint row = calls->GetRowLocation(CallNow().rightReply);
     Move(row.x, row.y);
-    Click(kW - CornerLayout::kInstructionFromRight, CornerLayout::kY);
+    PressInstructions();
     EXPECT_EQ(calls->Shell().phase, PhaseInstructions);
     EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
     PressPlay();
@@ -294,7 +266,7 @@ TEST_F(Calls, TheSheetAndLeavingCloseTheOpenList) {
     EXPECT_EQ(calls->GetPoint(1), 0);
     PickUp();
     ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
-    Click(CornerLayout::kExitX, CornerLayout::kY);
+    PressExit();
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
 }

@@ -1,51 +1,36 @@
 #include "minigames/dentist/CMinigame1_1.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace AnsweringMachine;
 
 namespace {
 
-class Lesson : public GameFixture {
+class Lesson : public MinigameFixture {
 protected:
     static constexpr int kW = kReferenceWidth;  // keys fall on their reference pixels
     static constexpr int kH = kReferenceHeight;
 
+    Lesson() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.MakeFolder("Sounds");
         for (const KeyInfo& key : kKeys) WriteToneWav(folder.File("Sounds/") + key.explanation, 2000);
     }
+    // A clock of the test's own: a test moves it across the pause a wrong
+    // click starts, or to the middle of it.
     void SetUp() override {
-        GameFixture::SetUp();
+        MinigameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
-        Open();
-    }
-    void Open() {
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(MINIGAME_1_1);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        lesson = static_cast<CMinigame1_1*>((*model->GetCurrentCategoryMinigames())[0]);
+        lesson = Open<CMinigame1_1>(MINIGAME_1_1, 1);
     }
     void Press(CPoint p) { Click(p.x, p.y); }
     void PressKey(int key) { Press(lesson->GetKeyLocation(key)); }
-    void PressPlay() { Click(kW - 250, 52); }
     void PressStep() { PressKey(kSteps[lesson->GetStep()].key); }
     void PressWrong() {
         Click(200, 300);
         now += CMinigameShell::kPauseSeconds;
-    }
-    int Points() const { return lesson->Shell().resultsPanel->GetCompte(); }
-    // Draws the score panel until it has stored the score.
-    void FinishPanel() {
-        Frames(1, kW, kH);  // the first frame of the panel sets its slots
-        for (int i = 0; i < 400 && !lesson->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);  // the buttons appear, the score is stored
     }
 
     double now = 1000.0;
@@ -111,11 +96,12 @@ TEST_F(Lesson, APerfectGameScoresSeven) {
     EXPECT_EQ(lesson->Shell().phase, PhasePlay);
     for (int i = 0; i < kStepCount; ++i) {
         PressStep();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(lesson->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 7);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // the buttons drawn
     EXPECT_EQ(model->GetCompte(0, 0), 7);
     EXPECT_EQ(model->GetTotalScore(), 7);
 }
@@ -130,7 +116,7 @@ TEST_F(Lesson, AWrongClickForfeitsTheStepWhichStillAdvancesWhenRight) {
     EXPECT_EQ(lesson->GetStep(), 1);
     EXPECT_EQ(Points(), 0);
     for (int i = 1; i < kStepCount; ++i) PressStep();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(Points(), 6);
 }
 
@@ -139,7 +125,7 @@ TEST_F(Lesson, AfterAWrongClickInputIsIgnoredForASecondWhileFramesGoOn) {
     Click(200, 300);
     now += 0.5;
     PressStep();  // too soon: ignored
-    Frames(3, kW, kH);
+    Step(3);
     EXPECT_EQ(lesson->GetStep(), 0);
     now += 0.5;
     PressStep();
@@ -148,7 +134,7 @@ TEST_F(Lesson, AfterAWrongClickInputIsIgnoredForASecondWhileFramesGoOn) {
 
 TEST_F(Lesson, ReopeningTheInstructionsForfeitsTheStep) {
     PressPlay();
-    Click(kW - 346, 52);  // the instruction button
+    PressInstructions();
     EXPECT_EQ(lesson->Shell().phase, PhaseInstructions);
     PressKey(KEY_SAVE);  // exploring is allowed there
     EXPECT_EQ(lesson->GetSelectedButton(), KEY_SAVE);
@@ -166,7 +152,7 @@ TEST_F(Lesson, TheMuteButtonNeverCountsAsAnAnswer) {
     EXPECT_TRUE(model->IsMuted());
     EXPECT_FALSE(lesson->IsStepFailed());
     EXPECT_EQ(lesson->GetStep(), 0);
-    Click(kW - 154, 52);  // nor does help
+    PressHelp();  // nor does help
     EXPECT_FALSE(lesson->IsStepFailed());
 }
 
@@ -174,21 +160,21 @@ TEST_F(Lesson, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
     for (int phase : {PhaseIntro, PhasePlay, PhaseInstructions, PhaseResults}) {
         PressPlay();
         PressStep();
-        if (phase == PhaseInstructions) Click(kW - 346, 52);
+        if (phase == PhaseInstructions) PressInstructions();
         if (phase == PhaseResults) {
             while (lesson->GetStep() < kStepCount) PressStep();
-            Frames(1, kW, kH);
+            Step();
         }
         if (phase == PhaseIntro) {
             lesson->Unload();
-            Frames(1, kW, kH);
+            Step();
         }
         ASSERT_EQ(lesson->Shell().phase, phase);
-        Click(80, 52);
+        PressExit();
         EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << phase;
         EXPECT_TRUE(lesson->NeedsLoad());
         model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
+        Step();
         EXPECT_EQ(lesson->Shell().phase, PhaseIntro);
         EXPECT_EQ(lesson->GetStep(), 0);
     }
@@ -197,35 +183,34 @@ TEST_F(Lesson, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
 TEST_F(Lesson, PlayingAgainFromThePanelStartsOverAndKeepsTheTotal) {
     PressPlay();
     for (int i = 0; i < kStepCount; ++i) PressStep();
-    Frames(1, kW, kH);
-    FinishPanel();
+    Step();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // the buttons drawn
     Click(150, kH - 101);  // the panel's restart button
     EXPECT_EQ(model->GetGameState(), GAMESTATE_INGAME);
     EXPECT_EQ(lesson->Shell().phase, PhaseIntro);
     EXPECT_EQ(model->GetCompte(0, 0), 7);  // kept until the new game reaches its panel
     EXPECT_EQ(model->GetTotalScore(), 7);
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-    EXPECT_EQ(saved.compte[0][0], 7);
+    EXPECT_EQ(Saved().compte[0][0], 7);
 }
 
 TEST_F(Lesson, AWrongKeyShowsARedCrossAtTheClickThatIsGoneASecondLater) {
     PressPlay();
     GlWindow::BeginFrame();
-    Frames(1, kW, kH);
+    Step();
     const unsigned before = GlWindow::ReadPixel(200, 300);
     Click(200, 300);  // no key there
     EXPECT_TRUE(lesson->Shell().IsWrongSignShown());
     GlWindow::BeginFrame();
-    Frames(1, kW, kH);
+    Step();
     const unsigned shown = GlWindow::ReadPixel(200, 300);
     EXPECT_GT((shown >> 24) & 0xFF, 0xB0u) << "red at the click";
     EXPECT_LT((shown >> 16) & 0xFF, 0x60u);
     EXPECT_NE(shown, before);
-    Frames(CMinigameShell::kWrongSignFrames, kW, kH);  // under a second at 64 frames a second
+    Step(CMinigameShell::kWrongSignFrames);  // under a second at 64 frames a second
     EXPECT_FALSE(lesson->Shell().IsWrongSignShown());
     GlWindow::BeginFrame();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(GlWindow::ReadPixel(200, 300), before);
     // A right key shows no cross.
     now += CMinigameShell::kPauseSeconds;

@@ -1,23 +1,21 @@
 #include "minigames/dentist/CMinigame1_8.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
-#include "ui/CornerLayout.h"
 
 using namespace CallTransfers;
 using namespace TelephoneKeypad;
 
 namespace {
 
-class Transfers : public GameFixture {
+class Transfers : public MinigameFixture {
 protected:
     static constexpr int kW = TelephoneKeypad::kReferenceWidth;  // keys fall on their reference pixels
     static constexpr int kH = TelephoneKeypad::kReferenceHeight;
 
+    Transfers() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.AddPicture("error.png", 64, 64, kTick);
         folder.AddPicture("review_missed.png", 64, 64, kCross);
         folder.AddPicture("button_subtitles.png", 64, 64);
@@ -25,15 +23,12 @@ protected:
         folder.MakeFolder("Sounds");
         WriteToneWav(folder.File("Sounds/") + kReminder, 2000);
     }
+    // A clock of the test's own: each key is pressed past the pause a wrong
+    // one starts, and a test moves it through the error's sound.
     void SetUp() override {
-        GameFixture::SetUp();
+        MinigameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(MINIGAME_1_8);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame1_8*>((*model->GetCurrentCategoryMinigames())[7]);
+        game = Open<CMinigame1_8>(MINIGAME_1_8, 1);
     }
     void Press(int key) {
         const CPoint p = game->GetKeyLocation(key);
@@ -44,24 +39,10 @@ protected:
             for (int key = 0; key < kKeyCount; ++key)
                 if (kKeys[key].symbol == symbol) Press(key);
             now += CMinigameShell::kPauseSeconds;  // past the pause a wrong digit starts
-            Frames(1, kW, kH);
+            Step();
         }
     }
     void DialRight() { Dial(Extension(game->GetMessageIndex())); }
-    void PressPlay() { Click(kW - 250, 52); }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    // Draws the score panel until it has stored the score, then clicks it.
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    int SavedCell() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[0][7];
-    }
 
     static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF;
     // The review's marks: the tick (green) or the cross (red).
@@ -100,8 +81,8 @@ TEST_F(Transfers, SixRightExtensionsGoStraightToTheResultsAndAreSaved) {
     }
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 6);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 6);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(MINIGAME_1_8), 6);
     EXPECT_EQ(model->GetTotalScore(), 6);
 }
 
@@ -115,7 +96,7 @@ TEST_F(Transfers, AFailedCallLeadsToTheReviewWithMarksOnTheRightOnes) {
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 5);
     for (int call = 0; call < kCallCount; ++call) EXPECT_EQ(game->IsFailed(call), call == 1) << call;
-    Frames(20, kW, kH);  // the marks fall and rest
+    Step(20);  // the marks fall and rest
     EXPECT_FLOAT_EQ(game->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     // The tick beside each call put through, the cross beside the lost one,
     // whose row says "poste 12" and what was dialled.
@@ -127,8 +108,8 @@ TEST_F(Transfers, AFailedCallLeadsToTheReviewWithMarksOnTheRightOnes) {
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 5);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(MINIGAME_1_8), 5);
     EXPECT_EQ(model->GetTotalScore(), 5);
 }
 
@@ -145,7 +126,7 @@ TEST_F(Transfers, FourThreeOneEarnsOnTheThirdKeyAndFourOneFailsOnTheSecond) {
     model->SetGameState(GAMESTATE_SUBMENU);
     game->Unload();
     model->SetGameState(GAMESTATE_INGAME);
-    Frames(1, kW, kH);
+    Step();
     for (int call = 0; call < 5; ++call) DialRight();
     Dial("4");
     EXPECT_FALSE(game->IsFailed(5));
@@ -162,7 +143,7 @@ TEST_F(Transfers, TheEmergencyLineIsZeroAtOnceAndAnyOtherFirstKeyFailsIt) {
     EXPECT_FALSE(game->IsFailed(3));
 
     game->Unload();
-    Frames(1, kW, kH);
+    Step();
     for (int call = 0; call < 3; ++call) DialRight();
     Dial("1");
     EXPECT_TRUE(game->IsFailed(3));
@@ -196,13 +177,13 @@ TEST_F(Transfers, AWrongDigitHoldsInputUntilTheErrorHasEndedAndTheNextCallWaitsF
     WriteToneWav(folder.File("Sounds/error.mp3"), 3000);
     Press(KEY_9);
     ASSERT_TRUE(game->IsFailed(0));
-    Frames(2, kW, kH);
+    Step(2);
     EXPECT_EQ(game->GetMessageIndex(), 0);  // still the lost call
     EXPECT_EQ(game->Shell().GetProgress(), 2);  // the strip: that call is over
     Press(KEY_1);  // too soon: ignored
     EXPECT_EQ(game->GetDialled(), "9");
     now += CMinigameShell::kPauseSeconds;
-    Frames(1, kW, kH);
+    Step();
     Press(KEY_1);  // a second on, the three-second error still sounds
     EXPECT_EQ(game->GetDialled(), "9");
     EXPECT_EQ(game->GetMessageIndex(), 0);
@@ -212,7 +193,7 @@ TEST_F(Transfers, AWrongDigitHoldsInputUntilTheErrorHasEndedAndTheNextCallWaitsF
     EXPECT_STREQ(game->GetCurrentMessage(), kCalls[1].recording);
     EXPECT_EQ(game->GetDialled(), "1");
     model->StopSoundFile();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(game->IsMessagePlayed());
 }
 
@@ -230,17 +211,17 @@ protected:
 TEST_F(TransfersSpoken, HelpsInstructionIsNotCutByTheCallAndTheCallFollowsIt) {
     now += 3.0;  // past the intro of the start
     DialRight();
-    Frames(1, kW, kH);
+    Step();
     ASSERT_EQ(game->GetMessageIndex(), 1);
     ASSERT_TRUE(game->IsMessagePlayed());
-    Click(kW - CornerLayout::kHelpFromRight, CornerLayout::kY);
+    PressHelp();
     const uint64_t afterHelp = Plays();
-    Frames(30, kW, kH);
+    Step(30);
     EXPECT_TRUE(game->Shell().IsInstructionSpeaking());
     EXPECT_TRUE(game->Shell().HasWaitingPrompt());
     EXPECT_EQ(Plays(), afterHelp);  // nothing cut the intro
     now += 2.0;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(game->Shell().HasWaitingPrompt());
     EXPECT_EQ(Plays(), afterHelp + 1);  // the second call, after it
 }
@@ -248,22 +229,22 @@ TEST_F(TransfersSpoken, HelpsInstructionIsNotCutByTheCallAndTheCallFollowsIt) {
 // On the chart the strip and the subtitles button are hidden: a click
 // where that button would be changes no setting, and help still speaks.
 TEST_F(Transfers, TheChartHidesTheSubtitlesButtonAndItsClicks) {
-    Click(kW - CornerLayout::kInstructionFromRight, CornerLayout::kY);
+    PressInstructions();
     ASSERT_EQ(game->Shell().phase, PhaseInstructions);
-    Frames(1, kW, kH);
+    Step();
     const bool subtitles = model->SubtitlesOn();
-    Click(kW - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);
+    PressSubtitles();
     EXPECT_EQ(model->SubtitlesOn(), subtitles);
     EXPECT_EQ(game->Shell().phase, PhaseInstructions);
     PressPlay();
-    Frames(1, kW, kH);
-    Click(kW - CornerLayout::kMuteFromRight, CornerLayout::kSubtitlesY);  // shown again in play
+    Step();
+    PressSubtitles();  // shown again in play
     EXPECT_NE(model->SubtitlesOn(), subtitles);
 }
 
 TEST_F(Transfers, TheChartLetsTheDigitKeysSpeakAndPlayResumesTheCall) {
     Dial("1");
-    Click(kW - 346, 52);  // the instruction button
+    PressInstructions();
     ASSERT_EQ(game->Shell().phase, PhaseInstructions);
     Press(KEY_6);
     EXPECT_EQ(game->GetSelectedKey(), 6);
@@ -285,11 +266,11 @@ TEST_F(Transfers, TheChartLetsTheDigitKeysSpeakAndPlayResumesTheCall) {
 TEST_F(Transfers, LeavingAndComingBackStartsOverAtTheFirstCall) {
     DialRight();
     Dial("5");
-    Click(80, 52);  // exit
+    PressExit();
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_TRUE(game->NeedsLoad());
     model->SetGameState(GAMESTATE_INGAME);
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(game->Shell().phase, PhasePlay);
     EXPECT_EQ(game->GetMessageIndex(), 0);
     EXPECT_FALSE(game->IsFailed(1));
@@ -309,7 +290,7 @@ TEST_F(Transfers, AWrongDigitShowsARedCrossOnItsKeyThatIsGoneASecondLaterAndARig
     ASSERT_TRUE(game->IsFailed(0));
     EXPECT_TRUE(game->Shell().IsWrongSignShown());
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
-    Frames(CMinigameShell::kWrongSignFrames, kW, kH);
+    Step(CMinigameShell::kWrongSignFrames);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
     EXPECT_FALSE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
     now += CMinigameShell::kPauseSeconds;

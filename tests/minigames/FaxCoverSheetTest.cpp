@@ -2,23 +2,22 @@
 // snippets are pressed, dragged and dropped; the play button hands the
 // sheet in.
 #include "minigames/dentist/CMinigame1_4.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace FaxCoverSheet;
 
 namespace {
 
-class CoverSheet : public GameFixture {
+class CoverSheet : public MinigameFixture {
 protected:
     static constexpr int kW = kReferenceWidth;  // fields fall on their reference pixels
     static constexpr int kH = kReferenceHeight;
 
+    CoverSheet() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
         folder.AddPicture(kFields[0].snippet, 512, 64, kCompanyColour);
@@ -29,20 +28,9 @@ protected:
     static constexpr unsigned kCrossColour = 0x0000FFFF;
     static constexpr unsigned kCompanyColour = 0x804000FF;
     void SetUp() override {
-        GameFixture::SetUp();
-        CMinigameShell::clock = [] { return 1000.0; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(MINIGAME_1_4);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        sheet = static_cast<CMinigame1_4*>((*model->GetCurrentCategoryMinigames())[3]);
+        MinigameFixture::SetUp();
+        sheet = Open<CMinigame1_4>(MINIGAME_1_4, 1);
     }
-    void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
-    }
-    void PressPlay() { Click(kW - 250, 52); }
     // Presses on the snippet's centre, drags it in two moves and lets go.
     void Drag(int snippet, CPoint to) {
         const CPoint from = sheet->GetSnippetLocation(snippet);
@@ -53,12 +41,6 @@ protected:
     }
     void DragHome(int snippet) { Drag(snippet, sheet->GetFieldLocation(snippet)); }
     CPoint Off(CPoint p, int dx, int dy) const { return CPoint(p.x + dx, p.y + dy); }
-    int Points() const { return sheet->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !sheet->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
 
     CMinigame1_4* sheet = nullptr;
 };
@@ -77,16 +59,14 @@ TEST_F(CoverSheet, FieldsLieOnTheirReferencePositions) {
 TEST_F(CoverSheet, APerfectSheetGoesStraightToThePanelAndIsSaved) {
     PressPlay();
     for (int i = 0; i < kFieldCount; ++i) DragHome(i);
-    Frames(1, kW, kH);
+    Step();
     PressPlay();
-    Frames(1, kW, kH);  // nothing missed: the panel, without a review
+    Step();  // nothing missed: the panel, without a review
     EXPECT_EQ(sheet->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 9);
-    FinishPanel();
-    Click(kW / 2, kH / 2);
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(model->GetCompte(0, 3), 9);
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[0][3], 9);
     EXPECT_EQ(saved.totalScore, 9);
 }
@@ -99,10 +79,10 @@ TEST_F(CoverSheet, SwappedSnippetsCostTheirPointsAndShowTheReview) {
     const CPoint company = sheet->GetFieldLocation(0);
     EXPECT_FALSE(IsNear(PixelOfAFrame(company, kW, kH), kCompanyColour));  // the address lies there
     PressPlay();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(sheet->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 7);
-    Frames(20, kW, kH);
+    Step(20);
     // A cross beside each of the two swapped fields, each with its own
     // snippet laid on it; a tick beside every other.
     for (int i = 0; i < kFieldCount; ++i) {
@@ -115,11 +95,8 @@ TEST_F(CoverSheet, SwappedSnippetsCostTheirPointsAndShowTheReview) {
     EXPECT_GE(lastMark.x - 24, sheet->GetFieldLocation(8).x + 192);
     PressPlay();
     EXPECT_EQ(sheet->Shell().phase, PhaseResults);
-    FinishPanel();
-    Click(kW / 2, kH / 2);
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-    EXPECT_EQ(saved.compte[0][3], 7);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(MINIGAME_1_4), 7);
 }
 
 TEST_F(CoverSheet, ASnippetJustInsideItsBoxCountsAndJustOutsideDoesNot) {
@@ -141,7 +118,7 @@ TEST_F(CoverSheet, ThePressPicksUpTheSnippetWhichFollowsUntilTheRelease) {
     EXPECT_EQ(sheet->GetDragged(), 2);
     Move(400, 300);
     EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(300, 295));  // it keeps where it was held
-    Frames(1, kW, kH);
+    Step();
     controller->OnLButtonUp(CPoint(420, 310));
     EXPECT_EQ(sheet->GetDragged(), -1);
     EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(320, 305));
@@ -159,7 +136,7 @@ TEST_F(CoverSheet, APressFarFromEverySnippetOrBeforePlayTakesNothing) {
     EXPECT_EQ(sheet->GetDragged(), -1);
     controller->OnLButtonUp(CPoint(400, 150));
     PressPlay();  // handing in an empty sheet scores nothing
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(sheet->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 0);
 }

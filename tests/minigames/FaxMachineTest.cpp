@@ -2,23 +2,22 @@
 // document turned and slid onto the feeder, the number dialled, the send
 // key judging the four points.
 #include "minigames/dentist/CMinigame1_5.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace FaxMachine;
 
 namespace {
 
-class SendingAFax : public GameFixture {
+class SendingAFax : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    SendingAFax() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         for (const char* name : {"paper1.png", "paper2.png"}) folder.AddPicture(name, 256, 256);  // 128 x 128
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
@@ -41,20 +40,9 @@ protected:
         return marks;
     }
     void SetUp() override {
-        GameFixture::SetUp();
-        CMinigameShell::clock = [] { return 1000.0; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(MINIGAME_1_5);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        fax = static_cast<CMinigame1_5*>((*model->GetCurrentCategoryMinigames())[4]);
+        MinigameFixture::SetUp();
+        fax = Open<CMinigame1_5>(MINIGAME_1_5, 1);
     }
-    void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
-    }
-    void PressPlay() { Click(kW - 250, 52); }
     void Press(CPoint p) { Click(p.x, p.y); }
     void TurnDocument() { Press(fax->GetDocumentLocation()); }
     // Slides the document so that its centre lands at `to`.
@@ -73,12 +61,6 @@ protected:
         }
     }
     void PressSend() { Press(fax->GetSendLocation()); }
-    int Points() const { return fax->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !fax->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
 
     CMinigame1_5* fax = nullptr;
 };
@@ -105,13 +87,11 @@ TEST_F(SendingAFax, ARightFaxScoresFourAndIsSaved) {
     DialNumber(kNumber);
     EXPECT_EQ(fax->GetDialled(), kNumber);
     PressSend();
-    Frames(1, kW, kH);  // nothing missed: the panel, without a review
+    Step();  // nothing missed: the panel, without a review
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 4);
-    FinishPanel();
-    Click(kW / 2, kH / 2);
-    CProfile saved;
-    ASSERT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
+    ASSERT_TRUE(FinishPanelAndSave());
+    const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[0][4], 4);
     EXPECT_EQ(saved.totalScore, 4);
 }
@@ -122,15 +102,14 @@ TEST_F(SendingAFax, AFaxSentToTheWrongNumberLosesThatPointAndShowsTheReview) {
     SlideDocument(fax->GetFeederLocation());
     DialNumber("7052322323");
     PressSend();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(fax->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 3);
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_EQ(Marks(), "ttxt");
     PressPlay();
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
-    FinishPanel();
-    Click(kW / 2, kH / 2);
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(model->GetCompte(0, 4), 3);
 }
 
@@ -141,7 +120,7 @@ TEST_F(SendingAFax, ANumberKeyedBeforeTheDocumentIsInLosesTheKeyingPoint) {
     SlideDocument(fax->GetFeederLocation());
     PressSend();
     EXPECT_EQ(Points(), 3);
-    Frames(21, kW, kH);
+    Step(21);
     EXPECT_EQ(Marks(), "tttx");
 }
 
@@ -150,10 +129,10 @@ TEST_F(SendingAFax, SendingAtOnceEarnsOnlyThePressOfTheKey) {
     PressPlay();
     EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kEmptyColour));
     PressSend();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(fax->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 1);
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_EQ(Marks(), "txxx");
     // The right way shown: the machine holds the document in its feeder.
     EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kLoadedColour));

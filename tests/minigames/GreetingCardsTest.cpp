@@ -3,23 +3,22 @@
 
 #include "minigames/dentist/CMinigame1_6.h"
 #include "minigames/dentist/CMinigame1_9.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace Greetings;
 
 namespace {
 
-class GreetingGame : public GameFixture {
+class GreetingGame : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    GreetingGame() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.AddPicture("error.png", 64, 64, kTick);
         folder.AddPicture("review_missed.png", 64, 64, kCross);
         folder.AddPicture(kAcceptableTag, 32, 32, kTag);
@@ -28,32 +27,20 @@ protected:
                                  kFrenchExamples[0].recording})
             WriteToneWav(folder.File("Sounds/") + name, 3000);
     }
-    void SetUp() override {
-        GameFixture::SetUp();
-        CMinigameShell::clock = [] { return 1000.0; };
-        model->SetLogin("Ana");
-    }
-    void Open(MinigameType type, int width = kW, int height = kH) {
-        w = width;
+    // A test may open the game in a lower view than the fixture's.
+    void Open(MinigameType type, int height = kH) {
         h = height;
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(type);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, w, h);
         cell = type;
-        cards = type == MINIGAME_1_6
-                    ? static_cast<const CGreetingCards*>(
-                          static_cast<CMinigame1_6*>((*model->GetCurrentCategoryMinigames())[5]))
-                    : static_cast<const CGreetingCards*>(
-                          static_cast<CMinigame1_9*>((*model->GetCurrentCategoryMinigames())[8]));
+        cards = MinigameFixture::Open<CGreetingCards>(type, 0);
+        Frames(1, viewW, h);
     }
     // The play button; play ends on the frame after the hand-in.
     void PressPlay() {
-        Click(w - 250, 52);
-        Frames(1, w, h);
+        MinigameFixture::PressPlay();
+        Frames(1, viewW, h);
     }
-    void Start(MinigameType type, int width = kW, int height = kH) {
-        Open(type, width, height);
+    void Start(MinigameType type, int height = kH) {
+        Open(type, height);
         PressPlay();
         ASSERT_EQ(cards->Shell().phase, PhasePlay);
     }
@@ -78,27 +65,15 @@ protected:
         return order;
     }
     void Reenter() {
-        Click(80, 52);  // exit
+        PressExit();
         ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
         model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, w, h);
-    }
-    int Points() const { return cards->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, w, h);
-        for (int i = 0; i < 400 && !cards->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, w, h);
-        Frames(1, w, h);
-        Click(w / 2, h / 2);  // a click on the panel saves
-    }
-    int SavedCell() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[0][cell];
+        Frames(1, viewW, h);
     }
 
     // What lies at a point: the tick (green), the cross (red), the tag (blue).
     char Pixel(CPoint at) {
-        const unsigned rgba = PixelOfAFrame(at, w, h);
+        const unsigned rgba = PixelOfAFrame(at, viewW, h);
         const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF, b = (rgba >> 8) & 0xFF;
         if (g > 0x90 && r < 0x60 && b < 0x80) return 'T';
         if (r > 0xB0 && g < 0x60) return 'X';
@@ -109,7 +84,7 @@ protected:
 
     const CGreetingCards* cards = nullptr;
     int cell = 0;
-    int w = kW, h = kH;
+    int h = kH;  // the height the game is drawn at
 };
 
 }  // namespace
@@ -123,8 +98,8 @@ TEST_F(GreetingGame, TheThreeAcceptableCardsScoreThreeAndAreSaved) {
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 3);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 3);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(cell), 3);
     EXPECT_EQ(model->GetTotalScore(), 3);
 }
 
@@ -140,7 +115,7 @@ TEST_F(GreetingGame, TheReviewTicksTheRightChoicesAndCrossesTheMissedCardWithIts
     PressPlay();
     ASSERT_EQ(cards->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 2);
-    Frames(20, w, h);  // the marks fall and rest
+    Step(20);  // the marks fall and rest
     EXPECT_FLOAT_EQ(cards->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     for (int slot = 0; slot < kCardCount; ++slot) {
         EXPECT_TRUE(cards->IsLit(slot)) << slot;  // its words show
@@ -155,8 +130,8 @@ TEST_F(GreetingGame, TheReviewTicksTheRightChoicesAndCrossesTheMissedCardWithIts
     EXPECT_FALSE(cards->IsPressed(right[1]));
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhaseResults);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 2);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(cell), 2);
 }
 
 // A wrong card before the three right ones costs no point, but the
@@ -174,12 +149,12 @@ TEST_F(GreetingGame, AWrongCardThatCostNoPointIsStillReviewed) {
     PressPlay();
     EXPECT_EQ(Points(), 3);
     ASSERT_EQ(cards->Shell().phase, PhaseReview);
-    Frames(20, w, h);
+    Step(20);
     EXPECT_EQ(Pixel(cards->MarkOf(wrong)), 'X');
     for (int slot : cards->GetAcceptableSlots()) EXPECT_EQ(Pixel(cards->MarkOf(slot)), 'T') << slot;
     PressPlay();
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 3);
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(cell), 3);
 }
 
 TEST_F(GreetingGame, HandingInNothingScoresZeroAndLeadsToTheReview) {
@@ -246,9 +221,9 @@ TEST_F(GreetingGame, ThePointerTurnsACardAndSpeaksIt) {
     Move(p.x + 151, p.y);
     EXPECT_FALSE(cards->IsLit(slot));
     PressSlot(slot);
-    Frames(1, w, h);
+    Step();
     Move(20, 700);
-    Frames(1, w, h);
+    Step();
     EXPECT_TRUE(cards->IsLit(slot));  // a pressed card stays turned
 }
 
@@ -257,7 +232,7 @@ TEST_F(GreetingGame, ThePointerTurnsACardAndSpeaksIt) {
 // the English game both; a click presses both.
 TEST_F(GreetingGame, BetweenTwoNearCardsTheGamesDiffer) {
     for (MinigameType type : {MINIGAME_1_6, MINIGAME_1_9}) {
-        Start(type, 1366, 400);
+        Start(type, 400);
         const CPoint a = cards->GetSlot(0), b = cards->GetSlot(1);
         ASSERT_EQ(b.y - a.y, 80);
         Move(a.x, (a.y + b.y) / 2);
@@ -266,7 +241,7 @@ TEST_F(GreetingGame, BetweenTwoNearCardsTheGamesDiffer) {
         Click(a.x, (a.y + b.y) / 2);
         EXPECT_TRUE(cards->IsPressed(0));
         EXPECT_TRUE(cards->IsPressed(1));
-        Click(80, 52);
+        PressExit();
     }
 }
 
@@ -291,7 +266,7 @@ TEST_F(GreetingGame, TheIntroSheetSpeaksItsExamplesAndPlayStartsTheGame) {
     EXPECT_TRUE(model->IsSoundPlaying());
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhasePlay);
-    Click(kW - 346, 52);  // the instruction button shows the sheet again
+    PressInstructions();  // the sheet shows again
     EXPECT_EQ(cards->Shell().phase, PhaseInstructions);
     PressSlot(0);  // no card is pressed through the sheet
     PressPlay();

@@ -4,23 +4,22 @@
 
 #include "minigames/dentist/CMinigame1_2.h"
 #include "minigames/dentist/CMinigame1_3.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace MessageForm;
 
 namespace {
 
-class MessagePad : public GameFixture {
+class MessagePad : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    MessagePad() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.AddPicture("dropdownbox.png", 512, 512);
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
@@ -34,23 +33,11 @@ protected:
     static constexpr unsigned kCrossColour = 0x0000FFFF;  // blue
     // The review's mark at a point of the next frame: 't' tick, 'x' cross, '-' neither.
     char MarkAt(CPoint at) { return MarkOf(PixelOfAFrame(at, kW, kH)); }
-    void SetUp() override {
-        GameFixture::SetUp();
-        CMinigameShell::clock = [] { return 1000.0; };
-        model->SetLogin("Ana");
-    }
-    // Opens the French (1_2) or the English (1_3) game and starts playing.
+    // Opens the French (1_2) or the English (1_3) game, on its intro.
     void Open(MinigameType type) {
-        model->SetCurrentCategory(CATEGORY_DENTIST);
-        model->SetMinigameType(type);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
         cell = type;
-        form = type == MINIGAME_1_2
-                   ? &static_cast<CMinigame1_2*>((*model->GetCurrentCategoryMinigames())[1])->Form()
-                   : &static_cast<CMinigame1_3*>((*model->GetCurrentCategoryMinigames())[2])->Form();
+        form = MinigameFixture::Open<CMessageForm>(type, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     void Start(MinigameType type) {
         Open(type);
         PressPlay();
@@ -82,25 +69,17 @@ protected:
             if (r.right[list] != kNone) Choose(list, r.right[list]);
         for (int box : r.boxes) Tick(box);
     }
-    int Points() const { return form->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        // The panel comes on the frame after the hand-in.
-        for (int i = 0; i < 3 && form->Shell().phase != PhaseResults; ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !form->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);  // a click on the panel saves
-    }
-    int SavedCell() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[0][cell];
+    // The panel comes on the frame after the hand-in: until then it is
+    // not drawn and would pass for finished.
+    bool FinishPanelAfterTheHandIn() {
+        for (int i = 0; i < 3 && form->Shell().phase != PhaseResults; ++i) Step();
+        return FinishPanelAndSave();
     }
     void Reenter() {
-        Click(80, 52);  // exit
+        PressExit();
         ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
         model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
+        Step();
     }
 
     const CMessageForm* form = nullptr;
@@ -115,11 +94,11 @@ TEST_F(MessagePad, APerfectFrenchFormGoesStraightToTheResultsAndIsSaved) {
     EXPECT_EQ(form->GetList(LIST_YOUR_NAME)->GetSelectedItem(), CString("Ana"));
     FillRight();
     PressPlay();
-    Frames(1, kW, kH);  // nothing missed: the panel, without a review
+    Step();  // nothing missed: the panel, without a review
     EXPECT_EQ(form->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 8);
+    ASSERT_TRUE(FinishPanelAfterTheHandIn());
+    EXPECT_EQ(SavedCell(cell), 8);
     EXPECT_EQ(model->GetTotalScore(), 8);
 }
 
@@ -134,7 +113,7 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
     Tick(kUrgentBox);                                          // an extra box costs nothing
     PressPlay();
     EXPECT_EQ(Points(), 6);
-    Frames(1, kW, kH);
+    Step();
     ASSERT_EQ(form->Shell().phase, PhaseReview);
     // The caller said on the recording, in place of the one chosen.
     const char* rightCaller = form->GetVariant() == 0 ? "Simon Thibodeau" : "Karine Lapointe";
@@ -144,7 +123,7 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
     EXPECT_TRUE(form->IsBoxCorrected(r.boxes[1]));
     EXPECT_FALSE(form->IsBoxCorrected(r.boxes[0]));
     EXPECT_FALSE(form->IsBoxCorrected(kUrgentBox));
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_FLOAT_EQ(form->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     for (List list : kJudged) {
         EXPECT_EQ(MarkAt(form->MarkOf(list)), list == LIST_CALLER ? 'x' : 't') << "list " << list;
@@ -162,25 +141,25 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
     EXPECT_EQ(form->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(form->Shell().phase, PhaseResults);
-    FinishPanel();
-    EXPECT_EQ(SavedCell(), 6);
+    ASSERT_TRUE(FinishPanelAfterTheHandIn());
+    EXPECT_EQ(SavedCell(cell), 6);
 }
 
 TEST_F(MessagePad, AnOpenListClosesOnHelpOnTheInstructionsAndOnLeaving) {
     Start(MINIGAME_1_2);
     ClickAt(FieldTarget(LIST_DATE));
     ASSERT_EQ(form->GetOpenList(), LIST_DATE);
-    Click(kW - 154, 52);  // help
+    PressHelp();
     EXPECT_EQ(form->GetOpenList(), kNoList);
     ClickAt(FieldTarget(LIST_TIME));
     ASSERT_EQ(form->GetOpenList(), LIST_TIME);
-    Click(kW - 346, 52);  // the instructions
+    PressInstructions();
     ASSERT_EQ(form->Shell().phase, PhaseInstructions);
     EXPECT_EQ(form->GetOpenList(), kNoList);
     PressPlay();
     ClickAt(FieldTarget(LIST_CALLER));
     ASSERT_EQ(form->GetOpenList(), LIST_CALLER);
-    Click(80, 52);  // exit
+    PressExit();
     ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_EQ(form->GetOpenList(), kNoList);
 }
@@ -190,17 +169,17 @@ TEST_F(MessagePad, HelpReplaysTheInstructionAndTheMessageWaitsForIt) {
     double now = 1000.0;
     CMinigameShell::clock = [&now] { return now; };
     Start(MINIGAME_1_2);
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(form->Shell().HasWaitingPrompt());  // the message is heard at once
-    Click(kW - 154, 52);
+    PressHelp();
     EXPECT_TRUE(form->Shell().IsInstructionSpeaking());
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(form->Shell().HasWaitingPrompt());
     now += 2.9;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(form->Shell().HasWaitingPrompt());
     now += 0.2;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(form->Shell().HasWaitingPrompt());  // said once the instruction ended
     CMinigameShell::clock = [] { return 1000.0; };
 }
@@ -266,7 +245,7 @@ TEST_F(MessagePad, EachVisitTakesTheOtherRecording) {
     PressPlay();
     FillRight();
     PressPlay();
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAfterTheHandIn());
     Click(150, kH - 101);  // the panel's restart: the other recording again
     EXPECT_EQ(form->GetVariant(), first);
 }
@@ -276,7 +255,7 @@ TEST_F(MessagePad, TheInstructionsExploreTheSameFourteenTargetsAsTheIntro) {
     ClickAt(form->GetFieldTarget(8));
     EXPECT_EQ(form->GetSelectedTarget(), 8);
     PressPlay();
-    Click(kW - 346, 52);  // the instruction button
+    PressInstructions();
     ASSERT_EQ(form->Shell().phase, PhaseInstructions);
     EXPECT_EQ(form->GetSelectedTarget(), -1);
     for (int target : {0, 6, 7, 13}) {
