@@ -69,8 +69,13 @@ protected:
     // stored; false if it never comes.
     bool FinishPanel() {
         Step();  // the panel's first frame sets its slots
-        for (int i = 0; i < 2000 && !(InMinigame() && Shell().resultsPanel->ButtonsShown()); ++i) Step();
-        return InMinigame() && Shell().resultsPanel->ButtonsShown();
+        for (int i = 0; i < 2000 && !PanelReady(); ++i) Step();
+        return PanelReady();
+    }
+    // A panel not yet drawn has no slots and so no slot left to show: ready
+    // only on the score panel's own phase.
+    bool PanelReady() const {
+        return InMinigame() && Shell().phase == PhaseResults && Shell().resultsPanel->ButtonsShown();
     }
     // The learner's saved profile (a test fails if it cannot be read).
     CProfile Saved() const {
