@@ -85,6 +85,23 @@ protected:
         return saved.compte[MinigameCategory(type)][MinigamePosition(type)];
     }
 
+    // For a fixture with pictures of its own: the corner buttons and the
+    // panel's restart, 128 x 64 at scale 2.
+    void CornerButtonPictures() {
+        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+            folder.AddPicture(name, 128, 64);
+        }
+    }
+    // The panel finished and drawn once more with its buttons, then a click
+    // on its middle, which saves the profile; false if it never came.
+    bool FinishPanelAndSave() {
+        if (!FinishPanel()) return false;
+        Step();
+        Click(viewW / 2, viewH / 2);
+        return true;
+    }
+
     const int viewW;
     const int viewH;
 };
