@@ -1,25 +1,23 @@
 #include <set>
 
-#include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_1.h"
 #include "minigames/grocery/GroceryBoard.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "ui/CornerLayout.h"
 
 using namespace BestBefore;
 
 namespace {
 
-class BeltDates : public GameFixture {
+class BeltDates : public MinigameFixture {
 protected:
     static constexpr int kW = 1358;  // the belt moves 2 pixels a frame at this width
     static constexpr int kH = 726;
 
+    BeltDates() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         for (int p = 1; p <= kProductCount; ++p) {
             folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512, kProductColour);
             folder.AddPicture("Item" + std::to_string(p) + "Date.png", 512, 128, kLabelColour);
@@ -30,24 +28,13 @@ protected:
     static constexpr unsigned kProductColour = 0x2040E0FF, kLabelColour = 0xF0E020FF;
     static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_GROCERY);
-        model->SetMinigameType(MINIGAME_3_1);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame3_1*>((*model->GetCurrentCategoryMinigames())[0]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame3_1>(MINIGAME_3_1, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     void ClickProduct(int p) {
         const CPoint at = game->GetProductPosition(p);
         Click(at.x, at.y);
-        Frames(3, kW, kH);
-    }
-    // The wrong answer's cross and sound end, and input comes back.
-    void WaitOutTheWrongAnswer() {
-        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
+        Step(3);
     }
     // Where item k of the review board is shown, and its mark.
     CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).picture); }
@@ -58,18 +45,6 @@ protected:
     }
     // Some product that is not the one asked for.
     int Another() const { return (game->GetTarget() + 1) % kProductCount; }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
-    }
 
     CMinigame3_1* game = nullptr;
 };
@@ -86,7 +61,7 @@ TEST_F(BeltDates, FindingEveryProductAtOnceOpensThePanelWithEight) {
     EXPECT_EQ(asked.size(), size_t(kProductCount));  // every label once
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][0], 8);
     EXPECT_EQ(Saved().totalScore, 8);
 }
@@ -110,22 +85,22 @@ TEST_F(BeltDates, AWrongProductCostsTheLabelItsPointAndTheLabelStays) {
     PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 7);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][0], 7);
 }
 
 TEST_F(BeltDates, TheBeltMovesTwoPixelsAFrameAndWrapsRound) {
     PressPlay();
-    Frames(1, kW, kH);
+    Step();
     const CPoint before = game->GetProductPosition(0);
-    Frames(10, kW, kH);
+    Step(10);
     EXPECT_EQ(game->GetProductPosition(0).x, before.x + 20);
     EXPECT_EQ(game->GetProductPosition(0).y, kH / 2);
     // The products stay in their order, 1.2 product widths apart.
     EXPECT_EQ(game->GetProductPosition(1).x - game->GetProductPosition(0).x, 204);
     int lowest = kW, highest = -kW;
     for (int i = 0; i < 820; ++i) {  // more than once round
-        Frames(1, kW, kH);
+        Step();
         lowest = std::min(lowest, game->GetProductPosition(0).x);
         highest = std::max(highest, game->GetProductPosition(0).x);
     }
@@ -148,7 +123,7 @@ TEST_F(BeltDates, TheLabelsComeInANewOrderFromGameToGame) {
     for (int i = 0; i < 30; ++i) {
         firsts.insert(game->GetTarget());
         game->Unload();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_GT(firsts.size(), 3u);
 }
@@ -159,7 +134,7 @@ TEST_F(BeltDates, AWrongProductRaisesTheWrongSignThatIsGoneASecondLaterAndARight
     Click(at.x, at.y);
     EXPECT_TRUE(game->Shell().IsWrongSignShown());
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << "the cross stays where the click was";
-    Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
+    Step(CMinigameShell::kWrongSignFrames + 1);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
     WaitOutTheWrongAnswer();
     const CPoint right = game->GetProductPosition(game->GetTarget());
@@ -215,7 +190,7 @@ TEST_F(BeltDates, TheReviewTicksTheProductsFoundAndCrossesTheMissedOneWithItsLab
     WaitOutTheWrongAnswer();
     while (game->GetTarget() >= 0) ClickProduct(game->GetTarget());
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);  // the marks have fallen
+    Step(20);  // the marks have fallen
     // The first label asked is the first item, top left, crossed, with its label under it.
     EXPECT_TRUE(IsNear(PixelOfAFrame(Mark(0), kW, kH), kCrossColour));
     EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));

@@ -2,17 +2,20 @@
 
 #include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_5.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace PaymentTerminal;
 
 namespace {
 
-class CardTerminal : public GameFixture {
+class CardTerminal : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
+
+    CardTerminal() : MinigameFixture(kW, kH) {}
+
     static constexpr int kErrorMs = 1500;  // the error sound: 96 frames
     static constexpr unsigned kTickColour = 0x10C020FF;
     static constexpr unsigned kCrossColour = 0xE01010FF;
@@ -20,10 +23,7 @@ protected:
     static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
 
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         // The review's two marks, each a colour of its own.
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
@@ -33,22 +33,16 @@ protected:
         for (const Payment& p : kPayments) WriteToneWav(folder.File("Sounds/") + p.announce, 400);
     }
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(MINIGAME_2_5);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame2_5*>((*model->GetCurrentCategoryMinigames())[4]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame2_5>(MINIGAME_2_5, 1);
     }
     // A click, then a frame: the flow ends play on the frame after the last step.
     void At(CPoint p) {
         Click(p.x, p.y);
-        Frames(1, kW, kH);
+        Step();
     }
     // A slip's cross and sound end, and the payment goes on.
-    void SlipEnds() { Frames(kErrorMs * 64 / 1000 + 2, kW, kH); }
-    void Play() { Click(kW - 250, 52); }
+    void SlipEnds() { Step(kErrorMs * 64 / 1000 + 2); }
     void Menu(int type) { At(game->GetMenuKey(kPayments[type].menuLine)); }
     void Key(int key) { At(game->GetKey(key)); }
     void KeyAmount(int cents) {
@@ -67,18 +61,6 @@ protected:
         const int p = game->GetPayment();
         Pay(p, game->GetAmountCents(), p);
     }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 800 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
-    }
 
     CMinigame2_5* game = nullptr;
 };
@@ -86,7 +68,7 @@ protected:
 }  // namespace
 
 TEST_F(CardTerminal, APerfectGameFillsEveryOneOfTheTenSlots) {
-    Play();
+    PressPlay();
     ASSERT_EQ(game->Shell().phase, PhasePlay);
     for (int p = 0; p < kPaymentCount; ++p) {
         EXPECT_EQ(game->GetPayment(), p);
@@ -94,14 +76,14 @@ TEST_F(CardTerminal, APerfectGameFillsEveryOneOfTheTenSlots) {
     }
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 10);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(game->Shell().resultsPanel->GetCompteMax(), 10);  // the panel shows what a perfect game earns
     EXPECT_EQ(Saved().compte[1][4], 10);
     EXPECT_EQ(Saved().totalScore, 10);
 }
 
 TEST_F(CardTerminal, TheTillShiftsDigitsInAndEraseDropsTheLast) {
-    Play();
+    PressPlay();
     Menu(PAY_DEBIT);
     EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
     EXPECT_EQ(game->GetScreenLine(3), "$0.00");
@@ -118,7 +100,7 @@ TEST_F(CardTerminal, TheTillShiftsDigitsInAndEraseDropsTheLast) {
 }
 
 TEST_F(CardTerminal, AKeyAnswersOnlyCloseToItsMiddle) {
-    Play();
+    PressPlay();
     Menu(PAY_DEBIT);
     const CPoint five = game->GetKey(5);
     Click(five.x + 9, five.y + 7);
@@ -130,7 +112,7 @@ TEST_F(CardTerminal, AKeyAnswersOnlyCloseToItsMiddle) {
 
 TEST_F(CardTerminal, AnAmountBelowADollarIsKeyedWithTwoDigits) {
     game->SetAmountCents(57);
-    Play();
+    PressPlay();
     Menu(PAY_DEBIT);
     KeyAmount(57);
     EXPECT_EQ(game->GetScreenLine(3), "$0.57");
@@ -142,7 +124,7 @@ TEST_F(CardTerminal, AnAmountBelowADollarIsKeyedWithTwoDigits) {
 }
 
 TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
-    Play();
+    PressPlay();
     const int amount = game->GetAmountCents();
     Menu(PAY_GIFT);  // the debit customer, charged as a gift card
     SlipEnds();
@@ -159,14 +141,14 @@ TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
     PayRight();
     EXPECT_EQ(Points(), 8);  // no bonus after a slip
     EXPECT_EQ(game->Shell().phase, PhaseReview);
-    Play();  // the review leads to the panel
+    PressPlay();  // the review leads to the panel
     EXPECT_EQ(game->Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][4], 8);
 }
 
 TEST_F(CardTerminal, AWrongAmountOrCardIsASlipOfThatPaymentOnly) {
-    Play();
+    PressPlay();
     Menu(PAY_DEBIT);
     KeyAmount(game->GetAmountCents() + 1);
     Key(KEY_ENTER);
@@ -185,7 +167,7 @@ TEST_F(CardTerminal, AWrongAmountOrCardIsASlipOfThatPaymentOnly) {
 }
 
 TEST_F(CardTerminal, TheEmptyMenuLineAndTheCardsDoNothingOutOfTurn) {
-    Play();
+    PressPlay();
     At(game->GetMenuKey(2));  // the third line of the menu is empty
     EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);
     Card(PAY_DEBIT);  // no card before the amount
@@ -218,7 +200,7 @@ TEST_F(CardTerminal, TheHelpPagesFollowThePointerOnceEach) {
     // A click on a help point selects it; the erase key is one of them.
     At(game->GetKey(KEY_ERASE));
     EXPECT_EQ(game->GetSelectedButton(), 3);
-    Play();
+    PressPlay();
     EXPECT_EQ(game->GetSelectedButton(), -1);
 }
 
@@ -226,7 +208,7 @@ TEST_F(CardTerminal, TheHelpPagesFollowThePointerOnceEach) {
 // sound; input waits for their end, and only then does the charge of the
 // chosen type come, so the cross is never drawn on the next screen.
 TEST_F(CardTerminal, AWrongTypeShowsTheCrossAndTheChargeComesAfterItsSound) {
-    Play();
+    PressPlay();
     const CPoint gift = game->GetMenuKey(kPayments[PAY_GIFT].menuLine);
     Click(gift.x, gift.y);
     EXPECT_TRUE(game->Shell().IsWrongSignShown());
@@ -234,7 +216,7 @@ TEST_F(CardTerminal, AWrongTypeShowsTheCrossAndTheChargeComesAfterItsSound) {
     EXPECT_TRUE(game->Shell().IsPaused());
     EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);
     Key(1);  // ignored while the sound plays
-    Frames(70, kW, kH);
+    Step(70);
     EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_MENU);  // the sound is longer than the cross
     SlipEnds();
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
@@ -248,14 +230,14 @@ TEST_F(CardTerminal, AWrongTypeShowsTheCrossAndTheChargeComesAfterItsSound) {
 // After a wrong card the next customer is announced once the error sound
 // has ended, not over it.
 TEST_F(CardTerminal, TheNextCustomerWaitsForTheErrorSoundOfAWrongCard) {
-    Play();
+    PressPlay();
     Menu(PAY_DEBIT);
     KeyAmount(game->GetAmountCents());
     Key(KEY_ENTER);
     const uint64_t plays = model->GetSoundPlayer().PlayCount();
     Card(PAY_GIFT);
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);  // the error sound
-    Frames(80, kW, kH);
+    Step(80);
     EXPECT_EQ(game->GetPayment(), PAY_DEBIT);
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);
     SlipEnds();
@@ -268,7 +250,7 @@ TEST_F(CardTerminal, TheNextCustomerWaitsForTheErrorSoundOfAWrongCard) {
 // tick when done right, or the cross and its right answer.
 TEST_F(CardTerminal, TheReviewTicksEachStepDoneAndCrossesEachMissedWithItsAnswer) {
     game->SetAmountCents(1234);
-    Play();
+    PressPlay();
     Menu(PAY_CREDIT);  // the debit customer's type, missed
     SlipEnds();
     KeyAmount(1234);
@@ -282,7 +264,7 @@ TEST_F(CardTerminal, TheReviewTicksEachStepDoneAndCrossesEachMissedWithItsAnswer
     PayRight();
     ASSERT_EQ(game->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 7);
-    Frames(20, kW, kH);
+    Step(20);
     for (int p = 0; p < kPaymentCount; ++p) {
         for (int s = 0; s < CMinigame2_5::kSteps; ++s) {
             const bool missed = (p == PAY_DEBIT && s == STEP_TYPE) || (p == PAY_CREDIT && s == STEP_AMOUNT);

@@ -1,25 +1,23 @@
 #include <set>
 
-#include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_2.h"
 #include "minigames/grocery/GroceryBoard.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace BestBefore;
 
 namespace {
 
-class DateSorting : public GameFixture {
+class DateSorting : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    DateSorting() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.AddPicture("shoppingcart.png", 512, 512, kCartColour);
         folder.AddPicture("trash.png", 512, 512, kTrashColour);
         for (int p = 1; p <= kProductCount; ++p) folder.AddPicture("Item" + std::to_string(p) + ".png", 512, 512, kProductColour);
@@ -34,43 +32,20 @@ protected:
     static constexpr unsigned kProductColour = 0x2040E0FF, kCartColour = 0xF0E020FF, kTrashColour = 0x804020FF;
     static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_GROCERY);
-        model->SetMinigameType(MINIGAME_3_2);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame3_2*>((*model->GetCurrentCategoryMinigames())[1]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame3_2>(MINIGAME_3_2, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     bool BelongsInCart() const { return StillGood(kProducts[game->GetProduct()].value, kTodayValues[game->GetToday()]); }
     void Sort(bool right) {
         const bool cart = BelongsInCart() == right;
         const CPoint at = cart ? game->GetCart() : game->GetTrash();
         Click(at.x, at.y);
-        Frames(1, kW, kH);
-    }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    // The wrong answer's cross and sound end; the next product comes.
-    void WaitOutTheWrongAnswer() {
-        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
+        Step();
     }
     CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kProductCount, kW, kH).picture); }
     CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     CPoint Answer(int k) const {
         return Middle(GroceryBoard::FitIn(512, 512, GroceryBoard::AnswerUnder(GroceryBoard::CellOf(k, kProductCount, kW, kH), Shown(k))));
-    }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
     }
 
     CMinigame3_2* game = nullptr;
@@ -86,7 +61,7 @@ TEST_F(DateSorting, EightRightChoicesOpenThePanelWithEight) {
     }
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][1], 8);
     EXPECT_EQ(Saved().totalScore, 8);
 }
@@ -102,7 +77,7 @@ TEST_F(DateSorting, AWrongChoiceFlagsTheProductAndTheBoardLeadsToThePanel) {
     PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 6);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][1], 6);
 }
 
@@ -120,7 +95,7 @@ TEST_F(DateSorting, EveryDayCardComesUpAndEachGivesBothAnswers) {
     for (int game_ = 0; game_ < 40; ++game_) {
         days.insert(game->GetToday());
         game->Unload();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(days.size(), size_t(kTodayCount));
     // Whatever the day, some products are still good and some are not:
@@ -152,7 +127,7 @@ TEST_F(DateSorting, TheFormatCardsReadTheirLabelOnlyOnTheSheet) {
     model->StopSoundFile();
     Click(game->Cards().GetCard(0).x, game->Cards().GetCard(0).y);  // hidden during play
     EXPECT_EQ(game->GetProduct(), 0);
-    Click(kW - 346, 52);  // the instructions show them again
+    PressInstructions();  // the instructions show them again
     EXPECT_EQ(game->Shell().phase, PhaseInstructions);
     Click(game->Cards().GetCard(2).x, game->Cards().GetCard(2).y);
     EXPECT_TRUE(model->IsSoundPlaying());
@@ -184,9 +159,9 @@ TEST_F(DateSorting, TheReviewTicksTheProductsSortedAndShowsTheMissedOnesRightPla
     Sort(false);
     WaitOutTheWrongAnswer();
     while (game->GetProduct() < kProductCount) Sort(true);
-    Frames(1, kW, kH);
+    Step();
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);
+    Step(20);
     const CPoint first = GroceryBoard::MarkBeside(Shown(0));
     EXPECT_TRUE(IsNear(PixelOfAFrame(first, kW, kH), kCrossColour));
     EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(0)), kW, kH), kProductColour));

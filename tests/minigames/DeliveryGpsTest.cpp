@@ -1,54 +1,41 @@
 // The delivery GPS in English (2_2) and in French (2_8), played through the
 // real model and controller: both run on the same tests with their own data.
-#include "core/CProfile.h"
 #include "minigames/pizzeria/CMinigame2_2.h"
 #include "minigames/pizzeria/CMinigame2_8.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace DeliveryGps;
 
 namespace {
 
-class DeliveryGpsGame : public GameFixture, public testing::WithParamInterface<MinigameType> {
+class DeliveryGpsGame : public MinigameFixture, public testing::WithParamInterface<MinigameType> {
 protected:
     static constexpr int kW = 1362;
     static constexpr int kH = 726;
 
+    DeliveryGpsGame() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.MakeFolder("Sounds");
         // The instructions, three seconds long.
         for (const Language* words : {&kEnglish, &kFrench}) WriteToneWav(folder.File("Sounds/") + words->intro, 3000);
     }
+    // A clock of the test's own: it is moved past a wrong key's pause and
+    // through the instruction's seconds.
     void SetUp() override {
-        GameFixture::SetUp();
+        MinigameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(GetParam());
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
+        gps = Open<CGpsEntry>(GetParam(), 1);
     }
-    void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
-    }
-    int Position() const { return GetParam() - MINIGAME_2_1; }
+    int Position() const { return MinigamePosition(GetParam()); }
     const Language& Words() const { return GetParam() == MINIGAME_2_2 ? kEnglish : kFrench; }
-    const CGpsEntry& Gps() const {
-        CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
-        if (GetParam() == MINIGAME_2_2) return *static_cast<CMinigame2_2*>(game);
-        return *static_cast<CMinigame2_8*>(game);
-    }
+    const CGpsEntry& Gps() const { return *gps; }
     void At(CPoint p) {
         Click(p.x, p.y);
-        Frames(1, kW, kH);
+        Step();
     }
-    void PressPlay() { Click(kW - 250, 52); }
     void Type(char letter) { At(Gps().GetKeyLocation(letter)); }
     void Pick(int row) { At(Gps().GetSuggestionLocation(row)); }
     void Digit(char digit) { At(Gps().GetDigitLocation(digit - '0')); }
@@ -64,21 +51,11 @@ protected:
         for (const char* d = Words().houseNumber; *d; ++d) Digit(*d);
     }
     void DriveOff() {
-        for (int i = 0; i <= CGpsEntry::kRouteFrames + 1 && Gps().Shell().phase == PhasePlay; ++i) Frames(1, kW, kH);
-    }
-    int Points() const { return Gps().Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !Gps().Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
-    int SavedCell() {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[1][Position()];
+        for (int i = 0; i <= CGpsEntry::kRouteFrames + 1 && Gps().Shell().phase == PhasePlay; ++i) Step();
     }
 
     double now = 1000.0;
+    const CGpsEntry* gps = nullptr;
 };
 
 }  // namespace
@@ -100,11 +77,12 @@ TEST_P(DeliveryGpsGame, APerfectDeliveryScoresSevenAndIsSaved) {
     DriveOff();
     EXPECT_EQ(Gps().Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 7);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, Position()), 7);
     EXPECT_EQ(model->GetTotalScore(), 7);
     Click(kW / 2, kH / 2);
-    EXPECT_EQ(SavedCell(), 7);
+    EXPECT_EQ(SavedCell(GetParam()), 7);
 }
 
 TEST_P(DeliveryGpsGame, TheSuggestionsFollowTheLettersTyped) {
@@ -203,14 +181,15 @@ TEST_P(DeliveryGpsGame, ADeliveryWithMistakesEndsOnTheMarkedRouteThenThePanel) {
     EXPECT_TRUE(Gps().IsFieldMissed(FIELD_CITY));
     EXPECT_FALSE(Gps().IsFieldMissed(FIELD_STREET));
     EXPECT_TRUE(Gps().IsFieldMissed(FIELD_NUMBER));
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_FLOAT_EQ(Gps().Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     PressPlay();
     EXPECT_EQ(Gps().Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, Position()), 5);
     Click(kW / 2, kH / 2);
-    EXPECT_EQ(SavedCell(), 5);
+    EXPECT_EQ(SavedCell(GetParam()), 5);
 }
 
 TEST_P(DeliveryGpsGame, TheIntroSheetSpeaksTheNavigatorsWords) {
@@ -265,7 +244,7 @@ TEST_P(DeliveryGpsGame, TheReviewMarksEachFieldBesideItsRow) {
 TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsTheStepAndTheReviewCrossesItsField) {
     PressPlay();
     Type('s');
-    Click(kW - 346, 52);  // the instructions
+    PressInstructions();
     ASSERT_EQ(Gps().Shell().phase, PhaseInstructions);
     PressPlay();
     Type('u');
@@ -284,16 +263,16 @@ TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsTheStepAndTheReviewCrossesI
 
 TEST_P(DeliveryGpsGame, HelpSpeaksTheInstructionWholeAndTheFieldsVoiceWaitsForIt) {
     PressPlay();
-    Frames(2, kW, kH);
-    Click(kW - 154, 52);  // help
-    Frames(2, kW, kH);
+    Step(2);
+    PressHelp();
+    Step(2);
     EXPECT_TRUE(Gps().Shell().IsInstructionSpeaking());
     EXPECT_TRUE(Gps().Shell().HasWaitingPrompt());  // "City", after the instruction
     now += 1.0;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(Gps().Shell().HasWaitingPrompt());
     now += 2.5;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(Gps().Shell().HasWaitingPrompt());
     Type('s');  // help costs nothing
     EXPECT_EQ(Points(), 1);

@@ -1,28 +1,27 @@
 // The office building's lobby (2_4), played through the real model and
 // controller.
-#include "core/CProfile.h"
 #include "minigames/pizzeria/CMinigame2_4.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace LobbyDirectory;
 
 namespace {
 
-class Lobby : public GameFixture {
+class Lobby : public MinigameFixture {
 protected:
     static constexpr int kW = 1362;
     static constexpr int kH = 726;
+
+    Lobby() : MinigameFixture(kW, kH) {}
+
     static constexpr unsigned kTickColour = 0x10C020FF;
     static constexpr unsigned kCrossColour = 0xE01010FF;
     static bool IsTick(unsigned rgba) { return ((rgba >> 16) & 0xFF) > 0xA0 && (rgba >> 24) < 0x50; }
     static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
 
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.AddPicture("comicBubble.png", 1024, 256);
         // The review's two marks, each a colour of its own.
         folder.AddPicture("error.png", 64, 64, kTickColour);
@@ -32,42 +31,23 @@ protected:
         WriteToneWav(folder.File("Sounds/Intro2_4.mp3"), 1500);
         WriteToneWav(folder.File("Sounds/visiteur1.mp3"), 500);
     }
+    // A clock of the test's own: it is moved past a wrong button's pause and
+    // through the instruction's seconds.
     void SetUp() override {
-        GameFixture::SetUp();
+        MinigameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(MINIGAME_2_4);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        lobby = static_cast<CMinigame2_4*>((*model->GetCurrentCategoryMinigames())[3]);
+        lobby = Open<CMinigame2_4>(MINIGAME_2_4, 1);
     }
-    void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
-    }
-    void PressPlay() { Click(kW - 250, 52); }
     void Press(int floor) {
         const CPoint at = lobby->GetButtonLocation(floor);
         Click(at.x, at.y);
-        Frames(1, kW, kH);
+        Step();
     }
     int RightFloor() const { return kTenants[kVisitors[lobby->GetStep()].tenant].floor; }
     void PressRight() { Press(RightFloor()); }
     void PressWrong() {
         Press(RightFloor() == 9 ? 4 : 9);
         now += CMinigameShell::kPauseSeconds;
-    }
-    int Points() const { return lobby->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !lobby->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
-    int SavedCell() {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[1][3];
     }
 
     double now = 1000.0;
@@ -82,11 +62,12 @@ TEST_F(Lobby, FiveRightButtonsScoreFiveAndAreSaved) {
     for (int i = 0; i < kVisitorCount; ++i) PressRight();
     EXPECT_EQ(lobby->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 5);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, 3), 5);
     EXPECT_EQ(model->GetTotalScore(), 5);
     Click(kW / 2, kH / 2);
-    EXPECT_EQ(SavedCell(), 5);
+    EXPECT_EQ(SavedCell(MINIGAME_2_4), 5);
 }
 
 TEST_F(Lobby, AWrongFloorCostsThatDeliveryAndEndsOnTheStampedPanel) {
@@ -109,14 +90,15 @@ TEST_F(Lobby, AWrongFloorCostsThatDeliveryAndEndsOnTheStampedPanel) {
     EXPECT_TRUE(lobby->WasMissed(0));
     EXPECT_TRUE(lobby->WasMissed(3));
     EXPECT_FALSE(lobby->WasMissed(4));
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_FLOAT_EQ(lobby->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     PressPlay();
     EXPECT_EQ(lobby->Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, 3), 3);
     Click(kW / 2, kH / 2);
-    EXPECT_EQ(SavedCell(), 3);
+    EXPECT_EQ(SavedCell(MINIGAME_2_4), 3);
 }
 
 TEST_F(Lobby, InputIsIgnoredForASecondAfterAWrongButton) {
@@ -152,7 +134,7 @@ TEST_F(Lobby, TheBubbleAndTheWallAreNoButtons) {
     const CPoint bubble = lobby->GetBubbleLocation();
     Click(bubble.x, bubble.y);  // says the name again
     Click(640, 650);            // the floor of the hall
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(lobby->IsStepFailed());
     EXPECT_EQ(lobby->GetStep(), 0);
 }
@@ -176,7 +158,7 @@ TEST_F(Lobby, TheTutorialExplainsEachPartOfANameAndTheButton) {
 
 TEST_F(Lobby, ReopeningTheTutorialCostsTheDeliveryItsPoint) {
     PressPlay();
-    Click(kW - 346, 52);
+    PressInstructions();
     EXPECT_EQ(lobby->Shell().phase, PhaseInstructions);
     PressPlay();
     PressRight();
@@ -201,7 +183,7 @@ TEST_F(Lobby, AWrongButtonRaisesTheWrongSignThatIsGoneASecondLaterAndARightOneRa
     Click(at.x, at.y);
     EXPECT_TRUE(lobby->Shell().IsWrongSignShown());
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(at, kW, kH))) << std::hex << PixelOfAFrame(at, kW, kH);
-    Frames(CMinigameShell::kWrongSignFrames + 1, kW, kH);
+    Step(CMinigameShell::kWrongSignFrames + 1);
     EXPECT_FALSE(lobby->Shell().IsWrongSignShown());
     EXPECT_FALSE(IsCrossRed(PixelOfAFrame(at, kW, kH)));
     now += CMinigameShell::kPauseSeconds;
@@ -222,7 +204,7 @@ TEST_F(Lobby, TheReviewTicksTheDeliveriesFoundAndCrossesTheMissedOnesWithTheirBu
     PressRight();
     PressRight();
     ASSERT_EQ(lobby->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);  // the marks have fallen
+    Step(20);  // the marks have fallen
     for (int v = 0; v < kVisitorCount; ++v) {
         const CPoint mark = lobby->GetReviewMark(v);
         const unsigned pixel = PixelOfAFrame(mark, kW, kH);
@@ -262,18 +244,18 @@ TEST_F(Lobby, AGameWithoutAMissGoesStraightToTheScorePanel) {
 // for its end instead of cutting it.
 TEST_F(Lobby, HelpSpeaksTheWholeInstructionAndTheNameAfterIt) {
     PressPlay();
-    Frames(2, kW, kH);
+    Step(2);
     EXPECT_FALSE(lobby->Shell().HasWaitingPrompt());
-    Click(kW - 154, 52);  // help
-    Frames(1, kW, kH);
+    PressHelp();
+    Step();
     EXPECT_TRUE(lobby->Shell().IsInstructionSpeaking());
     EXPECT_TRUE(lobby->Shell().HasWaitingPrompt());
     const uint64_t plays = model->GetSoundPlayer().PlayCount();
     now += 1.0;
-    Frames(3, kW, kH);
+    Step(3);
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays);  // the instruction goes on
     now += 0.6;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(lobby->Shell().HasWaitingPrompt());
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), plays + 1);
     EXPECT_TRUE(model->IsSoundPlaying());

@@ -3,60 +3,46 @@
 
 #include "minigames/pizzeria/CMinigame2_1.h"
 #include "minigames/pizzeria/CMinigame2_6.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace PizzaOrderForm;
 
 namespace {
 
-class OrderForm : public GameFixture {
+class OrderForm : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    OrderForm() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);  // 128 x 64 at scale 2
-        }
+        CornerButtonPictures();
         folder.AddPicture("dropdownbox.png", 512, 512);  // the list's rows below and right of its centre
         folder.MakeFolder("Sounds");
         WriteToneWav(folder.File("Sounds/Intro2_1.mp3"), 3000);  // the instruction, three seconds long
     }
-    void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-    }
-    // Opens the French game (2_1) or the English one (2_6).
-    void Open(MinigameType type) {
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(type);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        auto* list = model->GetCurrentCategoryMinigames();
-        game = type == MINIGAME_2_1 ? static_cast<const COrderFormGame*>(static_cast<CMinigame2_1*>((*list)[0]))
-                                    : static_cast<const COrderFormGame*>(static_cast<CMinigame2_6*>((*list)[5]));
-    }
-    void Play() { Click(kW - 250, 52); }
+    // Opens the French game (2_1) or the English one (2_6): the same pad.
+    void Open(MinigameType type) { game = MinigameFixture::Open<COrderFormGame>(type, 1); }
     // The play button hands the pad in; the review or the panel comes with the next frame.
     void HandIn() {
-        Play();
-        Frames(1, kW, kH);
+        PressPlay();
+        Step();
     }
     // A game on order n: each new game takes the next order.
     void OpenOrder(int n) {
         Open(MINIGAME_2_1);
         while (game->GetOrderIndex() != n) {
-            Click(80, 52);
+            PressExit();
             model->SetGameState(GAMESTATE_INGAME);
-            Frames(1, kW, kH);
+            Step();
         }
     }
     // Ink of the review's right answers (green) somewhere in a box of the next frame.
     bool GreenIn(int x0, int y0, int x1, int y1) {
         GlWindow::BeginFrame();
-        Frames(1, kW, kH);
+        Step();
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
                 const unsigned rgba = GlWindow::ReadPixel(x, y);
@@ -103,18 +89,6 @@ protected:
             if (!asked.count(line)) return line;
         return -1;
     }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 600 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);  // a click on the panel saves
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
-    }
 
     const COrderFormGame* game = nullptr;
 };
@@ -123,13 +97,13 @@ protected:
 
 TEST_F(OrderForm, APerfectPadScoresSevenAndGoesStraightToThePanel) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     ASSERT_EQ(game->Shell().phase, PhasePlay);
     FillOrder();
     HandIn();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 7);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[1][0], 7);
     EXPECT_EQ(saved.totalScore, 7);
@@ -137,11 +111,11 @@ TEST_F(OrderForm, APerfectPadScoresSevenAndGoesStraightToThePanel) {
 
 TEST_F(OrderForm, TheEnglishOrdersAreJudgedTheSameAndKeptInTheirOwnCell) {
     Open(MINIGAME_2_6);
-    Play();
+    PressPlay();
     FillOrder();
     HandIn();
     EXPECT_EQ(Points(), 7);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[1][5], 7);
     EXPECT_EQ(saved.compte[1][0], 0);
@@ -149,7 +123,7 @@ TEST_F(OrderForm, TheEnglishOrdersAreJudgedTheSameAndKeptInTheirOwnCell) {
 
 TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     FillOrder();
     Line(ExtraTopping());
     HandIn();
@@ -159,16 +133,16 @@ TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
     // The name and the six points are ticked; the extra line is the one item missed.
     EXPECT_EQ(game->ReviewItems().size(), 8u);
     EXPECT_EQ(RightItems(), 7);
-    Play();  // the review leads to the panel all the same
+    PressPlay();  // the review leads to the panel all the same
     EXPECT_EQ(game->Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][0], 6);
     EXPECT_EQ(Saved().totalScore, 7);
 }
 
 TEST_F(OrderForm, ExtrasTakePointsBackOnlyDownToOne) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     ChooseName(CurrentOrder().customer);
     for (int line : {8, 9, 16, 17, 20, 22, 24, 26}) {
         if (line != ExtraTopping() && game->IsMarked(line)) continue;
@@ -181,7 +155,7 @@ TEST_F(OrderForm, ExtrasTakePointsBackOnlyDownToOne) {
 
 TEST_F(OrderForm, APadWithNoPointKeepsNothing) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     ChooseName("Aucun");
     Line(ExtraTopping());
     HandIn();
@@ -197,20 +171,20 @@ TEST_F(OrderForm, TheFirstCrustAndTheLastToppingOfPizzaTwoCostNothingTheSecondCr
     for (const Case c : {Case{kFirstCrust, 7}, Case{kFirstCrust + 1, 7}, Case{kPizzaStride + kFirstCrust, 6},
                          Case{kPizzaStride + kFirstCrust + 1, 6}, Case{kPizzaStride + kLastTopping, 7}}) {
         Open(MINIGAME_2_1);
-        Play();
+        PressPlay();
         FillOrder();
         Line(c.line);
         ASSERT_TRUE(game->IsMarked(c.line));
         HandIn();
         EXPECT_EQ(Points(), c.points) << "line " << c.line;
-        Click(80, 52);  // leave, and come again for the next case
+        PressExit();  // leave, and come again for the next case
         ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     }
 }
 
 TEST_F(OrderForm, FourToppingsOnAMediumPizza) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     for (int line : {3, 7, 10, 13, 19}) Line(line);
     const PizzaPrice price = game->Price(0);
     EXPECT_EQ(CString::Format("%.02f", price.base), "12.99");
@@ -231,7 +205,7 @@ TEST_F(OrderForm, ThreeToppingsAreIncludedAndEachOneMoreCostsADollar) {
 
 TEST_F(OrderForm, ASizeIsOneOfThreeAndClearingItPricesZero) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     Line(kFirstSize + 2);
     EXPECT_EQ(game->Price(0).base, 21.99);
     Line(kFirstSize);  // another size replaces it
@@ -249,7 +223,7 @@ TEST_F(OrderForm, ASizeIsOneOfThreeAndClearingItPricesZero) {
 
 TEST_F(OrderForm, OneCrustAtMostAndAToppingTogglesOff) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     Line(kFirstCrust);
     Line(kFirstCrust + 1);
     EXPECT_FALSE(game->IsMarked(kFirstCrust));
@@ -265,7 +239,7 @@ TEST_F(OrderForm, OneCrustAtMostAndAToppingTogglesOff) {
 
 TEST_F(OrderForm, PickingANameOnTheListLeavesTheLinesBeneathIt) {
     Open(MINIGAME_2_1);
-    Play();
+    PressPlay();
     ChooseName("Karim");  // the fourth row lies over the first pizza's sizes
     EXPECT_EQ(game->GetSelectedName(), "Karim");
     for (int line = 0; line < kLineCount; ++line) EXPECT_FALSE(game->IsMarked(line)) << line;
@@ -281,9 +255,9 @@ TEST_F(OrderForm, PickingANameOnTheListLeavesTheLinesBeneathIt) {
 TEST_F(OrderForm, EachNewGameTakesTheNextOrder) {
     Open(MINIGAME_2_1);
     const int first = game->GetOrderIndex();
-    Click(80, 52);
+    PressExit();
     model->SetGameState(GAMESTATE_INGAME);
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(game->GetOrderIndex(), (first + 1) % kOrderCount);
 }
 
@@ -297,14 +271,14 @@ TEST_F(OrderForm, ExploringTheLinesBeforePlayingMarksNothing) {
     Line(kDateLine);  // a silent line is selected all the same
     EXPECT_EQ(game->GetSelectedButton(), kDateLine);
     // Reopened during play, only the top of the pad answers.
-    Play();
-    Click(kW - 346, 52);
+    PressPlay();
+    PressInstructions();
     ASSERT_EQ(game->Shell().phase, PhaseInstructions);
     Line(20);
     EXPECT_EQ(game->GetSelectedButton(), -1);
     Line(13);
     EXPECT_EQ(game->GetSelectedButton(), 13);
-    Play();
+    PressPlay();
     EXPECT_EQ(game->Shell().phase, PhasePlay);
 }
 
@@ -313,7 +287,7 @@ TEST_F(OrderForm, ExploringTheLinesBeforePlayingMarksNothing) {
 // adds feta.
 TEST_F(OrderForm, TheReviewTicksWhatWasRightAndGivesTheRightAnswerBesideWhatWasMissed) {
     OpenOrder(0);
-    Play();
+    PressPlay();
     ChooseName("Sophie");
     for (int line : {3, 7, 10, 15, 21, 9}) Line(line);  // medium, mozzarella, pepperoni, green peppers, onions, feta
     HandIn();
@@ -358,7 +332,7 @@ TEST_F(OrderForm, TheReviewTicksWhatWasRightAndGivesTheRightAnswerBesideWhatWasM
 
 TEST_F(OrderForm, ASecondPizzasItemsStandRightOfThePad) {
     OpenOrder(1);  // Marc: two small pizzas
-    Play();
+    PressPlay();
     ChooseName("Marc");
     Line(2);
     Line(kPizzaStride + 2);
@@ -379,16 +353,16 @@ TEST_F(OrderForm, ASecondPizzasItemsStandRightOfThePad) {
 
 TEST_F(OrderForm, HelpClosesTheNameListAndTheOrderWaitsForTheWholeInstruction) {
     Open(MINIGAME_2_1);
-    Play();
-    Frames(2, kW, kH);
+    PressPlay();
+    Step(2);
     Line(kNameLine);
     ASSERT_TRUE(game->IsNameListOpen());
-    Click(kW - 154, 52);  // help
+    PressHelp();
     EXPECT_FALSE(game->IsNameListOpen());
     EXPECT_TRUE(game->Shell().IsInstructionSpeaking());
-    Frames(64, kW, kH);  // a second on, the order still waits for the instruction
+    Step(64);  // a second on, the order still waits for the instruction
     EXPECT_TRUE(game->Shell().HasWaitingPrompt());
-    Frames(2 * 64 + 8, kW, kH);
+    Step(2 * 64 + 8);
     EXPECT_FALSE(game->Shell().IsInstructionSpeaking());
     EXPECT_FALSE(game->Shell().HasWaitingPrompt());  // the order, heard again
 }

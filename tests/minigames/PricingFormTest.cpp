@@ -3,7 +3,7 @@
 #include "app/CCalculatorDlg.h"
 #include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_9.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/ScriptedLearner.h"
 
 using namespace PizzaOrderForm;
@@ -11,16 +11,15 @@ using namespace PricingForms;
 
 namespace {
 
-class PricingForm : public GameFixture {
+class PricingForm : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    PricingForm() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.AddPicture("dropdownbox.png", 512, 512);
         // The review's two marks, each a colour of its own.
         folder.AddPicture("error.png", 64, 64, kTickColour);
@@ -32,19 +31,13 @@ protected:
     static bool IsCross(unsigned rgba) { return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x40; }
     // The hand-in, and the frame on which the flow moves on to the board or the panel.
     void HandIn() {
-        Play();
-        Frames(1, kW, kH);
+        PressPlay();
+        Step();
     }
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(MINIGAME_2_9);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame2_9*>((*model->GetCurrentCategoryMinigames())[8]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame2_9>(MINIGAME_2_9, 1);
     }
-    void Play() { Click(kW - 250, 52); }
     void Line(int line) { Click(game->GetLinePos(line).x, game->GetLinePos(line).y); }
     // Opens a chosen line's list and clicks its row.
     void Choose(int line, int row) {
@@ -70,18 +63,6 @@ protected:
             learner.Type(Dollars(game->RightCents(line))).ClickButton(CCalculatorDlg::IDOK);
         }
     }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 600 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
-    }
 
     CMinigame2_9* game = nullptr;
 };
@@ -104,7 +85,7 @@ TEST(PricingForms, EveryFormCanBePricedFromTheListsAndAddsUpToTheCent) {
 }
 
 TEST_F(PricingForm, APerfectPricingScoresFive) {
-    Play();
+    PressPlay();
     ASSERT_EQ(game->Shell().phase, PhasePlay);
     Choose(LINE_BASE, BaseRow());
     Choose(LINE_TOPPINGS, ToppingsRow());
@@ -118,13 +99,13 @@ TEST_F(PricingForm, APerfectPricingScoresFive) {
     HandIn();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 5);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][8], 5);
     EXPECT_EQ(Saved().totalScore, 5);
 }
 
 TEST_F(PricingForm, AWrongBaseAndAnEmptyLineCostTheirPointsOnly) {
-    Play();
+    PressPlay();
     Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
     Choose(LINE_TOPPINGS, ToppingsRow());
     Learner learner;
@@ -135,14 +116,14 @@ TEST_F(PricingForm, AWrongBaseAndAnEmptyLineCostTheirPointsOnly) {
     HandIn();  // the total left empty
     EXPECT_EQ(Points(), 3);
     EXPECT_EQ(game->Shell().phase, PhaseReview);
-    Play();
+    PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][8], 3);
 }
 
 TEST_F(PricingForm, ATypedAmountIsTakenOnlyOnOk) {
-    Play();
+    PressPlay();
     {
         Learner learner;
         learner.Type("9,99").ClickCloseBox();
@@ -171,7 +152,7 @@ TEST_F(PricingForm, ATypedAmountIsTakenOnlyOnOk) {
 }
 
 TEST_F(PricingForm, TheChosenLinesOfferTheSizesAndOneToFiveDollars) {
-    Play();
+    PressPlay();
     Choose(LINE_BASE, 2);
     EXPECT_EQ(game->GetAmountCents(LINE_BASE), 2199);
     Choose(LINE_TOPPINGS, 4);
@@ -186,7 +167,7 @@ TEST_F(PricingForm, TheChosenLinesOfferTheSizesAndOneToFiveDollars) {
 }
 
 TEST_F(PricingForm, ALineAnswersOnlyWithinItsReach) {
-    Play();
+    PressPlay();
     Learner learner;
     const CPoint total = game->GetLinePos(LINE_TOTAL);
     Click(total.x - kReachX, total.y);
@@ -212,7 +193,7 @@ TEST_F(PricingForm, ExploringTheLinesBeforePlayingFillsNothing) {
 TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne) {
     const char* const bases[kFormCount] = {"$12.99", "$6.99", "$21.99", "$12.99"};
     const char* const totals[kFormCount] = {"$16.94", "$9.03", "$29.37", "$20.33"};
-    Play();
+    PressPlay();
     Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
     Choose(LINE_TOPPINGS, ToppingsRow());
     Learner learner;
@@ -222,7 +203,7 @@ TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne)
     Line(LINE_HST);
     HandIn();  // a wrong base, the total left empty
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);
+    Step(20);
     for (int line = 0; line < kPriceLineCount; ++line) {
         const bool missed = line == LINE_BASE || line == LINE_TOTAL;
         const CPoint mark = game->GetReviewMark(line);
@@ -244,17 +225,17 @@ TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne)
 
 // An open list closes on help and on the instruction sheet.
 TEST_F(PricingForm, AnOpenListClosesOnHelpAndOnTheInstructions) {
-    Play();
+    PressPlay();
     Line(LINE_BASE);
     ASSERT_TRUE(game->IsListOpen());
-    Click(kW - 154, 52);  // help
+    PressHelp();
     EXPECT_FALSE(game->IsListOpen());
     Line(LINE_TOPPINGS);
     ASSERT_TRUE(game->IsListOpen());
-    Click(kW - 346, 52);  // the instructions
+    PressInstructions();
     EXPECT_EQ(game->Shell().phase, PhaseInstructions);
     EXPECT_FALSE(game->IsListOpen());
-    Play();
+    PressPlay();
     EXPECT_FALSE(game->IsListOpen());
     EXPECT_FALSE(game->IsFilled(LINE_TOPPINGS));
 }

@@ -1,40 +1,32 @@
 #include <set>
 
-#include "core/CProfile.h"
 #include "core/CSubtitles.h"
 #include "minigames/grocery/CMinigame3_4.h"
 #include "minigames/grocery/GroceryBoard.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 
 using namespace ProduceCodes;
 
 namespace {
 
-class ProduceScale : public GameFixture {
+class ProduceScale : public MinigameFixture {
 protected:
     static constexpr int kW = kReferenceWidth;  // keys fall on their layout pixels
     static constexpr int kH = kReferenceHeight;
 
+    ProduceScale() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         for (int n = 1; n <= kItemCount; ++n) folder.AddPicture("FruitVeg" + std::to_string(n) + ".png", 256, 256, kItemColour);
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
     }
     static constexpr unsigned kItemColour = 0x2040E0FF, kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_GROCERY);
-        model->SetMinigameType(MINIGAME_3_4);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        scale = static_cast<CMinigame3_4*>((*model->GetCurrentCategoryMinigames())[3]);
+        MinigameFixture::SetUp();
+        scale = Open<CMinigame3_4>(MINIGAME_3_4, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     void PressKey(int digit) { Click(scale->GetKeyLocation(digit).x, scale->GetKeyLocation(digit).y); }
     void Type(int code) {
         for (int k = 0; k < kCodeDigits; ++k) PressKey(Digit(code, k));
@@ -42,12 +34,6 @@ protected:
     int AskedCode() const { return kProduce[scale->GetTurnItem(scale->GetTurn())].code; }
     // A code that is not the one asked: its last digit changed.
     int WrongCode() const { return AskedCode() / 10 * 10 + (AskedCode() % 10 + 1) % 10; }
-    int Points() const { return scale->Shell().resultsPanel->GetCompte(); }
-    // The wrong code's cross and sound end, and the keys type again.
-    void WaitOutTheWrongAnswer() {
-        for (int i = 0; i < 400 && scale->Shell().IsPaused(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
     void TypeWrong() {
         Type(WrongCode());
         WaitOutTheWrongAnswer();
@@ -58,18 +44,6 @@ protected:
     static CRect OnLayout(int left, int top, int right, int bottom) {
         return CRect(left * kW / kReferenceWidth, top * kH / kReferenceHeight, right * kW / kReferenceWidth,
                      bottom * kH / kReferenceHeight);
-    }
-    // Draws the score panel until it has stored the score, then clicks it (which saves).
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !scale->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
     }
 
     CMinigame3_4* scale = nullptr;
@@ -90,11 +64,11 @@ TEST_F(ProduceScale, APerfectGameGoesStraightToThePanelWithEight) {
     ASSERT_EQ(scale->Shell().phase, PhasePlay);
     for (int t = 0; t < kTurnCount; ++t) {
         Type(AskedCode());
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(scale->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][3], 8);
     EXPECT_EQ(Saved().totalScore, 8);
 }
@@ -109,17 +83,17 @@ TEST_F(ProduceScale, WrongCodesStillAdvanceAndTheBoardLeadsToThePanel) {
         }
         EXPECT_EQ(scale->GetTurn(), t + 1);
     }
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(scale->Shell().phase, PhaseReview);
     for (int t = 0; t < kTurnCount; ++t) EXPECT_EQ(scale->IsTurnMissed(t), t == 2 || t == 5) << t;
-    Frames(20, kW, kH);  // the board's stamps fall
+    Step(20);  // the board's stamps fall
     EXPECT_FLOAT_EQ(scale->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     Click(200, 400);  // only play leads on
     EXPECT_EQ(scale->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(scale->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 6);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][3], 6);
     EXPECT_EQ(Saved().totalScore, 6);
 }
@@ -161,7 +135,7 @@ TEST_F(ProduceScale, NoItemIsAskedTwiceAndEveryItemComesUp) {
         EXPECT_EQ(asked.size(), size_t(kTurnCount));
         seen.insert(asked.begin(), asked.end());
         scale->Unload();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(seen.size(), size_t(kItemCount));
 }
@@ -188,14 +162,14 @@ TEST_F(ProduceScale, TheKeypadLightsOnlyWhileThePointerIsOnTheScale) {
 }
 
 TEST_F(ProduceScale, TheInstructionsKeepTheTypedDigitsAndResumeTheDemonstration) {
-    Frames(450, kW, kH);  // the intro's demonstration has moved on
+    Step(450);  // the intro's demonstration has moved on
     EXPECT_GT(scale->GetDemoStep(), 1);
     PressPlay();
     PressKey(Digit(AskedCode(), 0));
-    Click(kW - 346, 52);  // the instructions
+    PressInstructions();
     EXPECT_EQ(scale->Shell().phase, PhaseInstructions);
     EXPECT_EQ(scale->GetDemoStep(), 0);
-    Frames(210, kW, kH);
+    Step(210);
     EXPECT_EQ(scale->GetDemoStep(), 1);
     PressPlay();
     EXPECT_EQ(scale->Shell().phase, PhasePlay);
@@ -210,13 +184,13 @@ TEST_F(ProduceScale, ExitInAnyPhaseLeadsToTheRoomAndTheNextVisitStartsOver) {
         if (phase == PhasePlay) PressKey(1);
         if (phase == PhaseReview) for (int t = 0; t < kTurnCount; ++t) TypeWrong();
         if (phase == PhaseResults) for (int t = 0; t < kTurnCount; ++t) Type(AskedCode());
-        if (phase == PhaseResults) Frames(1, kW, kH);
+        if (phase == PhaseResults) Step();
         ASSERT_EQ(scale->Shell().phase, phase);
-        Click(80, 52);
+        PressExit();
         EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU) << phase;
         EXPECT_TRUE(scale->NeedsLoad());
         model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
+        Step();
         EXPECT_EQ(scale->Shell().phase, PhaseIntro);
         EXPECT_EQ(scale->GetTurn(), 0);
         EXPECT_TRUE(scale->GetTypedDigits().empty());
@@ -251,9 +225,9 @@ TEST_F(ProduceScale, TheBoardTicksTheCodesTypedRightAndCrossesTheOthersInTheOrde
             Type(AskedCode());
         }
     }
-    Frames(1, kW, kH);
+    Step();
     ASSERT_EQ(scale->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);
+    Step(20);
     for (int t = 0; t < kTurnCount; ++t) {
         const CRect shown = GroceryBoard::FitIn(256, 256, GroceryBoard::CellOf(t, kTurnCount, kW, kH).picture);
         const CPoint middle((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
@@ -276,6 +250,6 @@ TEST_F(ProduceScale, TheWordsStayClearOfTheSheetsInstructionAndOfWhatTheDemonstr
     const CRect play = CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace());
     EXPECT_FALSE(Overlap(play, OnLayout(kKeyColumnX[0] - kKeyCap, kKeyRowY[0] - kKeyCap, kKeyColumnX[2] + kKeyCap,
                                         kKeyRowY[3] + kKeyCap)));
-    Click(kW - 346, 52);  // the sheet again
+    PressInstructions();  // the sheet again
     EXPECT_EQ(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), band);
 }

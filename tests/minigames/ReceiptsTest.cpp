@@ -1,26 +1,24 @@
 #include <set>
 
-#include "core/CProfile.h"
 #include "minigames/grocery/CMinigame3_5.h"
 #include "minigames/grocery/GroceryBoard.h"
 #include "minigames/grocery/ReceiptLayout.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace Receipts;
 
 namespace {
 
-class ReceiptGame : public GameFixture {
+class ReceiptGame : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    ReceiptGame() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         for (int r = 0; r < kReceiptCount; ++r) {
             folder.AddPicture(kReceipts[r].right, 512, 256, kRightColour);
             folder.AddPicture(kReceipts[r].wrong, 512, 256, kWrongColour);
@@ -39,36 +37,13 @@ protected:
     static constexpr unsigned kRightColour = 0xF0E020FF, kWrongColour = 0x804020FF, kReceiptColour = 0x2040E0FF;
     static constexpr unsigned kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_GROCERY);
-        model->SetMinigameType(MINIGAME_3_5);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame3_5*>((*model->GetCurrentCategoryMinigames())[4]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame3_5>(MINIGAME_3_5, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     void Answer(bool right) {
         const CPoint at = right ? game->GetRightAmount() : game->GetWrongAmount();
         Click(at.x, at.y);
-        Frames(1, kW, kH);
-    }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
-    // The wrong answer's cross and sound end; the next receipt comes.
-    void WaitOutTheWrongAnswer() {
-        for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
+        Step();
     }
 
     CMinigame3_5* game = nullptr;
@@ -84,7 +59,7 @@ TEST_F(ReceiptGame, FiveRightAmountsOpenThePanelAtOnceWithFive) {
     }
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 5);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][4], 5);
     EXPECT_EQ(Saved().totalScore, 5);
 }
@@ -97,12 +72,12 @@ TEST_F(ReceiptGame, AWrongAmountFlagsItsReceiptAndTheBoardLeadsToThePanel) {
     }
     EXPECT_EQ(game->Shell().phase, PhaseReview);
     for (int r = 0; r < kReceiptCount; ++r) EXPECT_EQ(game->IsFlagged(r), r == 1 || r == 3) << r;
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_FLOAT_EQ(game->Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 3);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][4], 3);
 }
 
@@ -130,7 +105,7 @@ TEST_F(ReceiptGame, TheCoinPutsTheRightAmountAboveOrBelowAtTheTwoPlaces) {
             Answer(true);
         }
         game->Unload();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(seen.size(), 2u);
 }
@@ -150,7 +125,7 @@ TEST_F(ReceiptGame, TheSheetsTermCardsSpeakTheirTerm) {
 TEST_F(ReceiptGame, TheInstructionsFromPlayKeepTheReceipt) {
     PressPlay();
     Answer(true);
-    Click(kW - 346, 52);
+    PressInstructions();
     EXPECT_EQ(game->Shell().phase, PhaseInstructions);
     const CPoint right = game->GetRightAmount();
     Click(right.x, right.y);  // the amounts are hidden behind the sheet
@@ -164,24 +139,24 @@ TEST_F(ReceiptGame, TheInstructionsFromPlayKeepTheReceipt) {
 
 TEST_F(ReceiptGame, AWrongAmountsSoundAndCrossEndBeforeTheNextReceiptAndItsQuestion) {
     PressPlay();
-    Frames(1, kW, kH);  // the first question is said
+    Step();  // the first question is said
     const CPoint wrong = game->GetWrongAmount();
     Click(wrong.x, wrong.y);
     const uint64_t afterError = model->GetSoundPlayer().PlayCount();
     ASSERT_TRUE(game->Shell().IsPaused());
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(wrong, kW, kH)));
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(game->GetReceipt(), 0) << "the cross stays on its own receipt";
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError) << "no question over the error sound";
     for (int i = 0; i < 400 && game->Shell().IsPaused(); ++i) {
         EXPECT_EQ(game->GetReceipt(), 0);
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError);
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(game->GetReceipt(), 1);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterError + 1) << "the next question, once the sound has ended";
 }
 
@@ -192,7 +167,7 @@ TEST_F(ReceiptGame, TheBoardShowsTheFiveReceiptsInARowWithTheAmountAskedUnderThe
         if (r == 4) WaitOutTheWrongAnswer();
     }
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);
+    Step(20);
     for (int r = 0; r < kReceiptCount; ++r) {
         const GroceryBoard::Cell cell = GroceryBoard::CellOf(r, kReceiptCount, kW, kH);
         const CRect shown = GroceryBoard::FitIn(512, 1024, cell.picture);
@@ -209,17 +184,17 @@ TEST_F(ReceiptGame, TheBoardShowsTheFiveReceiptsInARowWithTheAmountAskedUnderThe
 
 TEST_F(ReceiptGame, HelpSaysTheQuestionAgainOnceTheWholeInstructionIsSaid) {
     PressPlay();
-    Frames(1, kW, kH);  // the first question is said
-    Click(kW - 154, 52);  // help: the instruction again
+    Step();  // the first question is said
+    PressHelp();  // the instruction again
     ASSERT_TRUE(game->Shell().IsInstructionSpeaking());
     const uint64_t afterInstruction = model->GetSoundPlayer().PlayCount();
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(game->Shell().HasWaitingPrompt()) << "the question waits";
     for (int i = 0; i < 1000 && game->Shell().IsInstructionSpeaking(); ++i) {
         EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterInstruction);
-        Frames(1, kW, kH);
+        Step();
     }
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(game->Shell().HasWaitingPrompt());
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterInstruction + 1);
 }

@@ -4,80 +4,60 @@
 #include <set>
 #include <string>
 
-#include "core/CProfile.h"
 #include "minigames/pizzeria/CMinigame2_3.h"
 #include "minigames/pizzeria/CMinigame2_7.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
 
 using namespace Signs;
 
 namespace {
 
-class SignHunt : public GameFixture, public testing::WithParamInterface<MinigameType> {
+class SignHunt : public MinigameFixture, public testing::WithParamInterface<MinigameType> {
 protected:
     static constexpr int kW = 1362;  // the reference layout: places fall on their pixels
     static constexpr int kH = 726;
 
+    SignHunt() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         folder.MakeFolder("Sounds");
         // The instructions, three seconds long.
         for (const Deck* deck : {&kRoadDeck, &kInfoDeck}) WriteToneWav(folder.File("Sounds/") + deck->intro, 3000);
         for (const Deck* deck : {&kRoadDeck, &kInfoDeck})
             for (int i = 0; i < kSignCount; ++i) folder.AddPicture(deck->signs[i].picture, 256, 256);
     }
+    // A clock of the test's own: it is moved past a wrong sign's pause and
+    // through the instruction's seconds.
     void SetUp() override {
         const char* suiteSeed = std::getenv("ZELK_SEED");
         keptSeed = suiteSeed ? suiteSeed : "";
         setenv("ZELK_SEED", "13", 1);
-        GameFixture::SetUp();
+        MinigameFixture::SetUp();
         CMinigameShell::clock = [this] { return now; };
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_PIZZA);
-        model->SetMinigameType(GetParam());
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
+        hunt = Open<CSignHunt>(GetParam(), 1);
     }
     void TearDown() override {
-        CMinigameShell::clock = nullptr;
-        GameFixture::TearDown();
+        MinigameFixture::TearDown();
         if (keptSeed.empty()) unsetenv("ZELK_SEED"); else setenv("ZELK_SEED", keptSeed.c_str(), 1);
     }
     std::string keptSeed;
-    int Position() const { return GetParam() - MINIGAME_2_1; }
-    const CSignHunt& Hunt() const {
-        CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[Position()];
-        if (GetParam() == MINIGAME_2_3) return *static_cast<CMinigame2_3*>(game);
-        return *static_cast<CMinigame2_7*>(game);
-    }
-    void PressPlay() { Click(kW - 250, 52); }
+    int Position() const { return MinigamePosition(GetParam()); }
+    const CSignHunt& Hunt() const { return *hunt; }
     void ClickSign(int sign) {
         const CPoint at = Hunt().GetSignLocation(sign);
         Click(at.x, at.y);
-        Frames(1, kW, kH);
+        Step();
     }
     void ClickAsked() { ClickSign(Hunt().GetAskedSign()); }
     void ClickWrongSign() {
         ClickSign((Hunt().GetAskedSign() + 3) % kSignCount);
         now += CMinigameShell::kPauseSeconds;
     }
-    int Points() const { return Hunt().Shell().resultsPanel->GetCompte(); }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 600 && !Hunt().Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-    }
-    int SavedCell() {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved.compte[1][Position()];
-    }
 
     double now = 1000.0;
+    const CSignHunt* hunt = nullptr;
 };
 
 }  // namespace
@@ -91,11 +71,12 @@ TEST_P(SignHunt, APerfectGameScoresTenAndIsSaved) {
     }
     EXPECT_EQ(Hunt().Shell().phase, PhaseResults);  // no review without a miss
     EXPECT_EQ(Points(), 10);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, Position()), 10);
     EXPECT_EQ(model->GetTotalScore(), 10);
     Click(kW / 2, kH / 2);  // a click on the panel saves
-    EXPECT_EQ(SavedCell(), 10);
+    EXPECT_EQ(SavedCell(GetParam()), 10);
 }
 
 TEST_P(SignHunt, MissedSignsAreCrossedInTheReviewThenThePanelShowsTheRest) {
@@ -114,18 +95,19 @@ TEST_P(SignHunt, MissedSignsAreCrossedInTheReviewThenThePanelShowsTheRest) {
     EXPECT_TRUE(Hunt().WasMissed(0));
     EXPECT_TRUE(Hunt().WasMissed(6));
     EXPECT_FALSE(Hunt().WasMissed(1));
-    Frames(20, kW, kH);
+    Step(20);
     EXPECT_FLOAT_EQ(Hunt().Shell().markImage->GetScale(), CMinigameShell::kMarkRestScale);
     const CPoint third = Hunt().GetReviewLocation(3);
     Click(third.x, third.y);  // a sign clicked in the review is not an answer
-    Frames(1, kW, kH);
+    Step();
     EXPECT_EQ(Hunt().Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(Hunt().Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanel());
+    Step();  // drawn once more with its buttons
     EXPECT_EQ(model->GetCompte(1, Position()), 8);
     Click(kW / 2, kH / 2);
-    EXPECT_EQ(SavedCell(), 8);
+    EXPECT_EQ(SavedCell(GetParam()), 8);
 }
 
 TEST_P(SignHunt, EveryRightAnswerDealsANewLayoutThatStillShowsEverySign) {
@@ -152,7 +134,7 @@ TEST_P(SignHunt, EveryRightAnswerDealsANewLayoutThatStillShowsEverySign) {
 TEST_P(SignHunt, AClickBesideEverySignIsNotAnAnswer) {
     PressPlay();
     Click(40, 300);  // the street between the signs and the edge
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(Hunt().IsStepFailed());
     Click(kW - 58, 52);  // nor is the mute button
     EXPECT_FALSE(Hunt().IsStepFailed());
@@ -168,7 +150,7 @@ TEST_P(SignHunt, InTheIntroTheSheetCoversTheSigns) {
 
 TEST_P(SignHunt, ReopeningTheInstructionsCostsTheSignItsPoint) {
     PressPlay();
-    Click(kW - 346, 52);
+    PressInstructions();
     EXPECT_EQ(Hunt().Shell().phase, PhaseInstructions);
     PressPlay();
     ClickAsked();
@@ -220,16 +202,16 @@ TEST_P(SignHunt, TheReviewShowsEverySignInReadingOrderWithItsMarkBesideIt) {
 
 TEST_P(SignHunt, HelpSpeaksTheInstructionWholeAndTheMeaningAskedWaitsForIt) {
     PressPlay();
-    Frames(2, kW, kH);
-    Click(kW - 154, 52);  // help
-    Frames(2, kW, kH);
+    Step(2);
+    PressHelp();
+    Step(2);
     EXPECT_TRUE(Hunt().Shell().IsInstructionSpeaking());
     EXPECT_TRUE(Hunt().Shell().HasWaitingPrompt());  // the sign's meaning, not over the instruction
     now += 1.0;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_TRUE(Hunt().Shell().HasWaitingPrompt());
     now += 2.5;
-    Frames(1, kW, kH);
+    Step();
     EXPECT_FALSE(Hunt().Shell().HasWaitingPrompt());
     ClickAsked();  // help costs nothing
     EXPECT_EQ(Points(), 1);

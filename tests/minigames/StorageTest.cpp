@@ -1,25 +1,23 @@
 #include <set>
 
-#include "core/CProfile.h"
 #include "core/CSubtitles.h"
 #include "minigames/grocery/CMinigame3_3.h"
 #include "minigames/grocery/GroceryBoard.h"
-#include "support/GameFixture.h"
+#include "support/MinigameFixture.h"
 
 using namespace Storage;
 
 namespace {
 
-class PuttingAway : public GameFixture {
+class PuttingAway : public MinigameFixture {
 protected:
     static constexpr int kW = 1366;
     static constexpr int kH = 768;
 
+    PuttingAway() : MinigameFixture(kW, kH) {}
+
     void Pictures() override {
-        for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
-            folder.AddPicture(name, 128, 64);
-        }
+        CornerButtonPictures();
         for (const Good& good : kGoods) folder.AddPicture(good.picture, 512, 512, kGoodColour);
         for (int p = 0; p < kPlaceCount; ++p) folder.AddPicture(kPlacePictures[p], 512, 512, kPlaceColours[p]);
         folder.AddPicture("error.png", 64, 64, kTickColour);
@@ -28,15 +26,9 @@ protected:
     static constexpr unsigned kGoodColour = 0x2040E0FF, kTickColour = 0x20C040FF, kCrossColour = 0xE02020FF;
     static constexpr unsigned kPlaceColours[kPlaceCount] = {0xF0E020FF, 0x40E0E0FF, 0xE040E0FF};
     void SetUp() override {
-        GameFixture::SetUp();
-        model->SetLogin("Ana");
-        model->SetCurrentCategory(CATEGORY_GROCERY);
-        model->SetMinigameType(MINIGAME_3_3);
-        model->SetGameState(GAMESTATE_INGAME);
-        Frames(1, kW, kH);
-        game = static_cast<CMinigame3_3*>((*model->GetCurrentCategoryMinigames())[2]);
+        MinigameFixture::SetUp();
+        game = Open<CMinigame3_3>(MINIGAME_3_3, 1);
     }
-    void PressPlay() { Click(kW - 250, 52); }
     // Presses on the good to put away, moves it and lets go at `to`.
     void Drag(CPoint to) {
         const CPoint from = game->GetGoodPosition(game->GetCurrent());
@@ -44,7 +36,7 @@ protected:
         Move((from.x + to.x) / 2, (from.y + to.y) / 2);
         Move(to.x, to.y);
         controller->OnLButtonUp(to);
-        Frames(1, kW, kH);
+        Step();
     }
     Place RightPlace(int i) const { return kGoods[game->GetGood(i)].place; }
     Place WrongPlace(int i) const { return Place((RightPlace(i) + 1) % kPlaceCount); }
@@ -52,7 +44,6 @@ protected:
         const int i = game->GetCurrent();
         Drag(game->GetPlace(right ? RightPlace(i) : WrongPlace(i)));
     }
-    int Points() const { return game->Shell().resultsPanel->GetCompte(); }
     CRect Shown(int k) const { return GroceryBoard::FitIn(512, 512, GroceryBoard::CellOf(k, kDrawn, kW, kH).picture); }
     CPoint Middle(const CRect& r) const { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     CPoint Answer(int k) const {
@@ -60,17 +51,6 @@ protected:
     }
     static bool Overlap(const CRect& a, const CRect& b) {
         return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    }
-    void FinishPanel() {
-        Frames(1, kW, kH);
-        for (int i = 0; i < 400 && !game->Shell().resultsPanel->ButtonsShown(); ++i) Frames(1, kW, kH);
-        Frames(1, kW, kH);
-        Click(kW / 2, kH / 2);
-    }
-    CProfile Saved() const {
-        CProfile saved;
-        EXPECT_EQ(saved.LoadFrom(folder.File("Profiles"), "Ana"), CProfile::READ_OK);
-        return saved;
     }
 
     CMinigame3_3* game = nullptr;
@@ -87,7 +67,7 @@ TEST_F(PuttingAway, EightGoodsInTheirPlacesOpenThePanelWithEight) {
     EXPECT_EQ(game->GetCurrent(), -1);
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][2], 8);
     EXPECT_EQ(Saved().totalScore, 8);
 }
@@ -105,7 +85,7 @@ TEST_F(PuttingAway, GoodsInTheWrongPlaceShowTheBoardThenThePanel) {
     EXPECT_EQ(Points(), 6);
     PressPlay();
     EXPECT_EQ(game->Shell().phase, PhaseResults);
-    FinishPanel();
+    ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[CATEGORY_GROCERY][2], 6);
 }
 
@@ -157,7 +137,7 @@ TEST_F(PuttingAway, EightDifferentGoodsAGameAndEveryGoodComesUp) {
         EXPECT_EQ(goods.size(), size_t(kDrawn));
         seen.insert(goods.begin(), goods.end());
         game->Unload();
-        Frames(1, kW, kH);
+        Step();
     }
     EXPECT_EQ(seen.size(), size_t(kGoodCount));
     int perPlace[kPlaceCount] = {};
@@ -173,7 +153,7 @@ TEST_F(PuttingAway, TheReviewTicksTheGoodsPutAwayRightAndShowsWhereTheOthersKeep
         PutAway(n != 2);
     }
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    Frames(20, kW, kH);
+    Step(20);
     for (int i = 0; i < kDrawn; ++i) {
         const CPoint mark = GroceryBoard::MarkBeside(Shown(i));
         EXPECT_TRUE(IsNear(PixelOfAFrame(Middle(Shown(i)), kW, kH), kGoodColour)) << i;
@@ -198,7 +178,7 @@ TEST_F(PuttingAway, TheWordsStayClearOfTheSheetsInstructionAndOfTheGoodsInPlay) 
         const CPoint at = game->GetGoodPosition(i);
         EXPECT_LT(band.bottom, at.y - 40) << "over good " << i;
     }
-    Click(kW - 346, 52);  // the instructions: the sheet again
+    PressInstructions();  // the instructions: the sheet again
     EXPECT_FALSE(Overlap(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), strip));
     PressPlay();
     EXPECT_EQ(CSubtitles::BandBox(kW, kH, model->GetSubtitlePlace()), band);
