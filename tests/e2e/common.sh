@@ -123,7 +123,16 @@ wait_for() {
 }
 
 # Saves a screenshot of the whole screen as $ARTEFACTS/$1.png.
-shot() { import -window root "$ARTEFACTS/$1.png"; }
+# The game is held still while the screen is read: a screen that moves on by
+# itself (the splash) cannot change under a slow screenshot.
+shot() {
+  local held=0
+  if [ -n "$ZELK_PID" ] && kill -STOP "$ZELK_PID" 2>/dev/null; then held=1; fi
+  local status=0
+  import -window root "$ARTEFACTS/$1.png" || status=$?
+  if [ "$held" -eq 1 ]; then kill -CONT "$ZELK_PID" 2>/dev/null || true; fi
+  return "$status"
+}
 
 # Mean brightness of a screenshot, 0 (black) to 1 (white).
 brightness() { convert "$ARTEFACTS/$1.png" -colorspace Gray -format '%[fx:mean]' info:; }
