@@ -1,6 +1,7 @@
 #include "minigames/dentist/CMinigame1_4.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "core/CModel.h"
 
@@ -48,7 +49,7 @@ void CMinigame1_4::Start() {
         snippets[i]->SetScale(kSnippetScale);
         slots[i] = new CClickableImage(kFields[i].wide ? "addressPlaceholder.png" : "companyPlaceholder.png");
         slots[i]->SetScale(kSnippetScale);
-        moved[i] = false;
+        slotOf[i] = -1;
         right[i] = false;
     }
     handedIn = false;
@@ -69,29 +70,51 @@ void CMinigame1_4::Place(int width, int height) {
         fieldLocations[i] = OnView(kFields[i].x, kFields[i].y, width, height);
         slots[i]->SetPosition(fieldLocations[i].x, fieldLocations[i].y);
     }
-    PlaceSnippetsAtStart();
+    PlaceSnippets();
 }
 
-// Snippets the learner has not moved yet lie where the game puts them;
-// the others stay where they were dropped.
-void CMinigame1_4::PlaceSnippetsAtStart() {
+// A snippet lies in its slot or at its place on the desk, on a view of any
+// size: it is judged where it is drawn. The one held follows the pointer.
+void CMinigame1_4::PlaceSnippets() {
     for (int i = 0; i < kFieldCount; ++i) {
-        if (moved[i]) continue;
-        const CPoint at = OnView(kFields[i].startX, kFields[i].startY, viewWidth, viewHeight);
+        if (i == dragged) continue;
+        const CPoint at = slotOf[i] >= 0 ? fieldLocations[slotOf[i]]
+                                         : OnView(kFields[i].startX, kFields[i].startY, viewWidth, viewHeight);
         snippets[i]->SetPosition(at.x, at.y);
     }
+}
+
+int CMinigame1_4::SlotAt(CPoint centre) const {
+    int nearest = -1;
+    int nearestDy = 0;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const int dy = std::abs(centre.y - fieldLocations[i].y);
+        if (std::abs(centre.x - fieldLocations[i].x) >= kSlotReachX || dy >= kSlotReachY) continue;
+        if (nearest < 0 || dy < nearestDy) {
+            nearest = i;
+            nearestDy = dy;
+        }
+    }
+    return nearest;
+}
+
+int CMinigame1_4::OccupantOf(int slot) const {
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (slotOf[i] == slot) return i;
+    }
+    return -1;
 }
 
 bool CMinigame1_4::closeEnough(CPoint a, CPoint b) {
     return std::fabs(double(b.x - a.x)) < 170.0 && std::fabs(double(b.y - a.y)) < 20.0;
 }
 
-// The play button hands the sheet in: a point for each snippet on its own field.
+// The play button hands the sheet in: a point for each snippet in its own field's slot.
 Verdict CMinigame1_4::Judge(CPoint point) {
     if (!shell.playButton->HitTest(point)) return Verdict::None;
     int count = 0;
     for (int i = 0; i < kFieldCount; ++i) {
-        right[i] = closeEnough(snippets[i]->GetPosition(), fieldLocations[i]);
+        right[i] = slotOf[i] == i;
         if (right[i]) ++count;
     }
     shell.resultsPanel->SetCompte(count);
@@ -150,12 +173,20 @@ bool CMinigame1_4::OnDrag(CPoint point) {
     return true;
 }
 
-// The snippet stays where it is let go, over a button too.
+// Let go on a slot, the snippet snaps into it; a snippet already there
+// takes the one it came from, or goes back to the desk. Let go anywhere
+// else (over a button too), it goes back to its place on the desk.
 bool CMinigame1_4::OnRelease(CPoint point) {
     if (dragged < 0) return false;
-    snippets[dragged]->SetPosition(point.x + grab.x, point.y + grab.y);
-    moved[dragged] = true;
+    const int snippet = dragged;
+    const int slot = SlotAt(CPoint(point.x + grab.x, point.y + grab.y));
+    if (slot >= 0) {
+        const int occupant = OccupantOf(slot);
+        if (occupant >= 0 && occupant != snippet) slotOf[occupant] = slotOf[snippet];
+    }
+    slotOf[snippet] = slot;
     dragged = -1;
+    PlaceSnippets();
     model->PlaySoundFile("close.mp3", true);
     return true;
 }

@@ -10,7 +10,9 @@
 // The fax cover sheet: the learner drags nine paper snippets (who it goes
 // to, from whom, the numbers, the pages, the subject, the date, a comment)
 // onto the sheet's fields, then hands the sheet in with the play button.
-// Each snippet lying on its own field earns a point.
+// A snippet let go on a field's slot snaps into it (one snippet a slot);
+// let go anywhere else, it goes back to its place on the desk. Each
+// snippet in its own field's slot earns a point.
 class CMinigame1_4 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = FaxCoverSheet::kFieldCount;
@@ -24,6 +26,8 @@ public:
     CPoint GetFieldLocation(int field) const { return fieldLocations[field]; }
     CPoint GetSnippetLocation(int field) const { return snippets[field]->GetPosition(); }
     int GetDragged() const { return dragged; }
+    // The slot a snippet lies in, -1 while it is on the desk.
+    int GetSlotOf(int snippet) const { return slotOf[snippet]; }
     int GetSelectedField() const { return selectedField; }
     // Where the review marks a field: beside the end of its slot.
     CPoint GetMarkLocation(int field) const;
@@ -52,14 +56,17 @@ private:
     bool OnDrag(CPoint point);
     bool OnRelease(CPoint point);
 
-    void PlaceSnippetsAtStart();
+    void PlaceSnippets();
+    // The slot under a snippet's centre (the nearest of two), -1 for none.
+    int SlotAt(CPoint centre) const;
+    int OccupantOf(int slot) const;
     void DrawBoard();
 
     CMinigameShell shell;
     CPoint fieldLocations[FaxCoverSheet::kFieldCount];
     CClickableImage* snippets[FaxCoverSheet::kFieldCount] = {};
     CClickableImage* slots[FaxCoverSheet::kFieldCount] = {};
-    bool moved[FaxCoverSheet::kFieldCount] = {};  // dropped somewhere by the learner
+    int slotOf[FaxCoverSheet::kFieldCount] = {};  // the slot each snippet lies in, -1: the desk
     bool right[FaxCoverSheet::kFieldCount] = {};  // on its field when handed in
     bool handedIn = false;
     int dragged = -1;

@@ -1,6 +1,7 @@
 #include "minigames/dentist/CMinigame1_5.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "core/CModel.h"
 
@@ -52,6 +53,8 @@ void CMinigame1_5::Start() {
     stagesDone = 0;
     flipFrames = 0;
     flipped = dragging = documentIn = keyedBeforeDocument = sent = false;
+    numberStageDone = rightNumberRewarded = noticeToSay = false;
+    notice = NOTICE_NONE;
     dialled.clear();
     for (bool& point : points) point = false;
 }
@@ -73,7 +76,9 @@ void CMinigame1_5::Place(int width, int height) {
     keypadImage->SetPosition(at(kParts[PART_KEYPAD].at).x, at(kParts[PART_KEYPAD].at).y);
     for (int i = 0; i < kPartCount; ++i) partLocations[i] = at(kParts[i].at);
     for (int i = 0; i < kKeyCount; ++i) keyLocations[i] = at(kKeys[i].at);
+    for (int i = 0; i < kSignKeyCount; ++i) signKeyLocations[i] = at(kSignKeys[i].key.at);
     sendLocation = at(kSendKey);
+    stopLocation = at(kStopKey);
     feederLocation = at(kFeeder);
     displayLocation = at(kDisplay);
     const CPoint document = documentIn ? feederLocation : at(kDocumentStart);
@@ -82,6 +87,10 @@ void CMinigame1_5::Place(int width, int height) {
 }
 
 bool CMinigame1_5::closeEnough(CPoint a, CPoint b) { return WithinBox(a, b, 130.0, 20.0); }
+bool CMinigame1_5::onControlKey(CPoint key, CPoint click) {
+    return std::abs(click.x - key.x) < kControlKeyHalfWidth && click.y - key.y > kControlKeyTop &&
+           click.y - key.y < kControlKeyBottom;
+}
 bool CMinigame1_5::dialCloseEnough(CPoint a, CPoint b) { return WithinBox(a, b, 20.0, 20.0); }
 bool CMinigame1_5::closeEnoughToKeypad(CPoint a, CPoint b) { return WithinBox(a, b, 100.0, 100.0); }
 
@@ -103,46 +112,6 @@ void CMinigame1_5::Flip() {
     model->PlaySoundFile("comic1.mp3", true);
     model->RewardUser();
     StageDone();
-}
-
-void CMinigame1_5::Dial(int key) {
-    if (static_cast<int>(dialled.size()) >= kDigitCount) return;
-    if (!documentIn) keyedBeforeDocument = true;
-    dialled += kKeys[key].digit;
-    model->PlaySoundFile(kKeys[key].sound, true);
-    if (static_cast<int>(dialled.size()) < kDigitCount) return;
-    StageDone();
-    if (dialled == kNumber) model->RewardUser();
-}
-
-// The send key judges the whole sending at once.
-void CMinigame1_5::Send() {
-    points[POINT_SENT] = true;
-    points[POINT_DOCUMENT_IN] = documentIn;
-    points[POINT_NUMBER] = dialled == kNumber;
-    points[POINT_ORDER] = static_cast<int>(dialled.size()) == kDigitCount && !keyedBeforeDocument;
-    int count = 0;
-    for (bool point : points) count += point ? 1 : 0;
-    shell.resultsPanel->SetCompte(count);
-    model->PlaySoundFile("chime.mp3", true);
-    sent = true;
-}
-
-bool CMinigame1_5::AnyMissed() const { return shell.resultsPanel->GetCompte() < kMaximum; }
-
-// A click of play: the document, a key or the send key.
-Verdict CMinigame1_5::Judge(CPoint point) {
-    if (!flipped && documentImage->HitTest(point)) {
-        Flip();
-    } else if (dialCloseEnough(point, sendLocation)) {
-        Send();
-        return Verdict::RightNoPoint;
-    } else {
-        for (int i = 0; i < kKeyCount; ++i) {
-            if (dialCloseEnough(point, keyLocations[i])) Dial(i);
-        }
-    }
-    return Verdict::None;
 }
 
 void CMinigame1_5::OnSheetClick(CPoint point) {
@@ -181,6 +150,7 @@ bool CMinigame1_5::OnRelease(CPoint point) {
     const CPoint at(point.x + grab.x, point.y + grab.y);
     if (closeEnoughToKeypad(at, feederLocation)) {
         documentIn = true;  // the feeder takes it in
+        if (notice == NOTICE_NO_DOCUMENT) notice = NOTICE_NONE;
         documentImage->SetPosition(feederLocation.x, feederLocation.y);
         model->PlaySoundFile("close.mp3", true);
         StageDone();
@@ -191,8 +161,10 @@ bool CMinigame1_5::OnRelease(CPoint point) {
 }
 
 bool CMinigame1_5::OnPlayMove(CPoint point) const {
-    bool hand = (!documentIn && documentImage->HitTest(point)) || dialCloseEnough(point, sendLocation);
+    bool hand = (!documentIn && documentImage->HitTest(point)) || onControlKey(sendLocation, point) ||
+                onControlKey(stopLocation, point);
     for (const CPoint& key : keyLocations) hand = hand || dialCloseEnough(point, key);
+    for (const CPoint& key : signKeyLocations) hand = hand || dialCloseEnough(point, key);
     return hand;
 }
 
@@ -205,4 +177,9 @@ void CMinigame1_5::DrawSheet(int width, int height) {
 void CMinigame1_5::DrawPlay(int, int) {
     DrawMachine(false);
     shell.FadeInAndOut(shell.instructionImage, kCaptionHold);
+    // After the wrong number's cross and sound: what was wrong, in words.
+    if (noticeToSay) {
+        noticeToSay = false;
+        shell.Say(kNotices[notice].recording);
+    }
 }

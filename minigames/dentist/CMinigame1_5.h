@@ -11,8 +11,11 @@
 
 // Sending a fax: the learner turns the document face down, slides it onto
 // the machine's feeder, dials the laboratory's number on the keypad and
-// presses the send key. The send key judges: a point for sending, one for
-// the document on the feeder, one for the right number, and one for a
+// presses the send key. As on a real machine, Arrêt clears a number keyed
+// wrong, "*" and "#" dial too, and Envoi sends only once the document is
+// in and a number keyed (else the screen and a voice say what is missing).
+// Sending judges: a point for sending, one for the document on the feeder,
+// one for the right number (a wrong one is shown and said), and one for a
 // number keyed once the document was in (a machine dials as soon as it
 // holds a document and a number, so the order matters).
 class CMinigame1_5 : public CAbstractMinigame {
@@ -27,10 +30,16 @@ public:
     static bool closeEnough(CPoint a, CPoint b);
     static bool dialCloseEnough(CPoint a, CPoint b);
     static bool closeEnoughToKeypad(CPoint a, CPoint b);
+    // On the cap of Envoi or Arrêt (centred at key), as drawn.
+    static bool onControlKey(CPoint key, CPoint click);
 
     const CMinigameShell& Shell() const { return shell; }
     CPoint GetKeyLocation(int key) const { return keyLocations[key]; }
+    CPoint GetSignKeyLocation(int key) const { return signKeyLocations[key]; }
     CPoint GetSendLocation() const { return sendLocation; }
+    CPoint GetStopLocation() const { return stopLocation; }
+    // What the screen says instead of the number, NOTICE_NONE for nothing.
+    int GetNotice() const { return notice; }
     CPoint GetFeederLocation() const { return feederLocation; }
     CPoint GetDocumentLocation() const { return documentImage->GetPosition(); }
     const std::string& GetDialled() const { return dialled; }
@@ -67,8 +76,10 @@ private:
     bool OnRelease(CPoint point);
 
     void Flip();
-    void Dial(int key);
-    void Send();
+    void Dial(const FaxMachine::Key& key);
+    void ClearNumber();
+    Verdict Send();
+    void Tell(FaxMachine::Notice what);
     void StageDone();
     // The machine, its keypad, screen and document; corrected, as it should
     // have been sent (the document in, the right number on the screen).
@@ -83,7 +94,8 @@ private:
     CClickableImage* flipImage = nullptr;
     CPoint partLocations[FaxMachine::kPartCount];
     CPoint keyLocations[FaxMachine::kKeyCount];
-    CPoint sendLocation, feederLocation, displayLocation, centre;
+    CPoint signKeyLocations[FaxMachine::kSignKeyCount];
+    CPoint sendLocation, stopLocation, feederLocation, displayLocation, centre;
     int selectedPart = -1;
     int stagesDone = 0;     // the flip, the document in, ten digits
     int flipFrames = 0;     // frames left of the turning page
@@ -93,7 +105,11 @@ private:
     bool documentIn = false;
     bool sent = false;
     std::string dialled;
-    bool keyedBeforeDocument = false;
+    bool keyedBeforeDocument = false;  // the number on the screen was begun before the document was in
+    bool numberStageDone = false;      // the strip has shown a whole number once
+    bool rightNumberRewarded = false;
+    int notice = FaxMachine::NOTICE_NONE;
+    bool noticeToSay = false;  // said once the wrong answer's sound has ended
     bool points[kMaximum] = {};  // sent, document in, right number, keyed after the document
 };
 

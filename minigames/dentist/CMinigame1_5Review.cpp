@@ -20,6 +20,8 @@ constexpr float kMarkShare = 0.75f;
 // What keying too soon misses (Latin-1, as GLUT draws it).
 constexpr const char* kOrderLines[2] = {"D'abord le document,", "puis le num\xE9ro."};
 constexpr int kOrderFromMark = 32;
+// Over the number that was sent to instead of the laboratory's.
+constexpr const char* kDialledLine = "Vous avez compos\xE9 :";
 
 void Ink(bool red) {
     if (red) {
@@ -35,14 +37,19 @@ CPoint CMinigame1_5::GetMarkLocation(int point) const {
     return CPoint(centre.x + kMarks[point].dx, centre.y + kMarks[point].dy);
 }
 
-// The machine's screen: the digits dialled so far, or "Prêt"; corrected,
-// the right number in red where another was dialled.
+// The machine's screen: the digits dialled so far, or "Prêt", or in red
+// what stops it sending; corrected, the right number in red where another
+// was dialled.
 void CMinigame1_5::DrawDisplay(bool corrected) {
     const bool correction = corrected && dialled != kNumber;
-    const std::string text = correction ? kNumber : dialled.empty() ? "Pr\xEAt" : dialled;
+    const bool noticed = !corrected && notice != NOTICE_NONE;
+    const std::string text = correction ? kNumber
+                             : noticed  ? kNotices[notice].screen
+                             : dialled.empty() ? "Pr\xEAt"
+                                               : dialled;
     const int width = glutBitmapLength(GLUT_BITMAP_9_BY_15, reinterpret_cast<const unsigned char*>(text.c_str()));
     glDisable(GL_TEXTURE_2D);
-    Ink(correction);
+    Ink(correction || noticed);
     model->DrawText(static_cast<float>(displayLocation.x - width / 2), static_cast<float>(displayLocation.y + 5),
                     GLUT_BITMAP_9_BY_15, text.c_str());
     glEnable(GL_TEXTURE_2D);
@@ -70,13 +77,24 @@ void CMinigame1_5::DrawReview(int, int) {
             shell.MarkMissed(GetMarkLocation(i), kMarkShare);
         }
     }
-    if (points[POINT_ORDER]) return;
-    const CPoint mark = GetMarkLocation(POINT_ORDER);
     glDisable(GL_TEXTURE_2D);
     Ink(true);
-    for (int line = 0; line < 2; ++line) {
-        model->DrawText(static_cast<float>(mark.x + kOrderFromMark), static_cast<float>(mark.y - 4 + 16 * line),
-                        GLUT_BITMAP_HELVETICA_12, kOrderLines[line]);
+    // The number that was dialled instead, beside the screen's mark.
+    if (!points[POINT_NUMBER]) {
+        const CPoint mark = GetMarkLocation(POINT_NUMBER);
+        const std::string was = dialled.empty() ? "-" : dialled;
+        const char* lines[2] = {kDialledLine, was.c_str()};
+        for (int line = 0; line < 2; ++line) {
+            model->DrawText(static_cast<float>(mark.x + kOrderFromMark), static_cast<float>(mark.y - 4 + 16 * line),
+                            GLUT_BITMAP_HELVETICA_12, lines[line]);
+        }
+    }
+    if (!points[POINT_ORDER]) {
+        const CPoint mark = GetMarkLocation(POINT_ORDER);
+        for (int line = 0; line < 2; ++line) {
+            model->DrawText(static_cast<float>(mark.x + kOrderFromMark), static_cast<float>(mark.y - 4 + 16 * line),
+                            GLUT_BITMAP_HELVETICA_12, kOrderLines[line]);
+        }
     }
     glEnable(GL_TEXTURE_2D);
 }

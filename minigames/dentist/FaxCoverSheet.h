@@ -4,7 +4,9 @@
 // fill them. The game places the fields and the snippets and judges the
 // drops from this table; the desk picture prints the fields from it and
 // each snippet picture prints its own words, so a snippet always says what
-// its field asks for.
+// its field asks for. The two numbers are cut from the laboratory's
+// letterhead with its labels, "Tél." and "Téléc.", so that they can be
+// told apart as on any letterhead.
 namespace FaxCoverSheet {
 
 // Positions are pixels of the 1362 x 726 reference layout, stretched over
@@ -16,6 +18,9 @@ constexpr int kReferenceHeight = 726;
 constexpr int kSheetLeft = 90, kSheetTop = 92, kSheetRight = 770, kSheetBottom = 716;
 // A snippet is drawn at this scale from its 512 x 64 picture.
 constexpr float kSnippetScale = 1.5f;
+// A slot's picture, of the same size, is 384 x 48 on screen: a snippet let
+// go with its centre within it snaps into that slot.
+constexpr int kSlotReachX = 192, kSlotReachY = 24;
 
 constexpr int kFieldCount = 9;
 
@@ -39,11 +44,11 @@ constexpr Field kFields[kFieldCount] = {
      "85, rue Elm, Sudbury (Ontario) P3C 1T4", 1100, 130, true},
     {"Télécopieur :", 545, 342, "telecopie.mp3",
      "Télécopieur : le numéro du télécopieur qui va recevoir la télécopie.", "faxNumber.png",
-     "(705) 232-2332", 1000, 394, false},
+     "Téléc. : (705) 232-2332", 1000, 394, false},
     {"Téléphone :", 545, 397, "phonedestinaire.mp3",
      "Téléphone : le numéro de téléphone de la personne qui reçoit la télécopie, pour l'appeler en cas de "
      "problème.",
-     "phoneNumber.png", "(705) 232-2300", 1100, 658, false},
+     "phoneNumber.png", "Tél. : (705) 232-2300", 1100, 658, false},
     {"De :", 545, 452, "delapartdetelecopie.mp3",
      "De : le nom de la personne qui envoie la télécopie. C'est vous, la réceptionniste du cabinet.",
      "tornPaper.png", "Julie Tremblay, Cabinet dentaire Gagnon", 1090, 262, true},

@@ -14,8 +14,11 @@ struct Offset {
 // The document lies on the feeder when its centre is within 100 pixels
 // (each way) of this point.
 constexpr Offset kFeeder = {-31, 33};
+// The send key ("Envoi") and the stop key ("Arrêt"), which clears the
+// number being dialled. Both answer on their whole cap, 60 x 36.
 constexpr Offset kSendKey = {128, 128};
 constexpr Offset kStopKey = {210, 128};
+constexpr int kControlKeyHalfWidth = 30, kControlKeyTop = -19, kControlKeyBottom = 17;
 constexpr Offset kDisplay = {170, -112};
 // The document waits on the desk, face up, left of the machine.
 constexpr Offset kDocumentStart = {-470, 150};
@@ -42,6 +45,38 @@ constexpr Key kKeys[kKeyCount] = {
 // Spoken digits, 0 to 9.
 constexpr const char* kDigitWords[10] = {"zéro", "un",   "deux", "trois", "quatre",
                                          "cinq", "six",  "sept", "huit",  "neuf"};
+// The keypad's last row beside the 0: "*" and "#" dial as on any keypad
+// (they are tones a switchboard reads), so they go into the number too.
+constexpr int kSignKeyCount = 2;
+struct SignKey {
+    Key key;
+    const char* words;  // what its sound says (UTF-8)
+};
+constexpr SignKey kSignKeys[kSignKeyCount] = {
+    {{'*', {120, 76}, "nrEtoile.mp3"}, "étoile"},
+    {{'#', {220, 76}, "nrCarre.mp3"}, "carré"},
+};
+
+// What the machine says when Envoi cannot send, or has sent to a number
+// that is not the laboratory's: shown on its screen (Latin-1, as GLUT
+// draws it) and spoken.
+enum Notice { NOTICE_NONE = -1, NOTICE_NO_DOCUMENT = 0, NOTICE_NO_NUMBER, NOTICE_WRONG_NUMBER, kNoticeCount };
+struct NoticeInfo {
+    const char* screen;
+    const char* recording;
+    const char* spoken;  // UTF-8
+};
+constexpr NoticeInfo kNotices[kNoticeCount] = {
+    {"Pas de document", "faxPasDeDocument.mp3",
+     "Il n'y a pas de document dans le chargeur. Glissez d'abord le document dans le chargeur, puis appuyez sur "
+     "Envoi."},
+    {"Entrez le num\xE9ro", "faxPasDeNumero.mp3",
+     "Aucun numéro n'est composé. Composez d'abord le numéro du laboratoire sur le clavier, puis appuyez sur "
+     "Envoi."},
+    {"Mauvais num\xE9ro", "faxMauvaisNumero.mp3",
+     "Ce n'est pas le bon numéro. Le télécopieur du laboratoire est le sept cent cinq, deux cent trente-deux, "
+     "vingt-trois, trente-deux."},
+};
 
 // The parts a learner explores before playing.
 enum Part { PART_KEYPAD = 0, PART_DOCUMENT, PART_DISPLAY, PART_SEND, kPartCount };
@@ -52,7 +87,8 @@ struct PartInfo {
 };
 constexpr PartInfo kParts[kPartCount] = {
     {{170, 13}, "clavier.mp3",
-     "Le clavier. On y compose le numéro du télécopieur qui va recevoir le document, avec l'indicatif régional."},
+     "Le clavier. On y compose le numéro du télécopieur qui va recevoir le document, avec l'indicatif régional. "
+     "Une erreur ? La touche Arrêt efface le numéro : composez-le de nouveau."},
     {kDocumentStart, "document.mp3",
      "Le document à envoyer. Retournez-le face vers le bas, puis glissez-le dans le chargeur du télécopieur."},
     {kDisplay, "ecran.mp3",

@@ -25,7 +25,7 @@ constexpr const Date& OnCalendar(int value) { return kCalendar[value - 1]; }
 
 // The four forms a best-before label takes.
 enum Form {
-    FORM_EXP = 0,      // "EXP JAN 23": the month in letters, then the day
+    FORM_EXP = 0,      // "EXP JAN 23 2012": the month in letters, the day, then the year
     FORM_BILINGUAL,    // "JA 23 12": the two-letter month, the day, the year's last two digits
     FORM_NUMERIC,      // "23/01/12": day, month, year in figures
     FORM_BBMA,         // "BB/MA 2012 JA 23": year, two-letter month, day
@@ -58,7 +58,8 @@ struct FormatCard {
 };
 constexpr FormatCard kFormatCards[kFormCount] = {
     {"format1.png", "expjan23.mp3",
-     "E X P, J A N, vingt-trois. Cela veut dire : meilleur avant le vingt-trois janvier."},
+     "E X P, J A N, vingt-trois, deux mille douze. Cela veut dire : meilleur avant le vingt-trois janvier "
+     "deux mille douze."},
     {"format2.png", "ja2312bna.mp3",
      "J A, vingt-trois, douze. J A veut dire janvier, et douze, l'année deux mille douze. "
      "Meilleur avant le vingt-trois janvier deux mille douze."},
@@ -95,12 +96,12 @@ constexpr int kTodayValues[kTodayCount] = {2, 4, 7, 9, 12};
 // itself or after, it goes in the trash.
 constexpr bool StillGood(int productValue, int todayValue) { return productValue > todayValue; }
 
-// A date as a label of the given form prints it.
+// A date as a label of the given form prints it, every form with its year.
 inline std::string LabelText(const Date& d, Form form) {
     char text[48];
     const Month& m = kMonths[d.month - 1];
     switch (form) {
-        case FORM_EXP: std::snprintf(text, sizeof text, "EXP %s %02d", m.threeLetters, d.day); break;
+        case FORM_EXP: std::snprintf(text, sizeof text, "EXP %s %02d %d", m.threeLetters, d.day, d.year); break;
         case FORM_BILINGUAL: std::snprintf(text, sizeof text, "%s %02d %02d", m.twoLetters, d.day, d.year % 100); break;
         case FORM_NUMERIC: std::snprintf(text, sizeof text, "%02d/%02d/%02d", d.day, d.month, d.year % 100); break;
         case FORM_BBMA: std::snprintf(text, sizeof text, "BB/MA %d %s %02d", d.year, m.twoLetters, d.day); break;

@@ -45,7 +45,8 @@ void CMinigame3_1::Start() {
     std::copy(drawn.begin(), drawn.end(), order);
     for (bool& f : flagged) f = false;
     found = 0;
-    offset = 0;
+    offset = 0.0;
+    beltTime = -1.0;
 }
 
 void CMinigame3_1::Stop() {
@@ -73,8 +74,14 @@ CPoint CMinigame3_1::GetProductPosition(int p) const {
     return CPoint(static_cast<int>(x * viewWidth / kBeltWidth), viewHeight / 2);
 }
 
+// By the game's clock, so that a slow computer does not slow the belt.
 void CMinigame3_1::MoveBelt() {
-    offset = (offset + kBeltStep) % static_cast<int>(kLoop * kProductWidth);
+    const double now = CMinigameShell::Now();
+    if (beltTime >= 0.0) {
+        const double seconds = std::min(kLongestStep, std::max(0.0, now - beltTime));
+        offset = std::fmod(offset + kBeltSpeed * seconds, kLoop * kProductWidth);
+    }
+    beltTime = now;
     PlaceProducts();
 }
 
@@ -93,6 +100,7 @@ int CMinigame3_1::ProductAt(CPoint point) const {
 }
 
 void CMinigame3_1::OnPlayStart() {
+    beltTime = -1.0;
     shell.SetProgress(2);
     shell.Say(kLongRecording);  // the long explanation, once, as play begins
 }

@@ -16,8 +16,12 @@
 class CMinigame3_1 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = BestBefore::kProductCount;
-    // The belt moves this far a frame, on a view 1358 wide.
-    static constexpr int kBeltStep = 2;
+    // The belt moves this far a second of the game's clock, on a view 1358
+    // wide, however many frames the computer draws meanwhile.
+    static constexpr double kBeltSpeed = 128.0;
+    // A longer gap between two frames (the window dragged, the computer
+    // stalled) moves it no farther than this, so that it never jumps.
+    static constexpr double kLongestStep = 0.25;
 
     CMinigame3_1(CModel* model, MinigameType type);
 
@@ -43,6 +47,7 @@ private:
     void OnSheetClick(CPoint point) { cards->OnClick(point); }
     bool OnSheetMove(CPoint point) const { return cards->Over(point); }
     void OnPlayStart();
+    void OnResume() { beltTime = -1.0; }
     void DrawPlay(int width, int height);
     Verdict Judge(CPoint point);
     bool Finished() const { return found >= BestBefore::kProductCount; }
@@ -58,7 +63,8 @@ private:
     int order[BestBefore::kProductCount] = {};  // the products in the order their labels come
     int found = 0;                               // labels done
     bool flagged[BestBefore::kProductCount] = {};
-    int offset = 0;  // how far the belt has moved
+    double offset = 0.0;     // how far the belt has moved, on a view 1358 wide
+    double beltTime = -1.0;  // the clock when it last moved, -1 before it starts
     float productScale = 1.0f;
 
     std::vector<CClickableImage*> products;

@@ -1,5 +1,7 @@
 #include "minigames/grocery/CMinigame3_2.h"
 
+#include <algorithm>
+
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
@@ -50,7 +52,10 @@ void CMinigame3_2::Start() {
     cartImage = new CClickableImage("shoppingcart.png");
     trashImage = new CClickableImage("trash.png");
     cards = new CDateFormatCards(model);
-    product = 0;
+    // Each product once, in an order drawn for this game.
+    const std::vector<int> drawn = GameRandom::Distinct(kProductCount, kProductCount);
+    std::copy(drawn.begin(), drawn.end(), order);
+    step = 0;
     for (bool& f : flagged) f = false;
 }
 
@@ -80,15 +85,15 @@ void CMinigame3_2::OnPlayStart() {
 }
 
 void CMinigame3_2::NextProduct() {
-    ++product;
+    ++step;
     if (Finished()) shell.SetProgress(3);
 }
 
 Verdict CMinigame3_2::Judge(CPoint point) {
     const bool toCart = cartImage->HitTest(point);
     if (!toCart && !trashImage->HitTest(point)) return Verdict::None;
-    if (toCart != StillGood(kProducts[product].value, kTodayValues[today])) {
-        flagged[product] = true;
+    if (toCart != StillGood(kProducts[order[step]].value, kTodayValues[today])) {
+        flagged[step] = true;
         return Verdict::WrongMovesOn;  // the cross on the cart or the bin chosen
     }
     NextProduct();
@@ -103,13 +108,14 @@ bool CMinigame3_2::AnyMissed() const {
 
 // The products in the order they came; a missed one shows where it belonged.
 void CMinigame3_2::DrawReview(int width, int height) {
-    std::vector<CClickableImage*> answers;
+    std::vector<CClickableImage*> shown, answers;
     std::vector<bool> right;
-    for (int p = 0; p < kProductCount; ++p) {
-        answers.push_back(StillGood(kProducts[p].value, kTodayValues[today]) ? cartImage : trashImage);
-        right.push_back(!flagged[p]);
+    for (int k = 0; k < kProductCount; ++k) {
+        shown.push_back(products[order[k]]);
+        answers.push_back(StillGood(kProducts[order[k]].value, kTodayValues[today]) ? cartImage : trashImage);
+        right.push_back(!flagged[k]);
     }
-    GroceryBoard::Draw(shell, products, right, answers, width, height);
+    GroceryBoard::Draw(shell, shown, right, answers, width, height);
 }
 
 void CMinigame3_2::DrawPlay(int, int) {
@@ -118,6 +124,6 @@ void CMinigame3_2::DrawPlay(int, int) {
     cartImage->Draw();
     trashImage->Draw();
     if (Finished()) return;
-    products[product]->Draw();
-    labels[product]->Draw();
+    products[order[step]]->Draw();
+    labels[order[step]]->Draw();
 }

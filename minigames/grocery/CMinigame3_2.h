@@ -10,9 +10,10 @@
 #include "minigames/grocery/CDateFormatCards.h"
 
 // Sorting goods by date: a day card says what day it is (one of five, at
-// random); the eight products come in turn, and the learner puts each in
-// the shopping cart while its best-before date is still to come, or in the
-// trash when it is past or falls on the day itself.
+// random); the eight products come in turn, in an order drawn for each game,
+// and the learner puts each in the shopping cart while its best-before date
+// is still to come, or in the trash when it is past or falls on the day
+// itself.
 class CMinigame3_2 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = BestBefore::kProductCount;
@@ -23,8 +24,12 @@ public:
 
     const CMinigameShell& Shell() const { return shell; }
     int GetToday() const { return today; }
-    int GetProduct() const { return product; }
-    bool IsFlagged(int p) const { return flagged[p]; }
+    // How many products are sorted; the product shown now, -1 once all are.
+    int GetStep() const { return step; }
+    int GetProduct() const { return Finished() ? -1 : order[step]; }
+    // The product that came k-th, and whether it was missed.
+    int GetAsked(int k) const { return order[k]; }
+    bool IsFlagged(int k) const { return flagged[k]; }
     CPoint GetCart() const { return cartImage->GetPosition(); }
     CPoint GetTrash() const { return trashImage->GetPosition(); }
     const CDateFormatCards& Cards() const { return *cards; }
@@ -42,7 +47,7 @@ private:
     Verdict Judge(CPoint point);
     // A wrong choice: the next product once the cross and the sound have ended.
     void MoveOn() { NextProduct(); }
-    bool Finished() const { return product >= BestBefore::kProductCount; }
+    bool Finished() const { return step >= BestBefore::kProductCount; }
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     bool OnPlayMove(CPoint point) const { return cartImage->HitTest(point) || trashImage->HitTest(point); }
@@ -51,8 +56,9 @@ private:
 
     CMinigameShell shell;
     int today = 0;    // which day card, 0 to 4
-    int product = 0;  // the product to sort, 0 to 8
-    bool flagged[BestBefore::kProductCount] = {};
+    int step = 0;  // products sorted, 0 to 8
+    int order[BestBefore::kProductCount] = {};     // the products in the order they come
+    bool flagged[BestBefore::kProductCount] = {};  // by the order they came
 
     std::vector<CClickableImage*> products;
     std::vector<CClickableImage*> labels;

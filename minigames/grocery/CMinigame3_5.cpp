@@ -1,5 +1,7 @@
 #include "minigames/grocery/CMinigame3_5.h"
 
+#include <algorithm>
+
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
@@ -36,6 +38,9 @@ void CMinigame3_5::Start() {
         rightOnTop[r] = GameRandom::Below(2) == 0;
         flagged[r] = false;
     }
+    // Each receipt once, in an order drawn for this game.
+    const std::vector<int> drawn = GameRandom::Distinct(kReceiptCount, kReceiptCount);
+    std::copy(drawn.begin(), drawn.end(), order);
     for (const QuestionInfo& q : kQuestions) {
         CClickableImage* caption = new CClickableImage(q.caption);
         caption->SetScale(2.0f);
@@ -44,7 +49,7 @@ void CMinigame3_5::Start() {
     counterImage = new CClickableImage("receipt.png");
     ovalImage = new CClickableImage("smallOval.png");
     hovered = nullptr;
-    receipt = 0;
+    step = 0;
     questionSpoken = false;
 }
 
@@ -66,9 +71,10 @@ void CMinigame3_5::Place(int width, int height) {
     if (!rightAmounts.empty() && rightAmounts[0]->GetWidth() > 0) {
         amountScale = float(kAmountWidth * sx / rightAmounts[0]->GetWidth());
     }
-    for (int r = 0; r < kReceiptCount; ++r) {
-        const CPoint right = rightOnTop[r] ? upperPlace : lowerPlace;
-        const CPoint wrong = rightOnTop[r] ? lowerPlace : upperPlace;
+    for (int k = 0; k < kReceiptCount; ++k) {
+        const int r = order[k];
+        const CPoint right = rightOnTop[k] ? upperPlace : lowerPlace;
+        const CPoint wrong = rightOnTop[k] ? lowerPlace : upperPlace;
         rightAmounts[r]->SetPosition(right.x, right.y);
         wrongAmounts[r]->SetPosition(wrong.x, wrong.y);
         rightAmounts[r]->SetScale(amountScale);
@@ -79,8 +85,8 @@ void CMinigame3_5::Place(int width, int height) {
     for (CClickableImage* q : questions) q->SetPosition(x, int(kQuestionY * sy));
 }
 
-CPoint CMinigame3_5::GetRightAmount() const { return rightAmounts[receipt]->GetPosition(); }
-CPoint CMinigame3_5::GetWrongAmount() const { return wrongAmounts[receipt]->GetPosition(); }
+CPoint CMinigame3_5::GetRightAmount() const { return rightAmounts[order[step]]->GetPosition(); }
+CPoint CMinigame3_5::GetWrongAmount() const { return wrongAmounts[order[step]]->GetPosition(); }
 
 CPoint CMinigame3_5::GetTermCard(int question) const {
     const Card& c = kTermCards[question];
@@ -111,19 +117,20 @@ void CMinigame3_5::OnPlayStart() {
 void CMinigame3_5::OnInstructions() { model->PlaySoundFile("3_5_instructions.mp3", true); }
 
 void CMinigame3_5::NextReceipt() {
-    ++receipt;
+    ++step;
     questionSpoken = false;
     hovered = nullptr;
     if (Finished()) shell.SetProgress(3);
 }
 
 Verdict CMinigame3_5::Judge(CPoint point) {
-    if (rightAmounts[receipt]->HitTest(point)) {
+    const int r = order[step];
+    if (rightAmounts[r]->HitTest(point)) {
         NextReceipt();
         return Verdict::Right;
     }
-    if (!wrongAmounts[receipt]->HitTest(point)) return Verdict::None;
-    flagged[receipt] = true;
+    if (!wrongAmounts[r]->HitTest(point)) return Verdict::None;
+    flagged[step] = true;
     hovered = nullptr;
     return Verdict::WrongMovesOn;
 }
@@ -137,32 +144,39 @@ bool CMinigame3_5::AnyMissed() const {
 bool CMinigame3_5::OnPlayMove(CPoint point) {
     hovered = nullptr;
     if (Finished()) return false;
-    if (rightAmounts[receipt]->HitTest(point)) hovered = rightAmounts[receipt];
-    if (wrongAmounts[receipt]->HitTest(point)) hovered = wrongAmounts[receipt];
+    const int r = order[step];
+    if (rightAmounts[r]->HitTest(point)) hovered = rightAmounts[r];
+    if (wrongAmounts[r]->HitTest(point)) hovered = wrongAmounts[r];
     return hovered != nullptr;
 }
 
-// The receipts in turn; a missed one shows the amount it asked for.
+// The receipts in the order they came; a missed one shows the amount it asked for.
 void CMinigame3_5::DrawReview(int width, int height) {
+    std::vector<CClickableImage*> shown, answers;
     std::vector<bool> right;
-    for (bool f : flagged) right.push_back(!f);
-    GroceryBoard::Draw(shell, receipts, right, rightAmounts, width, height);
+    for (int k = 0; k < kReceiptCount; ++k) {
+        shown.push_back(receipts[order[k]]);
+        answers.push_back(rightAmounts[order[k]]);
+        right.push_back(!flagged[k]);
+    }
+    GroceryBoard::Draw(shell, shown, right, answers, width, height);
 }
 
 void CMinigame3_5::DrawPlay(int width, int height) {
     if (Finished()) return;
     counterImage->FillScreen(width, height);
-    receipts[receipt]->Draw();
-    rightAmounts[receipt]->Draw();
-    wrongAmounts[receipt]->Draw();
-    questions[kReceipts[receipt].question]->Draw();
+    const int r = order[step];
+    receipts[r]->Draw();
+    rightAmounts[r]->Draw();
+    wrongAmounts[r]->Draw();
+    questions[kReceipts[r].question]->Draw();
     if (hovered) {
         ovalImage->SetPosition(hovered->GetPosition().x, hovered->GetPosition().y);
         ovalImage->SetScale(amountScale * 1.15f);
         ovalImage->Draw();
     }
     if (!questionSpoken) {
-        shell.Say(kQuestions[kReceipts[receipt].question].recording);
+        shell.Say(kQuestions[kReceipts[r].question].recording);
         questionSpoken = true;
     }
 }

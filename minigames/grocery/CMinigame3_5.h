@@ -8,10 +8,11 @@
 #include "minigames/CMinigameShell.h"
 #include "minigames/grocery/Receipts.h"
 
-// Reading receipts: five till receipts come in turn; beside each, two
-// amounts, one above the other, and the learner clicks the one the receipt
-// asks for (the total, the cash handed over or the change). Which amount is
-// on top is a coin toss per receipt.
+// Reading receipts: five till receipts come in turn, in an order drawn for
+// each game; beside each, two amounts, one above the other, and the learner
+// clicks the one the receipt asks for (the total, the cash handed over or
+// the change, which one receipt does not print: it is worked out). Which
+// amount is on top is a coin toss per receipt.
 class CMinigame3_5 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = Receipts::kReceiptCount;
@@ -21,9 +22,13 @@ public:
     void Unload() { CMinigameFlow<CMinigame3_5>::Unload(*this); }
 
     const CMinigameShell& Shell() const { return shell; }
-    int GetReceipt() const { return receipt; }
-    bool IsRightOnTop(int r) const { return rightOnTop[r]; }
-    bool IsFlagged(int r) const { return flagged[r]; }
+    // How many receipts are done: the place of the one shown in the game.
+    int GetReceipt() const { return step; }
+    // The receipt (0 to 4 in the table) that comes k-th.
+    int GetAsked(int k) const { return order[k]; }
+    // The k-th receipt's coin, and whether it was missed.
+    bool IsRightOnTop(int k) const { return rightOnTop[k]; }
+    bool IsFlagged(int k) const { return flagged[k]; }
     // Where the right and the wrong amount of the current receipt lie.
     CPoint GetRightAmount() const;
     CPoint GetWrongAmount() const;
@@ -48,7 +53,7 @@ private:
     Verdict Judge(CPoint point);
     // A wrong amount: the next receipt once the cross and the sound have ended.
     void MoveOn() { NextReceipt(); }
-    bool Finished() const { return receipt >= Receipts::kReceiptCount; }
+    bool Finished() const { return step >= Receipts::kReceiptCount; }
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     bool OnPlayMove(CPoint point);
@@ -56,8 +61,9 @@ private:
     void NextReceipt();
 
     CMinigameShell shell;
-    int receipt = 0;
-    bool flagged[Receipts::kReceiptCount] = {};
+    int step = 0;                                // receipts done
+    int order[Receipts::kReceiptCount] = {};     // the receipts in the order they come
+    bool flagged[Receipts::kReceiptCount] = {};  // by the order they came, as the coins
     bool rightOnTop[Receipts::kReceiptCount] = {};
     bool questionSpoken = false;
     CPoint upperPlace, lowerPlace;

@@ -37,29 +37,32 @@ struct Receipt {
     Slip slip;
     const char* right;       // the right amount's picture
     const char* wrong;       // the wrong amount's picture
+    // False for a cash sale whose change the till does not print: the
+    // learner works it out, the cash handed over less the total.
+    bool printsChange;
 };
 
 constexpr Receipt kReceipts[kReceiptCount] = {
     {"Épicerie du Marché", "2012-03-14",
      {{"LAIT 2 % 4 L", 649}, {"PAIN BLANC TRANCHÉ", 329}, {"OEUFS GROS X12", 419}, {"POMMES SAC 3 LB", 349},
       {"YOGOURT NATURE 650 G", 414}, {nullptr, 0}},
-     -1, 0, ASK_TOTAL, SLIP_SWAP_CENTS, "2160.png", "2160-1.png"},
+     -1, 0, ASK_TOTAL, SLIP_SWAP_CENTS, "2160.png", "2160-1.png", true},
     {"Épicerie du Marché", "2012-03-15",
      {{"CAFÉ MOULU 300 G", 699}, {"BANANES 1,2 KG", 178}, {"CAROTTES SAC 2 LB", 199}, {"BEURRE 454 G", 234},
       {nullptr, 0}, {nullptr, 0}},
-     -1, 2000, ASK_CHANGE, SLIP_DOLLAR_OFF, "690.png", "690-1.png"},
+     -1, 2000, ASK_CHANGE, SLIP_DOLLAR_OFF, "690.png", "690-1.png", true},
     {"Épicerie du Marché", "2012-03-16",
      {{"SAVON À VAISSELLE", 349}, {"RIZ BLANC 900 G", 269}, {"CITRONS X2", 54}, {nullptr, 0}, {nullptr, 0},
       {nullptr, 0}},
-     0, 0, ASK_TOTAL, SLIP_SUBTOTAL, "724.png", "724-1.png"},
+     0, 0, ASK_TOTAL, SLIP_SUBTOTAL, "724.png", "724-1.png", true},
     {"Épicerie du Marché", "2012-03-17",
      {{"POULET ENTIER", 1149}, {"FROMAGE CHEDDAR", 599}, {"TOMATES 1 KG", 289}, {"LAITUE ROMAINE", 84},
       {nullptr, 0}, {nullptr, 0}},
-     -1, 2621, ASK_CASH, SLIP_TOTAL, "2621.png", "2621-1.png"},
+     -1, 2621, ASK_CASH, SLIP_TOTAL, "2621.png", "2621-1.png", true},
     {"Épicerie du Marché", "2012-03-18",
      {{"JUS D'ORANGE 1,75 L", 399}, {"CÉRÉALES 525 G", 549}, {"PÂTES SPAGHETTI", 179}, {"SAUCE TOMATE", 199},
       {"PAMPLEMOUSSE X3", 357}, {nullptr, 0}},
-     -1, 2000, ASK_CHANGE, SLIP_DOLLAR_OFF, "317.png", "317-1.png"},
+     -1, 2000, ASK_CHANGE, SLIP_DOLLAR_OFF, "317.png", "317-1.png", false},
 };
 
 // What the receipt's printed lines come to, as the till computes them.

@@ -74,7 +74,12 @@ bool CMinigame2_5::closeEnough(CPoint point, CPoint click) {
 }
 
 bool CMinigame2_5::keyboardCloseEnough(CPoint point, CPoint click) {
-    return std::abs(click.y - point.y) < kKeyReachY && std::abs(click.x - point.x) < kKeyReachX;
+    return OnCap(kKeyCap, click.x - point.x, click.y - point.y);
+}
+
+bool CMinigame2_5::menuKeyCloseEnough(CPoint point, CPoint click) {
+    const Cap withNotch = {kMenuNotchLeft, kMenuKeyCap.top, kMenuKeyCap.right, kMenuKeyCap.bottom};
+    return OnCap(withNotch, click.x - point.x, click.y - point.y);
 }
 
 void CMinigame2_5::GenerateRandomGame() {
@@ -123,7 +128,7 @@ Verdict CMinigame2_5::Judge(CPoint click) {
     switch (till.Screen()) {
         case SCREEN_MENU:
             for (int type = 0; type < kPaymentCount; ++type) {
-                if (!keyboardCloseEnough(menuKeyPos[kPayments[type].menuLine], click)) continue;
+                if (!menuKeyCloseEnough(menuKeyPos[kPayments[type].menuLine], click)) continue;
                 chosenType = type;
                 if (type == payment) till.ShowCharge(type);
                 return StepDone(STEP_TYPE, type == payment);
@@ -193,7 +198,7 @@ void CMinigame2_5::OnInstructions() {
 bool CMinigame2_5::OnPlayMove(CPoint point) const {
     bool over = false;
     for (const CPoint& key : keyPos) over = over || keyboardCloseEnough(key, point);
-    for (const CPoint& key : menuKeyPos) over = over || keyboardCloseEnough(key, point);
+    for (const CPoint& key : menuKeyPos) over = over || menuKeyCloseEnough(key, point);
     if (till.Screen() == SCREEN_CARD)
         for (const CPoint& card : cardPos) over = over || closeEnough(card, point);
     return over;

@@ -27,7 +27,10 @@ public:
     ~CMinigame2_5() { CMinigameFlow<CMinigame2_5>::Unload(*this); }
 
     static bool closeEnough(CPoint point, CPoint click);
+    // On a keypad key's cap (centred at point), as drawn.
     static bool keyboardCloseEnough(CPoint point, CPoint click);
+    // On a menu key's cap or on the notch that points at its line.
+    static bool menuKeyCloseEnough(CPoint point, CPoint click);
     void GenerateRandomGame();
 
     const CMinigameShell& Shell() const { return shell; }

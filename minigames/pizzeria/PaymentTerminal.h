@@ -36,8 +36,19 @@ constexpr Offset kKeys[kKeyCount] = {
     {-270, 148},                             // erase
     {-150, 148},                             // enter
 };
-// A key answers within 10 pixels across and 8 down, a card within 100 and 80.
-constexpr int kKeyReachX = 10, kKeyReachY = 8;
+// A key answers on its whole cap, as drawn: the cap's edges from the key's
+// centre. A keypad key's cap is 46 x 31; a menu key's is 22 x 18, with the
+// notch left of it that points at its line. A card answers within 100
+// pixels across and 80 down.
+struct Cap {
+    int left, top, right, bottom;
+};
+constexpr Cap kKeyCap = {-23, -17, 23, 14};
+constexpr Cap kMenuKeyCap = {-11, -11, 11, 7};
+constexpr int kMenuNotchLeft = -22;  // the notch's point, a menu key's cap being from kMenuKeyCap.left
+constexpr bool OnCap(const Cap& cap, int dx, int dy) {
+    return dx > cap.left && dx < cap.right && dy > cap.top && dy < cap.bottom;
+}
 constexpr int kCardReachX = 100, kCardReachY = 80;
 
 enum PaymentType { PAY_DEBIT = 0, PAY_CREDIT, PAY_GIFT, kPaymentCount };

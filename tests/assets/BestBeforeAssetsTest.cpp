@@ -22,15 +22,14 @@ int MonthOf(const char* letters) {
     return 0;
 }
 
-// Reads a printed label back, as a learner would; the year of the EXP
-// form, which it does not print, is taken from `year`.
-Date ReadLabel(const std::string& text, int year) {
+// Reads a printed label back, as a learner would: every form prints its
+// year, so nothing is guessed.
+Date ReadLabel(const std::string& text) {
     Date d{0, 0, 0};
     char month[8] = {};
     int y = 0;
-    if (std::sscanf(text.c_str(), "EXP %3s %d", month, &d.day) == 2) {
+    if (std::sscanf(text.c_str(), "EXP %3s %d %d", month, &d.day, &d.year) == 3) {
         d.month = MonthOf(month);
-        d.year = year;
     } else if (std::sscanf(text.c_str(), "BB/MA %d %2s %d", &d.year, month, &d.day) == 3) {
         d.month = MonthOf(month);
     } else if (std::sscanf(text.c_str(), "%d/%d/%d", &d.day, &d.month, &y) == 3) {
@@ -56,21 +55,17 @@ TEST(BestBeforeAssets, EveryLabelReadsBackAsItsProductsDate) {
     std::set<int> values;
     for (const Product& p : kProducts) {
         const Date expected = OnCalendar(p.value);
-        const Date read = ReadLabel(LabelText(expected, p.form), expected.year);
+        const Date read = ReadLabel(LabelText(expected, p.form));
         EXPECT_EQ(read.year, expected.year) << p.name;
         EXPECT_EQ(read.month, expected.month) << p.name;
         EXPECT_EQ(read.day, expected.day) << p.name;
         values.insert(p.value);
-        // A label without its year must not be read against another year's day card.
-        if (p.form == FORM_EXP) {
-            for (int day : kTodayValues) EXPECT_EQ(OnCalendar(day).year, expected.year) << p.name;
-        }
     }
     EXPECT_EQ(values.size(), size_t(kProductCount));  // one product a label, on the belt too
 }
 
 TEST(BestBeforeAssets, TheFormatCardsShowOneDateInEveryForm) {
-    EXPECT_EQ(LabelText(kCardDate, FORM_EXP), "EXP JAN 23");
+    EXPECT_EQ(LabelText(kCardDate, FORM_EXP), "EXP JAN 23 2012");
     EXPECT_EQ(LabelText(kCardDate, FORM_BILINGUAL), "JA 23 12");
     EXPECT_EQ(LabelText(kCardDate, FORM_NUMERIC), "23/01/12");
     EXPECT_EQ(LabelText(kCardDate, FORM_BBMA), "BB/MA 2012 JA 23");
@@ -92,4 +87,15 @@ TEST(BestBeforeAssets, EveryCardIsReadAsTheTableSays) {
     }
     EXPECT_TRUE(lines.count(kLongRecording));
     EXPECT_TRUE(lines.count("Intro3_2.mp3"));
+}
+
+// The learner never guesses the year: the two "EXP" labels print it, and
+// every product's label reads as written here.
+TEST(BestBeforeAssets, EveryLabelPrintsItsYear) {
+    const char* const expected[kProductCount] = {"EXP MAR 15 2012",  "JA 23 12",        "11/06/12",
+                                                 "BB/MA 2012 MA 19", "BB/MA 2013 JA 14", "AU 27 12",
+                                                 "21/11/12",         "EXP OCT 16 2012"};
+    for (int p = 0; p < kProductCount; ++p) {
+        EXPECT_EQ(LabelText(OnCalendar(kProducts[p].value), kProducts[p].form), expected[p]) << kProducts[p].name;
+    }
 }

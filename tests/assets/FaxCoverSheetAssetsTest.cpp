@@ -38,3 +38,12 @@ TEST(FaxCoverSheetAssets, TheFieldsArePrintedWhereTheGameTakesTheDrops) {
     // The snippets start off the sheet, on the desk.
     for (const Field& field : kFields) EXPECT_GT(field.startX - 190, kSheetRight) << field.snippet;
 }
+
+// The two numbers look alike: their snippets carry the labels of the
+// laboratory's letterhead, so the learner can tell the fax from the telephone.
+TEST(FaxCoverSheetAssets, TheNumbersAreLabelledAsOnALetterhead) {
+    EXPECT_STREQ(kFields[2].label, "Télécopieur :");
+    EXPECT_STREQ(kFields[2].words, "Téléc. : (705) 232-2332");
+    EXPECT_STREQ(kFields[3].label, "Téléphone :");
+    EXPECT_STREQ(kFields[3].words, "Tél. : (705) 232-2300");
+}

@@ -46,3 +46,26 @@ TEST(FaxMachineAssets, TheKeysAreDrawnWhereTheGameDialsThem) {
     const unsigned char* send = machine.At(512 + kSendKey.dx - 18, 256 + kSendKey.dy - 12);
     EXPECT_GT(send[1], send[0]) << "the send key is green";
 }
+
+// "*" and "#" are live keys, drawn light like the digits, and say their
+// names; what the machine says when it cannot send is what its table says.
+TEST(FaxMachineAssets, TheSignKeysAndTheNoticesAreDrawnAndSpokenFromTheTable) {
+    const auto lines = NarrationLines();
+    for (const SignKey& sign : kSignKeys) {
+        ASSERT_TRUE(lines.count(sign.key.sound)) << sign.key.sound;
+        EXPECT_EQ(lines.at(sign.key.sound), std::string("fr|") + sign.words);
+    }
+    EXPECT_STREQ(kSignKeys[0].words, "étoile");
+    EXPECT_STREQ(kSignKeys[1].words, "carré");
+    for (const NoticeInfo& notice : kNotices) {
+        ASSERT_TRUE(lines.count(notice.recording)) << notice.recording;
+        EXPECT_EQ(lines.at(notice.recording), std::string("fr|") + notice.spoken);
+    }
+    const PicturePixels keypad(std::string(ZELK_GAME_DIR) + "/Images/keypad.png");
+    ASSERT_NE(keypad.data, nullptr);
+    const Offset c = kParts[PART_KEYPAD].at;
+    for (const SignKey& sign : kSignKeys) {
+        const double x = 128.0 + sign.key.at.dx + 10 - c.dx, y = 128.0 + sign.key.at.dy - 8 - c.dy;
+        EXPECT_GT(keypad.BrightnessAt(x, y), 180) << sign.key.digit;
+    }
+}

@@ -64,3 +64,28 @@ TEST(ReceiptAssets, EveryQuestionIsAskedAndSpokenAsShown) {
     EXPECT_TRUE(lines.count("Intro3_5.mp3"));
     EXPECT_TRUE(lines.count("3_5_instructions.mp3"));
 }
+
+// One amount is worked out, not read: the last receipt prints the cash
+// handed over (20,00 $) and the total (16,83 $), but not the change the
+// question asks for (3,17 $). Every other receipt prints the amount it asks.
+TEST(ReceiptAssets, OneReceiptsChangeIsWorkedOutFromTheCashAndTheTotal) {
+    auto printed = [](const Receipt& r, int cents) {
+        for (const Line& line : r.lines)
+            if (line.label && line.cents == cents) return true;
+        const int printedAlways[] = {Subtotal(r), Tps(r), Tvq(r), Total(r), r.tendered};
+        for (int amount : printedAlways)
+            if (amount == cents) return true;
+        return r.tendered > 0 && r.printsChange && Change(r) == cents;
+    };
+    const Receipt& last = kReceipts[4];
+    EXPECT_EQ(last.question, ASK_CHANGE);
+    EXPECT_FALSE(last.printsChange);
+    EXPECT_EQ(last.tendered, 2000);
+    EXPECT_EQ(Total(last), 1683);
+    EXPECT_EQ(RightAmount(last), 317);
+    EXPECT_FALSE(printed(last, 317));
+    for (int r = 0; r < kReceiptCount - 1; ++r) {
+        EXPECT_TRUE(kReceipts[r].printsChange) << r;
+        EXPECT_TRUE(printed(kReceipts[r], RightAmount(kReceipts[r]))) << r;
+    }
+}

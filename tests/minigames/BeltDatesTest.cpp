@@ -201,3 +201,32 @@ TEST_F(BeltDates, TheReviewTicksTheProductsFoundAndCrossesTheMissedOneWithItsLab
         EXPECT_FALSE(IsNear(PixelOfAFrame(Answer(k), kW, kH), kLabelColour)) << k;
     }
 }
+
+// --- The belt moves by the game's clock ---
+
+// A slow computer draws 16 frames a second, a fast one 128: in one second
+// of the game's clock the belt moves the same 128 pixels on both, and not
+// at all while the clock stands still.
+TEST_F(BeltDates, TheBeltMovesByTheClockNotByTheFrames) {
+    static double now;  // outlives the test: the fixture puts the clock back after it
+    now = 100.0;
+    CMinigameShell::clock = [] { return now; };
+    PressPlay();
+    Frames(1, kW, kH);
+    const int start = game->GetProductPosition(0).x;
+    for (int i = 0; i < 16; ++i) {  // a second at 16 frames a second
+        now += 1.0 / 16;
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(game->GetProductPosition(0).x, start + 128);
+    for (int i = 0; i < 128; ++i) {  // a second at 128 frames a second
+        now += 1.0 / 128;
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(game->GetProductPosition(0).x, start + 256);
+    Frames(50, kW, kH);  // frames drawn, the clock standing still
+    EXPECT_EQ(game->GetProductPosition(0).x, start + 256);
+    now += 10.0;  // a stall of ten seconds moves it a quarter of a second's way
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->GetProductPosition(0).x, start + 288);
+}

@@ -99,15 +99,20 @@ TEST_F(CardTerminal, TheTillShiftsDigitsInAndEraseDropsTheLast) {
     EXPECT_EQ(game->GetKeyedCents(), 0);
 }
 
-TEST_F(CardTerminal, AKeyAnswersOnlyCloseToItsMiddle) {
+// A key answers on its whole cap as drawn (46 x 31, from 23 left to 23
+// right and from 17 above to 14 below its centre), and not past it.
+TEST_F(CardTerminal, AKeyAnswersOnItsWholeCapAndNotPastIt) {
     PressPlay();
     Menu(PAY_DEBIT);
     const CPoint five = game->GetKey(5);
-    Click(five.x + 9, five.y + 7);
+    Click(five.x + 22, five.y + 13);  // the cap's lower right corner
     EXPECT_EQ(game->GetKeyedCents(), 5);
-    Click(five.x + 10, five.y);  // ten pixels across is off the key
-    Click(five.x, five.y - 8);
-    EXPECT_EQ(game->GetKeyedCents(), 5);
+    Click(five.x - 22, five.y - 16);  // its upper left corner
+    EXPECT_EQ(game->GetKeyedCents(), 55);
+    Click(five.x + 23, five.y);  // past its right edge
+    Click(five.x, five.y + 14);  // past its lower edge
+    Click(five.x + 30, five.y);  // between two keys
+    EXPECT_EQ(game->GetKeyedCents(), 55);
 }
 
 TEST_F(CardTerminal, AnAmountBelowADollarIsKeyedWithTwoDigits) {
@@ -300,4 +305,47 @@ TEST_F(CardTerminal, TheIntroWordsStayClearOfTheSheetsCardAndTheTerminal) {
     }
     EXPECT_LE(band.right, kW / 2 - 318);  // left of the terminal
     EXPECT_GE(band.top, 96);               // under the task card
+}
+
+// --- The keys answer where they are drawn ---
+
+// The debit customer's type picked on the gift card's key, clicked on its
+// notch and on the corner of its cap, as a learner does: each time the
+// cross at the click and the error sound, and the type costs its point.
+TEST_F(CardTerminal, AWrongTypeClickedAnywhereOnItsKeyShowsTheCrossAndItsSound) {
+    game->SetAmountCents(1234);
+    PressPlay();
+    const CPoint gift = game->GetMenuKey(3);  // the key beside "Gift Card", the menu's fourth line
+    const CPoint notch(gift.x - 18, gift.y);
+    Click(notch.x, notch.y);
+    EXPECT_TRUE(game->Shell().IsWrongSignShown());
+    EXPECT_EQ(model->CurrentSoundName(), "error.mp3");
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(notch, kW, kH))) << std::hex << PixelOfAFrame(notch, kW, kH);
+    SlipEnds();
+    EXPECT_EQ(game->GetScreenLine(2), "Gift Card Charge:");
+    EXPECT_FALSE(game->IsStepRight(PAY_DEBIT, STEP_TYPE));
+    KeyAmount(1234);
+    Key(KEY_ENTER);
+    Card(PAY_DEBIT);
+    EXPECT_EQ(Points(), 2);
+    // The credit customer's type picked on the debit key's corner.
+    ASSERT_EQ(game->GetPayment(), PAY_CREDIT);
+    const CPoint debit = game->GetMenuKey(0);
+    Click(debit.x + 10, debit.y + 6);
+    EXPECT_TRUE(game->Shell().IsWrongSignShown());
+    EXPECT_EQ(model->CurrentSoundName(), "error.mp3");
+    SlipEnds();
+    EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
+    EXPECT_EQ(Points(), 2);
+}
+
+// The right type, picked on the edge of its key, is taken.
+TEST_F(CardTerminal, TheRightTypeIsTakenOnTheEdgeOfItsKey) {
+    PressPlay();
+    const CPoint debit = game->GetMenuKey(0);
+    Click(debit.x - 10, debit.y - 10);
+    Frames(1, kW, kH);
+    EXPECT_FALSE(game->Shell().IsWrongSignShown());
+    EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
+    EXPECT_EQ(Points(), 1);
 }

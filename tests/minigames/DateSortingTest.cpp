@@ -35,7 +35,11 @@ protected:
         MinigameFixture::SetUp();
         game = Open<CMinigame3_2>(MINIGAME_3_2, 1);
     }
-    bool BelongsInCart() const { return StillGood(kProducts[game->GetProduct()].value, kTodayValues[game->GetToday()]); }
+    // The product shown belongs in the cart (asked only while one is shown).
+    bool BelongsInCart() const {
+        const int shown = game->GetProduct();
+        return shown >= 0 && StillGood(kProducts[shown].value, kTodayValues[game->GetToday()]);
+    }
     void Sort(bool right) {
         const bool cart = BelongsInCart() == right;
         const CPoint at = cart ? game->GetCart() : game->GetTrash();
@@ -55,10 +59,13 @@ protected:
 
 TEST_F(DateSorting, EightRightChoicesOpenThePanelWithEight) {
     PressPlay();
+    std::set<int> shown;
     for (int p = 0; p < kProductCount; ++p) {
-        EXPECT_EQ(game->GetProduct(), p);  // in their fixed order
+        EXPECT_EQ(game->GetStep(), p);
+        shown.insert(game->GetProduct());
         Sort(true);
     }
+    EXPECT_EQ(shown.size(), size_t(kProductCount));  // each product once, in a drawn order
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 8);
     ASSERT_TRUE(FinishPanelAndSave());
@@ -112,7 +119,7 @@ TEST_F(DateSorting, AClickBesideTheCartAndTheTrashSortsNothing) {
     PressPlay();
     Click(kW / 2, kH / 2);  // on the product itself
     Click(60, kH - 40);
-    EXPECT_EQ(game->GetProduct(), 0);
+    EXPECT_EQ(game->GetStep(), 0);
     EXPECT_EQ(Points(), 0);
     EXPECT_FALSE(game->IsFlagged(0));
 }
@@ -126,7 +133,7 @@ TEST_F(DateSorting, TheFormatCardsReadTheirLabelOnlyOnTheSheet) {
     PressPlay();
     model->StopSoundFile();
     Click(game->Cards().GetCard(0).x, game->Cards().GetCard(0).y);  // hidden during play
-    EXPECT_EQ(game->GetProduct(), 0);
+    EXPECT_EQ(game->GetStep(), 0);
     PressInstructions();  // the instructions show them again
     EXPECT_EQ(game->Shell().phase, PhaseInstructions);
     Click(game->Cards().GetCard(2).x, game->Cards().GetCard(2).y);
@@ -141,15 +148,15 @@ TEST_F(DateSorting, AWrongChoiceKeepsItsProductUntilTheCrossAndTheSoundHaveEnded
     const CPoint bin = BelongsInCart() ? game->GetTrash() : game->GetCart();
     Sort(false);
     ASSERT_TRUE(game->Shell().IsPaused());
-    EXPECT_EQ(game->GetProduct(), 0);  // the cross is on the bin chosen, with this product
+    EXPECT_EQ(game->GetStep(), 0);  // the cross is on the bin chosen, with this product
     EXPECT_TRUE(IsCrossRed(PixelOfAFrame(bin, kW, kH)));
     Sort(true);  // too soon: not taken
-    EXPECT_EQ(game->GetProduct(), 0);
+    EXPECT_EQ(game->GetStep(), 0);
     WaitOutTheWrongAnswer();
-    EXPECT_EQ(game->GetProduct(), 1);
+    EXPECT_EQ(game->GetStep(), 1);
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
     Sort(true);
-    EXPECT_EQ(game->GetProduct(), 2);
+    EXPECT_EQ(game->GetStep(), 2);
     EXPECT_EQ(Points(), 1);
 }
 
@@ -158,7 +165,7 @@ TEST_F(DateSorting, TheReviewTicksTheProductsSortedAndShowsTheMissedOnesRightPla
     const bool firstInCart = BelongsInCart();
     Sort(false);
     WaitOutTheWrongAnswer();
-    while (game->GetProduct() < kProductCount) Sort(true);
+    while (game->GetStep() < kProductCount) Sort(true);
     Step();
     ASSERT_EQ(game->Shell().phase, PhaseReview);
     Step(20);
@@ -171,4 +178,48 @@ TEST_F(DateSorting, TheReviewTicksTheProductsSortedAndShowsTheMissedOnesRightPla
         const unsigned answer = PixelOfAFrame(Answer(k), kW, kH);
         EXPECT_TRUE(!IsNear(answer, kCartColour) && !IsNear(answer, kTrashColour)) << k;
     }
+}
+
+// --- The products come in an order drawn from the seed ---
+
+#include "core/GameRandom.h"
+
+namespace {
+
+// A new game, its chance drawn from that seed.
+void NewGameWithSeed(CMinigame3_2* game, const char* seed) {
+    game->Unload();
+    const char* suiteSeed = std::getenv("ZELK_SEED");
+    const std::string kept = suiteSeed ? suiteSeed : "";
+    setenv("ZELK_SEED", seed, 1);
+    GameRandom::Seed();
+    setenv("ZELK_SEED", kept.c_str(), 1);
+}
+
+}  // namespace
+
+// ZELK_SEED 27 shows the card of the 4th of July 2012 and deals Biscuits,
+// Soupe, Pain, Fromage, Pâtes, Lait, Céréales, Yogourt: trash, cart, trash,
+// cart, trash, cart, trash, cart. ZELK_SEED 2026, the same day, deals
+// Soupe first.
+TEST_F(DateSorting, TheProductsComeInTheOrderTheSeedDraws) {
+    NewGameWithSeed(game, "27");
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->GetToday(), 2);  // "Today3.png"
+    PressPlay();
+    const int dealt[kProductCount] = {2, 4, 0, 7, 3, 5, 1, 6};
+    const bool toCart[kProductCount] = {false, true, false, true, false, true, false, true};
+    for (int k = 0; k < kProductCount; ++k) {
+        EXPECT_EQ(game->GetProduct(), dealt[k]) << k;
+        const CPoint at = toCart[k] ? game->GetCart() : game->GetTrash();
+        Click(at.x, at.y);
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 8);
+
+    NewGameWithSeed(game, "2026");
+    Frames(1, kW, kH);
+    EXPECT_EQ(game->GetToday(), 2);
+    EXPECT_EQ(game->GetProduct(), 4);  // the soup
 }

@@ -99,14 +99,20 @@ TEST_F(CoverSheet, SwappedSnippetsCostTheirPointsAndShowTheReview) {
     EXPECT_EQ(SavedCell(MINIGAME_1_4), 7);
 }
 
-TEST_F(CoverSheet, ASnippetJustInsideItsBoxCountsAndJustOutsideDoesNot) {
+// A snippet snaps into a slot when its centre is let go within the slot's
+// picture (384 x 48), and goes back to the desk otherwise.
+TEST_F(CoverSheet, ASnippetSnapsIntoItsSlotWithinTheSlotOnly) {
     PressPlay();
     const CPoint date = sheet->GetFieldLocation(5), pages = sheet->GetFieldLocation(6);
     const CPoint subject = sheet->GetFieldLocation(7), comment = sheet->GetFieldLocation(8);
-    Drag(5, Off(date, 169, 19));      // inside
-    Drag(6, Off(pages, -170, 0));     // 170 across: outside
-    Drag(7, Off(subject, 0, -20));    // 20 down: outside
-    Drag(8, Off(comment, -169, -19)); // inside
+    Drag(5, Off(date, 191, 23));      // inside
+    Drag(6, Off(pages, -192, 0));     // 192 across: outside
+    Drag(7, Off(subject, 0, -24));    // 24 up: outside, and not yet the slot above
+    Drag(8, Off(comment, -191, -23)); // inside
+    EXPECT_EQ(sheet->GetSnippetLocation(5), CPoint(545, 507));
+    EXPECT_EQ(sheet->GetSnippetLocation(6), CPoint(1110, 460));  // back on the desk
+    EXPECT_EQ(sheet->GetSnippetLocation(7), CPoint(1000, 592));
+    EXPECT_EQ(sheet->GetSnippetLocation(8), CPoint(545, 672));
     PressPlay();
     EXPECT_EQ(Points(), 2);
 }
@@ -119,11 +125,11 @@ TEST_F(CoverSheet, ThePressPicksUpTheSnippetWhichFollowsUntilTheRelease) {
     Move(400, 300);
     EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(300, 295));  // it keeps where it was held
     Step();
-    controller->OnLButtonUp(CPoint(420, 310));
+    controller->OnLButtonUp(CPoint(420, 310));  // on no slot: back to the desk
     EXPECT_EQ(sheet->GetDragged(), -1);
-    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(320, 305));
+    EXPECT_EQ(sheet->GetSnippetLocation(2), start);
     Move(600, 500);  // let go: it no longer follows
-    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(320, 305));
+    EXPECT_EQ(sheet->GetSnippetLocation(2), start);
 }
 
 TEST_F(CoverSheet, APressFarFromEverySnippetOrBeforePlayTakesNothing) {
@@ -141,14 +147,16 @@ TEST_F(CoverSheet, APressFarFromEverySnippetOrBeforePlayTakesNothing) {
     EXPECT_EQ(Points(), 0);
 }
 
-TEST_F(CoverSheet, OfTwoSnippetsOnTopOfEachOtherThePressTakesTheOneOnTop) {
+// Snippets are never left on top of each other: one let go on another on
+// the desk goes back to its own place, and the press takes the one there.
+TEST_F(CoverSheet, ASnippetLetGoOnAnotherOnTheDeskGoesBackToItsPlace) {
     PressPlay();
-    // The address, the sender and the subject on one spot: the subject is
-    // drawn last, so it lies on top.
     Drag(1, sheet->GetSnippetLocation(4));
     Drag(7, sheet->GetSnippetLocation(4));
+    EXPECT_EQ(sheet->GetSnippetLocation(1), CPoint(1100, 130));
+    EXPECT_EQ(sheet->GetSnippetLocation(7), CPoint(1000, 592));
     controller->OnLButtonDown(sheet->GetSnippetLocation(4));
-    EXPECT_EQ(sheet->GetDragged(), 7);
+    EXPECT_EQ(sheet->GetDragged(), 4);
 }
 
 TEST_F(CoverSheet, TheIntroExplainsAFieldAndTheSecondClickDeselects) {
@@ -173,4 +181,67 @@ TEST_F(CoverSheet, ASnippetLetGoOverTheHelpButtonIsDroppedThere) {
     EXPECT_EQ(sheet->GetDragged(), -1);
     Move(600, 500);
     EXPECT_NE(sheet->GetSnippetLocation(3), CPoint(600, 500));
+}
+
+// --- Snippets snap into the slots, one a slot, and are judged where drawn ---
+
+// A snippet let go 22 pixels low and 150 across its slot snaps into it, as
+// one let go 17 pixels high does: what the learner sees in the slot is
+// what is judged, without a hidden margin.
+TEST_F(CoverSheet, ASnippetLetGoOnASlotSnapsIntoItAndElsewhereGoesBack) {
+    PressPlay();
+    Drag(5, CPoint(545 + 150, 507 + 22));  // the date, low on its slot
+    Drag(7, CPoint(545, 617 - 17));        // the subject, high on its slot
+    Drag(0, CPoint(545 + 100, 232 + 20));  // the company, right and low on its slot
+    Drag(6, CPoint(400, 150));             // the pages, on the sheet's title
+    EXPECT_EQ(sheet->GetSnippetLocation(5), CPoint(545, 507));
+    EXPECT_EQ(sheet->GetSnippetLocation(7), CPoint(545, 617));
+    EXPECT_EQ(sheet->GetSnippetLocation(0), CPoint(545, 232));
+    EXPECT_EQ(sheet->GetSnippetLocation(6), CPoint(1110, 460));
+    // Drawn there: the company's paper covers its slot's left end.
+    EXPECT_TRUE(IsNear(PixelOfAFrame(CPoint(545 - 170, 232), kW, kH), kCompanyColour));
+    PressPlay();
+    Step();
+    EXPECT_EQ(Points(), 3);
+    EXPECT_EQ(sheet->Shell().phase, PhaseReview);
+}
+
+// A snippet let go on a slot that holds another takes its place: the one
+// there goes back to the desk, or, when the learner swaps two slots, into
+// the slot the other came from.
+TEST_F(CoverSheet, TwoSnippetsNeverLieOnOneSlot) {
+    PressPlay();
+    Drag(2, CPoint(545, 397));  // the fax number on the telephone's slot
+    Drag(3, CPoint(545, 397));  // then the telephone number on it
+    EXPECT_EQ(sheet->GetSnippetLocation(3), CPoint(545, 397));
+    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(1000, 394));  // back on the desk
+    Drag(2, CPoint(545, 342));  // the fax number in its own slot
+    Drag(2, CPoint(545, 397));  // and over to the telephone's: the two swap
+    EXPECT_EQ(sheet->GetSnippetLocation(2), CPoint(545, 397));
+    EXPECT_EQ(sheet->GetSnippetLocation(3), CPoint(545, 342));
+    for (int i : {0, 1, 4, 5, 6, 7, 8}) DragHome(i);
+    PressPlay();
+    Step();
+    EXPECT_EQ(Points(), 7);
+    Step(20);
+    EXPECT_EQ(MarkOf(PixelOfAFrame(sheet->GetMarkLocation(2), kW, kH)), 'x');
+    EXPECT_EQ(MarkOf(PixelOfAFrame(sheet->GetMarkLocation(3), kW, kH)), 'x');
+    EXPECT_EQ(MarkOf(PixelOfAFrame(sheet->GetMarkLocation(4), kW, kH)), 't');
+}
+
+// The window made smaller once the sheet is filled in: every snippet is
+// drawn in its slot at the new size, and judged there.
+TEST_F(CoverSheet, PlacedSnippetsAreJudgedWhereTheyAreDrawnAfterAResize) {
+    PressPlay();
+    for (int i = 0; i < kFieldCount; ++i) DragHome(i);
+    constexpr int kSmallW = 1024, kSmallH = 600;
+    Frames(2, kSmallW, kSmallH);
+    EXPECT_EQ(sheet->GetFieldLocation(0), CPoint(409, 191));
+    EXPECT_EQ(sheet->GetSnippetLocation(0), CPoint(409, 191));
+    EXPECT_EQ(sheet->GetSnippetLocation(8), CPoint(409, 555));
+    for (int i = 0; i < kFieldCount; ++i) EXPECT_EQ(sheet->GetSnippetLocation(i), sheet->GetFieldLocation(i)) << i;
+    Click(kSmallW - 250, 52);  // play, at the new size: the sheet handed in
+    Frames(1, kSmallW, kSmallH);
+    EXPECT_EQ(Points(), 9);
+    EXPECT_EQ(sheet->Shell().phase, PhaseResults);
 }

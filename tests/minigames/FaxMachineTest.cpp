@@ -1,6 +1,8 @@
 // Sending a fax, played through the real model and controller: the
 // document turned and slid onto the feeder, the number dialled, the send
 // key judging the four points.
+#include <vector>
+
 #include "minigames/dentist/CMinigame1_5.h"
 #include "support/MinigameFixture.h"
 #include "support/WavWriter.h"
@@ -69,13 +71,26 @@ protected:
 
 TEST_F(SendingAFax, KeysAndTargetsLieWhereTheMachineIsDrawn) {
     EXPECT_EQ(fax->GetSendLocation(), CPoint(kW / 2 + 128, kH / 2 + 128));
+    EXPECT_EQ(fax->GetStopLocation(), CPoint(kW / 2 + 210, kH / 2 + 128));
     EXPECT_EQ(fax->GetFeederLocation(), CPoint(kW / 2 - 31, kH / 2 + 33));
-    // No click can dial two keys, nor a key and the send key.
-    for (int a = 0; a < kKeyCount; ++a) {
-        EXPECT_FALSE(CMinigame1_5::dialCloseEnough(fax->GetKeyLocation(a), fax->GetSendLocation()));
-        for (int b = a + 1; b < kKeyCount; ++b)
-            EXPECT_FALSE(CMinigame1_5::dialCloseEnough(fax->GetKeyLocation(a), fax->GetKeyLocation(b)));
+    EXPECT_EQ(fax->GetSignKeyLocation(0), CPoint(kW / 2 + 120, kH / 2 + 76));
+    EXPECT_EQ(fax->GetSignKeyLocation(1), CPoint(kW / 2 + 220, kH / 2 + 76));
+    // No click can dial two keys, nor a key and Envoi or Arrêt: every key's
+    // reach (20 each way) stays off the other keys' and off the two caps.
+    std::vector<CPoint> keys;
+    for (int k = 0; k < kKeyCount; ++k) keys.push_back(fax->GetKeyLocation(k));
+    for (int k = 0; k < kSignKeyCount; ++k) keys.push_back(fax->GetSignKeyLocation(k));
+    for (size_t a = 0; a < keys.size(); ++a) {
+        for (int dx : {-19, 19})
+            for (int dy : {-19, 19}) {
+                const CPoint corner(keys[a].x + dx, keys[a].y + dy);
+                EXPECT_FALSE(CMinigame1_5::onControlKey(fax->GetSendLocation(), corner)) << a;
+                EXPECT_FALSE(CMinigame1_5::onControlKey(fax->GetStopLocation(), corner)) << a;
+            }
+        for (size_t b = a + 1; b < keys.size(); ++b)
+            EXPECT_FALSE(CMinigame1_5::dialCloseEnough(keys[a], keys[b]));
     }
+    EXPECT_FALSE(CMinigame1_5::onControlKey(fax->GetSendLocation(), fax->GetStopLocation()));
 }
 
 TEST_F(SendingAFax, ARightFaxScoresFourAndIsSaved) {
@@ -102,7 +117,7 @@ TEST_F(SendingAFax, AFaxSentToTheWrongNumberLosesThatPointAndShowsTheReview) {
     SlideDocument(fax->GetFeederLocation());
     DialNumber("7052322323");
     PressSend();
-    Step();
+    WaitOutTheWrongAnswer();  // its cross and sound first
     EXPECT_EQ(fax->Shell().phase, PhaseReview);
     EXPECT_EQ(Points(), 3);
     Step(20);
@@ -124,19 +139,22 @@ TEST_F(SendingAFax, ANumberKeyedBeforeTheDocumentIsInLosesTheKeyingPoint) {
     EXPECT_EQ(Marks(), "tttx");
 }
 
-TEST_F(SendingAFax, SendingAtOnceEarnsOnlyThePressOfTheKey) {
+// A number keyed before the document is in is sent all the same, and the
+// review shows the machine as it should have been: the document in its
+// feeder.
+TEST_F(SendingAFax, TheReviewShowsTheDocumentInItsFeeder) {
     const CPoint feeder = fax->GetFeederLocation();
     PressPlay();
     EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kEmptyColour));
+    DialNumber("7052322332");
+    TurnDocument();
+    SlideDocument(feeder);
+    EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kLoadedColour));
     PressSend();
     Step();
-    EXPECT_EQ(fax->Shell().phase, PhaseReview);
-    EXPECT_EQ(Points(), 1);
+    ASSERT_EQ(fax->Shell().phase, PhaseReview);
     Step(20);
-    EXPECT_EQ(Marks(), "txxx");
-    // The right way shown: the machine holds the document in its feeder.
     EXPECT_TRUE(IsNear(PixelOfAFrame(feeder, kW, kH), kLoadedColour));
-    EXPECT_FALSE(fax->IsDocumentIn());
 }
 
 TEST_F(SendingAFax, TheFeederTakesTheDocumentWithinItsBoxOnly) {
@@ -183,3 +201,98 @@ TEST_F(SendingAFax, TheDocumentLetGoOverTheHelpButtonIsDropped) {
     EXPECT_FALSE(fax->IsDocumentIn());
 }
 
+
+// --- The keys work as a fax machine's do; Envoi sends only what can be sent ---
+
+namespace {
+
+// The same machine, with the words of the voices it may say written out.
+class FaxKeys : public SendingAFax {
+protected:
+    void Pictures() override {
+        SendingAFax::Pictures();
+        folder.Write("Sounds/subtitles.txt",
+                     "faxMauvaisNumero.mp3|Ce n'est pas le bon numéro. Le télécopieur du "
+                     "laboratoire est le sept cent cinq, deux cent trente-deux, vingt-trois, trente-deux.\n");
+    }
+    // Arrêt, "*" and "#" beside the keypad, from the middle of the view.
+    void PressStop() { Press(CPoint(kW / 2 + 210, kH / 2 + 128)); }
+    void PressStar() { Press(CPoint(kW / 2 + 120, kH / 2 + 76)); }
+    void PressHash() { Press(CPoint(kW / 2 + 220, kH / 2 + 76)); }
+};
+
+}  // namespace
+
+// A digit keyed wrong: Arrêt clears the number, and the right one keyed
+// again is sent for the whole four points.
+TEST_F(FaxKeys, AMistypedNumberIsClearedWithArretAndDialledAgain) {
+    PressPlay();
+    TurnDocument();
+    SlideDocument(fax->GetFeederLocation());
+    DialNumber("70533");
+    EXPECT_EQ(fax->GetDialled(), "70533");
+    PressStop();
+    EXPECT_EQ(fax->GetDialled(), "");
+    DialNumber("7052322332");
+    EXPECT_EQ(fax->GetDialled(), "7052322332");
+    PressSend();
+    Step();
+    EXPECT_EQ(fax->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 4);
+}
+
+// "*" and "#" go into the number, as on any keypad; Arrêt takes them out
+// with the rest.
+TEST_F(FaxKeys, TheStarAndHashKeysDialAsOnAKeypad) {
+    PressPlay();
+    PressStar();
+    EXPECT_EQ(fax->GetDialled(), "*");
+    DialNumber("70");
+    PressHash();
+    EXPECT_EQ(fax->GetDialled(), "*70#");
+    PressStop();
+    EXPECT_EQ(fax->GetDialled(), "");
+}
+
+// Envoi pressed before there is anything to send ends nothing and costs
+// nothing: the machine says what is missing, and the fax is sent later
+// for the whole four points.
+TEST_F(FaxKeys, EnvoiBeforeTheDocumentOrTheNumberSendsNothingAndSaysWhy) {
+    PressPlay();
+    PressSend();
+    Step();
+    EXPECT_EQ(fax->Shell().phase, PhasePlay);
+    EXPECT_EQ(model->CurrentSoundName(), "faxPasDeDocument.mp3");
+    EXPECT_FALSE(fax->Shell().IsWrongSignShown());
+    TurnDocument();
+    SlideDocument(fax->GetFeederLocation());
+    PressSend();
+    Step();
+    EXPECT_EQ(fax->Shell().phase, PhasePlay);
+    EXPECT_EQ(model->CurrentSoundName(), "faxPasDeNumero.mp3");
+    DialNumber("7052322332");
+    PressSend();
+    Step();
+    EXPECT_EQ(fax->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 4);
+}
+
+// Sent to another number: the cross on Envoi and the error sound, then the
+// machine says (and writes) that it was not the laboratory's number.
+TEST_F(FaxKeys, AFaxSentToAWrongNumberShowsTheCrossAndSaysTheRightNumber) {
+    PressPlay();
+    TurnDocument();
+    SlideDocument(fax->GetFeederLocation());
+    DialNumber("7052322323");
+    PressSend();
+    EXPECT_TRUE(fax->Shell().IsWrongSignShown());
+    EXPECT_TRUE(IsCrossRed(PixelOfAFrame(fax->GetSendLocation(), kW, kH)));
+    EXPECT_EQ(fax->Shell().phase, PhasePlay);  // the cross and its sound first
+    EXPECT_TRUE(fax->Shell().HasWaitingPrompt()) << "the words wait for the error sound";
+    WaitOutTheWrongAnswer();
+    EXPECT_FALSE(fax->Shell().HasWaitingPrompt());
+    EXPECT_NE(model->GetSubtitles().CurrentPart().find("bon num"), std::string::npos)
+        << model->GetSubtitles().CurrentPart();
+    EXPECT_EQ(fax->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 3);
+}

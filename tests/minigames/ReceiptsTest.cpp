@@ -198,3 +198,80 @@ TEST_F(ReceiptGame, HelpSaysTheQuestionAgainOnceTheWholeInstructionIsSaid) {
     EXPECT_FALSE(game->Shell().HasWaitingPrompt());
     EXPECT_EQ(model->GetSoundPlayer().PlayCount(), afterInstruction + 1);
 }
+
+// --- The receipts come in a drawn order ---
+
+#include "core/GameRandom.h"
+
+namespace {
+
+// The same game with each receipt a colour of its own, so that a test sees
+// which receipt is on the counter.
+class ReceiptOrder : public ReceiptGame {
+protected:
+    void Pictures() override {
+        ReceiptGame::Pictures();
+        for (int r = 0; r < kReceiptCount; ++r) {
+            folder.AddPicture("receipt" + std::to_string(r + 1) + ".png", 512, 1024, kReceiptColours[r]);
+        }
+    }
+    static constexpr unsigned kReceiptColours[kReceiptCount] = {0x2040E0FF, 0x20A0A0FF, 0xA020A0FF, 0x606060FF,
+                                                                0xE08020FF};
+    // A new game, its chance drawn from that seed.
+    void NewGameWithSeed(const char* seed) {
+        game->Unload();
+        const char* suiteSeed = std::getenv("ZELK_SEED");
+        const std::string kept = suiteSeed ? suiteSeed : "";
+        setenv("ZELK_SEED", seed, 1);
+        GameRandom::Seed();
+        Frames(1, kW, kH);
+        setenv("ZELK_SEED", kept.c_str(), 1);
+    }
+    // The receipt on the counter, 1 to 5 (0: none of them).
+    int ReceiptShown() {
+        const CPoint middle(470 * kW / 1362, 414 * kH / 726);
+        const unsigned pixel = PixelOfAFrame(middle, kW, kH);
+        for (int r = 0; r < kReceiptCount; ++r) {
+            if (IsNear(pixel, kReceiptColours[r])) return r + 1;
+        }
+        return 0;
+    }
+    void ClickUpper() { Click(940 * kW / 1362, static_cast<int>(kH / 2.0 - kH * 230.0 / 850.0)); }
+    void ClickLower() { Click(940 * kW / 1362, static_cast<int>(kH / 2.0 + kH * 220.0 / 850.0)); }
+};
+
+}  // namespace
+
+// ZELK_SEED 2026 deals the receipts 2, 5, 4, 1, 3 (3,17 $ of change
+// first worked out on the second); 27 deals 1, 3, 2, 4, 5. The learner
+// answers each by where its right amount lies.
+TEST_F(ReceiptOrder, TheReceiptsComeInTheOrderTheSeedDraws) {
+    NewGameWithSeed("2026");
+    PressPlay();
+    Frames(1, kW, kH);
+    const int dealt[kReceiptCount] = {2, 5, 4, 1, 3};
+    const bool upper[kReceiptCount] = {false, true, false, false, true};
+    for (int k = 0; k < kReceiptCount; ++k) {
+        EXPECT_EQ(ReceiptShown(), dealt[k]) << k;
+        if (upper[k]) {
+            ClickUpper();
+        } else {
+            ClickLower();
+        }
+        Frames(1, kW, kH);
+    }
+    EXPECT_EQ(game->Shell().phase, PhaseResults);
+    EXPECT_EQ(Points(), 5);
+
+    NewGameWithSeed("27");
+    PressPlay();
+    Frames(1, kW, kH);
+    EXPECT_EQ(ReceiptShown(), 1);
+    ClickLower();
+    Frames(1, kW, kH);
+    EXPECT_EQ(ReceiptShown(), 3);
+    ClickUpper();
+    Frames(1, kW, kH);
+    EXPECT_EQ(ReceiptShown(), 2);
+    EXPECT_EQ(Points(), 2);
+}

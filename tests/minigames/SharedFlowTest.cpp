@@ -1,6 +1,7 @@
 #include <string>
 
 #include "minigames/dentist/CAnsweringCalls.h"
+#include "minigames/dentist/CMinigame1_5.h"
 #include "minigames/grocery/CMinigame3_3.h"
 #include "support/EveryScreen.h"
 #include "support/MinigameFixture.h"
@@ -80,6 +81,23 @@ protected:
         }
     }
 
+    // The fax machine sends only a document in its feeder to a number
+    // keyed: the document is turned (if the clicks have not turned it),
+    // slid in, and "1" alone keyed, a wrong number.
+    void PrepareAFaxToAWrongNumber() {
+        const CAbstractMinigame* game = (*model->GetCurrentCategoryMinigames())[MinigamePosition(type)];
+        const auto* fax = static_cast<const CMinigame1_5*>(game);
+        if (!fax->IsFlipped()) Click(fax->GetDocumentLocation().x, fax->GetDocumentLocation().y);
+        if (!fax->IsDocumentIn()) {
+            const CPoint from = fax->GetDocumentLocation(), to = fax->GetFeederLocation();
+            controller->OnLButtonDown(from);
+            Move(to.x, to.y);
+            controller->OnLButtonUp(to);
+        }
+        Click(fax->GetStopLocation().x, fax->GetStopLocation().y);
+        Click(fax->GetKeyLocation(0).x, fax->GetKeyLocation(0).y);
+    }
+
     // Where a game judged all at once is handed in: the play button, but
     // the fax machine's send key.
     static CPoint HandIn(int type) {
@@ -149,6 +167,7 @@ TEST_P(SharedFlow, HelpSpeaksTheWholeInstructionAWrongAnswerIsSeenAndHeardAndThe
         if (type == MINIGAME_3_3) {
             PutEverythingAwayInTheFirstPlace();
         } else {
+            if (type == MINIGAME_1_5) PrepareAFaxToAWrongNumber();
             const CPoint handIn = HandIn(type);
             Click(handIn.x, handIn.y);
         }

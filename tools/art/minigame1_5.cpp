@@ -93,9 +93,10 @@ void Machine(cairo_t* cr, double cx, double cy, bool loaded) {
     key.px = 16;
     for (const auto& k : {std::make_pair(kSendKey, kGreen), std::make_pair(kStopKey, kCoral)}) {
         const Point p = at(k.first);
-        RoundedRect(cr, p.x - 30, p.y - 17, 60, 38, 9);
+        const double capWidth = 2 * kControlKeyHalfWidth, capHeight = kControlKeyBottom - kControlKeyTop;
+        RoundedRect(cr, p.x - kControlKeyHalfWidth, p.y + kControlKeyTop + 2, capWidth, capHeight + 2, 9);
         FillPath(cr, Hex(0x000000, 0.35));
-        RoundedRect(cr, p.x - 30, p.y - 19, 60, 36, 9);
+        RoundedRect(cr, p.x - kControlKeyHalfWidth, p.y + kControlKeyTop, capWidth, capHeight, 9);
         FillPath(cr, k.second);
         TextMiddle(cr, k.first.dx == kSendKey.dx ? "Envoi" : "Arrêt", p.x, p.y - 1, key, kWhite);
     }
@@ -104,23 +105,21 @@ void Machine(cairo_t* cr, double cx, double cy, bool loaded) {
 void EmptyMachine(cairo_t* cr, int w, int h) { Machine(cr, w / 2.0, h / 2.0, false); }
 void LoadedMachine(cairo_t* cr, int w, int h) { Machine(cr, w / 2.0, h / 2.0, true); }
 
-// The keypad, centred on the keypad's place: ten digits, and the two
-// keys a fax does not need here.
+// The keypad, centred on the keypad's place: ten digits, "*" and "#".
 void Keypad(cairo_t* cr, int w, int h) {
     const Offset c = kParts[PART_KEYPAD].at;
     const double ox = w / 2.0 - c.dx, oy = h / 2.0 - c.dy;
     Font f;
     f.px = 20;
-    auto keyCap = [&](double x, double y, const std::string& label, bool live) {
+    auto keyCap = [&](double x, double y, const std::string& label) {
         RoundedRect(cr, x - 19, y - 15, 38, 32, 7);
         FillPath(cr, Hex(0x000000, 0.4));
         RoundedRect(cr, x - 19, y - 17, 38, 32, 7);
-        FillPath(cr, live ? Hex(0xE4E0D8) : Hex(0x8D939C));
+        FillPath(cr, Hex(0xE4E0D8));
         TextMiddle(cr, label, x, y - 1, f, kInk);
     };
-    for (const Key& k : kKeys) keyCap(ox + k.at.dx, oy + k.at.dy, std::string(1, k.digit), true);
-    keyCap(ox + 120, oy + 76, "*", false);
-    keyCap(ox + 220, oy + 76, "#", false);
+    for (const Key& k : kKeys) keyCap(ox + k.at.dx, oy + k.at.dy, std::string(1, k.digit));
+    for (const SignKey& k : kSignKeys) keyCap(ox + k.key.at.dx, oy + k.key.at.dy, std::string(1, k.key.digit));
 }
 
 // A page of the document, face up: a laboratory order.

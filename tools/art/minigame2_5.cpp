@@ -19,16 +19,19 @@ namespace {
 const Colour kShell = Hex(0x2F3540);
 const Colour kShellLight = Hex(0x444C59);
 const Colour kLcd = Hex(0xB9D7A8);
-const Colour kKeyCap = Hex(0xE8E4DC);
+const Colour kKeyFace = Hex(0xE8E4DC);
 
 // Draws in screen offsets from the view's centre, for a picture centred at
 // `at` whose file pixels are screen pixels.
 void UseOffsets(cairo_t* cr, int w, int h, Offset at) { cairo_translate(cr, w / 2.0 - at.dx, h / 2.0 - at.dy); }
 
 void KeyCap(cairo_t* cr, Offset at, const Colour& cap, const std::string& label, const Colour& ink) {
-    RoundedRect(cr, at.dx - 23, at.dy - 14, 46, 32, 7);
+    // The cap the game hit-tests, with its shadow under it.
+    const Cap& c = PaymentTerminal::kKeyCap;
+    const double w = c.right - c.left, h = c.bottom - c.top;
+    RoundedRect(cr, at.dx + c.left, at.dy + c.top + 3, w, h + 1, 7);
     FillPath(cr, Hex(0x000000, 0.45));
-    RoundedRect(cr, at.dx - 23, at.dy - 17, 46, 31, 7);
+    RoundedRect(cr, at.dx + c.left, at.dy + c.top, w, h, 7);
     FillPath(cr, cap);
     RoundedRect(cr, at.dx - 21, at.dy - 16, 42, 14, 6);
     FillPath(cr, kWhite.Alpha(0.18));
@@ -62,16 +65,17 @@ void Terminal(cairo_t* cr) {
     // The menu keys beside the lines: grey notches that point at their line.
     for (int line = 0; line < 4; ++line) {
         const double y = kScreenLineY[line] + kMenuKeyDy;
-        Polygon(cr, {{kMenuKeyX - 22, y}, {kMenuKeyX - 12, y - 8}, {kMenuKeyX - 12, y + 8}});
+        const Cap& c = kMenuKeyCap;
+        Polygon(cr, {{kMenuKeyX + kMenuNotchLeft, y}, {kMenuKeyX + c.left - 1, y - 8}, {kMenuKeyX + c.left - 1, y + 8}});
         FillPath(cr, kLcd.Mix(kWhite, 0.3));
-        RoundedRect(cr, kMenuKeyX - 11, y - 9, 22, 18, 5);
+        RoundedRect(cr, kMenuKeyX + c.left, y + c.top + 2, c.right - c.left, c.bottom - c.top, 5);
         FillPath(cr, Hex(0x000000, 0.4));
-        RoundedRect(cr, kMenuKeyX - 11, y - 11, 22, 18, 5);
-        FillPath(cr, kKeyCap.Mix(kInk, 0.25));
+        RoundedRect(cr, kMenuKeyX + c.left, y + c.top, c.right - c.left, c.bottom - c.top, 5);
+        FillPath(cr, kKeyFace.Mix(kInk, 0.25));
     }
 
     // The keypad: digits, then erase (yellow), 0 and enter (green).
-    for (int digit = 0; digit <= 9; ++digit) KeyCap(cr, kKeys[digit], kKeyCap, std::to_string(digit), kInk);
+    for (int digit = 0; digit <= 9; ++digit) KeyCap(cr, kKeys[digit], kKeyFace, std::to_string(digit), kInk);
     KeyCap(cr, kKeys[KEY_ERASE], kGold, "\u2190", kInk);
     KeyCap(cr, kKeys[KEY_ENTER], kGreen, "OK", kWhite);
     Font small;

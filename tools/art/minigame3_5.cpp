@@ -99,7 +99,7 @@ void ReceiptPicture(cairo_t* cr, int w, int h, const Receipt& r, int number) {
     p.Row("TOTAL", Money(Total(r)) + "  ", true, 33);
     if (r.tendered > 0) {
         p.Row("COMPTANT", Money(r.tendered) + "  ");
-        p.Row("MONNAIE", Money(Change(r)) + "  ");
+        if (r.printsChange) p.Row("MONNAIE", Money(Change(r)) + "  ");
     } else {
         p.Row("DÉBIT", Money(Total(r)) + "  ");
         p.Row("CARTE ************4821", "", false, 23);
@@ -188,6 +188,7 @@ void Sheet(cairo_t* cr, int w, int h) {
     body.bold = false;
     Text(cr,
          "Lisez le reçu. Une question demande le total, le comptant ou la monnaie. "
+         "Si la monnaie n'est pas imprimée, calculez-la. "
          "Cliquez sur le bon montant, en haut ou en bas.\n\nCliquez sur un mot ci-dessous pour "
          "l'entendre expliquer, puis sur Jouer.",
          690, 240, body, kInk, Align::Centre, 620);

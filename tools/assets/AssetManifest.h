@@ -257,7 +257,8 @@ inline std::vector<std::string> Sounds() {
         "phonedestinaire.mp3", "delapartdetelecopie.mp3", "numberOfPages.mp3", "objet.mp3",
         "commentaires.mp3",
         // sending a fax (1_5)
-        "Intro1_5.mp3", "clavier.mp3", "document.mp3", "ecran.mp3", "envoiTelecopie.mp3",
+        "Intro1_5.mp3", "clavier.mp3", "document.mp3", "ecran.mp3", "envoiTelecopie.mp3", "nrEtoile.mp3",
+        "nrCarre.mp3", "faxPasDeDocument.mp3", "faxPasDeNumero.mp3", "faxMauvaisNumero.mp3",
         // the order form (2_1, 2_6)
         "Intro2_1.mp3", "Intro2_6.mp3", "Order1_FR.mp3", "Order2_FR.mp3", "Order3_FR.mp3", "Order4_FR.mp3",
         "Order1_EN.mp3", "Order2_EN.mp3", "Order3_EN.mp3", "Order4_EN.mp3", "Mozzarella.mp3", "Boconccini.mp3",
