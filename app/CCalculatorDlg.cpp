@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 #include <string>
 
 #include "app/CDialogFrame.h"
@@ -16,6 +17,12 @@ extern char** environ;
 namespace {
 
 constexpr int kValueLength = 12;  // "-1234567,89" and then some
+
+std::string Trimmed(const std::string& s) {
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
 
 std::string FindInPath(const std::string& program) {
     const char* path = std::getenv("PATH");
@@ -34,20 +41,23 @@ std::string FindInPath(const std::string& program) {
 }  // namespace
 
 bool CCalculatorDlg::ParseValue(const CString& text, double& result) {
-    std::string s = text.str();
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return false;
-    s = s.substr(first, s.find_last_not_of(' ') - first + 1);
-    if (!s.empty() && s[0] == '$') s = s.substr(1);
-    if (s.empty()) return false;
-    for (char& c : s) {
-        if (c == ',') c = '.';
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-';
-        if (!allowed) return false;
+    std::string s = Trimmed(text.str());
+    // The dollar sign before the amount, or after it as the pad prints it.
+    if (!s.empty() && s.front() == '$') {
+        s = Trimmed(s.substr(1));
+    } else if (!s.empty() && s.back() == '$') {
+        s = Trimmed(s.substr(0, s.size() - 1));
+    }
+    // A sign, the dollars (their thousands apart by a space, or not), then the cents after "," or ".".
+    static const std::regex kAmount("-?([0-9]{1,3}( [0-9]{3})+|[0-9]*)([.,][0-9]*)?");
+    if (!std::regex_match(s, kAmount) || s.find_first_of("0123456789") == std::string::npos) return false;
+    std::string plain;
+    for (char c : s) {
+        if (c != ' ') plain += c == ',' ? '.' : c;
     }
     char* end = nullptr;
-    const double parsed = std::strtod(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || !std::isfinite(parsed)) return false;
+    const double parsed = std::strtod(plain.c_str(), &end);
+    if (end != plain.c_str() + plain.size() || !std::isfinite(parsed)) return false;
     result = parsed;
     return true;
 }
@@ -94,10 +104,20 @@ int CCalculatorDlg::DoModal() {
 }
 
 bool CCalculatorDlg::OnBnClickedOk(CDialogFrame& frame) {
-    if (!ParseValue(frame.GetText(), value)) {
-        frame.SetMessage("Écrivez un nombre, par exemple 12,50.");
+    double typed = 0.0;
+    if (!ParseValue(frame.GetText(), typed)) {
+        frame.SetMessage("Écrivez un montant, par exemple 12,50 $.");
         return false;
     }
+    if (typed < 0.0) {
+        frame.SetMessage("Un montant ne peut pas être négatif.");
+        return false;
+    }
+    if (typed > kMostValue) {
+        frame.SetMessage("Ce montant est trop grand : 9 999,99 $ au plus.");
+        return false;
+    }
+    value = typed;
     *target = value;
     return true;
 }

@@ -7,12 +7,24 @@
 
 class CModel;
 
-// A box picture with up to six selectable text rows below its centre line.
-// The owner passes clicks to HitTest, which moves the selection.
+// A box picture whose panel, below and right of its centre, holds up to six
+// text rows. The owner passes the pointer's moves to Hover, which only
+// lights the row under it, and its clicks to HitTest, which chooses the
+// entry drawn under the click: moving over the list never changes the
+// choice, and a click off the entries keeps it.
 class CDropDownMenu {
 public:
     static constexpr int kRowHeight = 40;
     static constexpr int kLastRow = 5;
+    static constexpr int kRowCount = kLastRow + 1;
+    // The panel as the box pictures draw it, from the box's centre: its
+    // rules part the rows 40 pixels apart, the first 46 below its top.
+    static constexpr int kPanelLeft = 20;
+    static constexpr int kPanelTop = -34;
+    static constexpr int kPanelHeight = kRowCount * kRowHeight + 12;
+    static constexpr int kPanelWidth = 226;
+    static constexpr int kLongPanelWidth = 470;
+    static constexpr int kFirstRule = 46;
 
     explicit CDropDownMenu(CModel* model);
     ~CDropDownMenu();
@@ -20,10 +32,22 @@ public:
     CDropDownMenu& operator=(const CDropDownMenu&) = delete;
 
     void AddItem(const CString& item) { items.push_back(item); }
-    void SetPosition(CPoint p) { box->SetPosition(p.x, p.y); }
+    // Placing (or parking) the box forgets the row the pointer was on.
+    void SetPosition(CPoint p) {
+        box->SetPosition(p.x, p.y);
+        hovered = -1;
+    }
     CPoint GetPosition() const { return box->GetPosition(); }
-    void HitTest(CPoint p);
-    // Empty when nothing, or a row past the entries, is selected.
+    // The point lies on the panel, rows and margins.
+    bool Over(CPoint p) const;
+    // The entry whose row lies under the point, -1 off the entries.
+    int RowAt(CPoint p) const;
+    // A click: the entry under it is chosen (true); elsewhere nothing changes.
+    bool HitTest(CPoint p);
+    // The pointer's move: the entry under it lights, the choice stays.
+    void Hover(CPoint p) { hovered = RowAt(p); }
+    int GetHoveredIndex() const { return hovered; }
+    // Empty when nothing is chosen.
     CString GetSelectedItem() const;
     int GetSelectedIndex() const { return selected; }
     // Swaps in the long box; the selection is cleared, the entries stay.
@@ -31,18 +55,19 @@ public:
     void Draw();
 
     // For lists of long sentences: a smaller GLUT bitmap font than the
-    // 9 x 15 one, and a dark bar of the given width behind the selected
-    // row so that its white words stand out on the light panel (0: none).
+    // 9 x 15 one.
     void SetFont(void* glutFont) { font = glutFont; }
-    void SetSelectionBar(int width) { selectionBarWidth = width; }
 
 private:
     void LoadBox(const char* fileName);
+    int PanelWidth() const { return longBox ? kLongPanelWidth : kPanelWidth; }
+    void DrawBar(int row, float red, float green, float blue);
 
     CClickableImage* box = nullptr;
     CModel* model;
     std::vector<CString> items;
     int selected = -1;
+    int hovered = -1;
+    bool longBox = false;
     void* font = nullptr;  // null: GLUT_BITMAP_9_BY_15
-    int selectionBarWidth = 0;
 };

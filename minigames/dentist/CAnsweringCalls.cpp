@@ -109,35 +109,28 @@ void CAnsweringCalls::UpdateScore() {
     }
 }
 
-// The receiver opens the list the call is at; a click elsewhere closes it
-// and takes the row the pointer was on. The points are flags, counted on
+// The receiver opens the list the call is at; a click elsewhere closes it,
+// and chooses the row it is on, if any. The points are flags, counted on
 // the panel when the last call ends.
 Verdict CAnsweringCalls::Judge(CPoint point) {
-    const bool onReceiver = receiverButton->HitTest(point);
-    if (onReceiver) {
+    if (receiverButton->HitTest(point)) {
         lists.Open(greetingChosen ? CCallLists::LIST_REPLY : CCallLists::LIST_GREETING);
         receiverButton->SetLight(false);
-    } else {
-        lists.Close();
-        receiverButton->SetLight(true);
-        UpdateScore();
+        return Verdict::None;
     }
-    // A choice made by the click on the receiver is judged too: the points
-    // were not updated by this click yet.
-    bool wrong = false;
-    if (!greetingChosen && lists.IsGreetingPicked()) {
-        if (onReceiver) UpdateScore();
-        wrong = !lists.IsRightGreetingPicked();
+    receiverButton->SetLight(true);
+    if (!lists.Choose(point)) return Verdict::None;
+    UpdateScore();
+    if (!greetingChosen) {
+        const bool wrong = !lists.IsRightGreetingPicked();
         shell.Say(CurrentCall().question);  // after the error's sound, when wrong
         greetingChosen = true;
+        return wrong ? Verdict::Wrong : Verdict::None;
     }
-    if (lists.IsReplyPicked()) {
-        if (onReceiver) UpdateScore();
-        // A wrong reply's cross and sound end on this call, then the next rings.
-        if (!lists.IsRightReplyPicked()) return Verdict::WrongMovesOn;
-        EndCall();
-    }
-    return wrong ? Verdict::Wrong : Verdict::None;
+    // A wrong reply's cross and sound end on this call, then the next rings.
+    if (!lists.IsRightReplyPicked()) return Verdict::WrongMovesOn;
+    EndCall();
+    return Verdict::None;
 }
 
 void CAnsweringCalls::EndCall() {

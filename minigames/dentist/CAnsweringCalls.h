@@ -60,7 +60,7 @@ private:
     void OnResume() { shell.crosshairs->SetPosition(CPoint(-100, -100)); }
     bool OnPlayMove(CPoint point);
     bool OnSheetMove(CPoint point) const;
-    void CloseLists() { lists.Dismiss(); }
+    void CloseLists() { lists.Close(); }
 
     // The call under way; the last one once all are answered.
     const PhoneCalls::Call& CurrentCall() const {

@@ -10,14 +10,11 @@ using namespace PhoneCalls;
 namespace {
 
 constexpr CPoint kParked = {-800, -800};
-// The long list's panel, from the box's centre: the selection bar spans it.
-constexpr int kListPanelWidth = 462;
 
 CDropDownMenu* NewList(CModel* model, const Choice (&choices)[kChoiceCount]) {
     CDropDownMenu* list = new CDropDownMenu(model);
     list->MakeItLong();
     list->SetFont(GLUT_BITMAP_HELVETICA_12);
-    list->SetSelectionBar(kListPanelWidth);
     for (const Choice& choice : choices) list->AddItem(Latin1FromUtf8(choice.text).c_str());
     list->SetPosition(kParked);
     return list;
@@ -68,23 +65,18 @@ void CCallLists::Close() {
     open = LIST_NONE;
 }
 
-void CCallLists::Dismiss() {
-    if (greetings == nullptr) return;
-    if (open == LIST_GREETING && IsGreetingPicked()) {
-        delete greetings;
-        greetings = NewList(model, kGreetings);
-    } else if (open == LIST_REPLY && IsReplyPicked()) {
-        delete replies;
-        replies = NewList(model, call->replies);
-    }
+bool CCallLists::Choose(CPoint click) {
+    CDropDownMenu* list = ListOf(open);
+    const bool chose = list != nullptr && list->HitTest(click);
     Close();
+    return chose;
 }
 
 void CCallLists::Hover(CPoint point) {
     CDropDownMenu* list = ListOf(open);
     if (list == nullptr) return;
-    list->HitTest(point);
-    const int row = list->GetSelectedIndex();
+    list->Hover(point);
+    const int row = list->GetHoveredIndex();
     if (row != hoveredRow && row >= 0 && row < kChoiceCount) {
         const Choice* choices = open == LIST_GREETING ? kGreetings : call->replies;
         model->PlaySoundFile(choices[row].recording, true);
@@ -101,6 +93,5 @@ bool CCallLists::IsRightGreetingPicked() const { return Chose(greetings, kGreeti
 bool CCallLists::IsRightReplyPicked() const { return Chose(replies, call->replies[call->rightReply]); }
 
 CPoint CCallLists::GetRowLocation(int row) const {
-    // Inside the row's band of the list's hit test, on its words.
-    return CPoint(spot.x + 120, spot.y + CDropDownMenu::kRowHeight * row + (row == 0 ? 5 : -5));
+    return CPoint(spot.x + 120, spot.y + CDropDownMenu::kRowHeight * row - 12);
 }

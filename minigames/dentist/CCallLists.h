@@ -7,7 +7,7 @@ class CModel;
 
 // The two lists of a call beside the receiver: the greetings, then the
 // replies to the caller's question. One is open at a time; the row under
-// the pointer is spoken, and is the one chosen on the next release.
+// the pointer is spoken and lit, and only a click on a row chooses it.
 class CCallLists {
 public:
     // Which list is open.
@@ -24,21 +24,19 @@ public:
     // The spot beside the receiver; an open list follows it.
     void Place(CPoint spot);
     void Open(OpenList which);
-    // Closed; the row last under the pointer stays chosen.
+    // Both closed; what was chosen stays.
     void Close();
-    // Closed without a choice (help, the sheet, leaving): the row the
-    // pointer was on is forgotten.
-    void Dismiss();
+    // A click while a list is open closes it; true when it was on an
+    // entry, which is then chosen.
+    bool Choose(CPoint click);
     // The pointer over the open list: a row newly under it is spoken.
     void Hover(CPoint point);
     void Draw();
 
     int GetOpenList() const { return open; }
-    bool IsGreetingPicked() const { return !greetings->GetSelectedItem().IsEmpty(); }
-    bool IsReplyPicked() const { return !replies->GetSelectedItem().IsEmpty(); }
     bool IsRightGreetingPicked() const;
     bool IsRightReplyPicked() const;
-    // Where the pointer goes to hover row `row` of the open list.
+    // A point on the words of row `row` of the open list.
     CPoint GetRowLocation(int row) const;
 
 private:

@@ -86,19 +86,28 @@ CPoint CMessageForm::FieldOf(List list) const {
     return kParked;
 }
 
+// The number's line is tried first: on the bilingual pad its long name
+// reaches under the caller's line.
+bool CMessageForm::OnFieldLine(int field, CPoint point) const {
+    const CPoint at = fieldTargets[field];
+    if (kFieldLists[field] != LIST_PHONE) return closeEnough(point, at);
+    return point.x >= at.x + language.phoneLineFrom && point.x <= at.x + kPhoneLineTo &&
+           point.y >= at.y - kPhoneLineAbove && point.y <= at.y + kPhoneLineBelow;
+}
+
 // A click on the form: a list opened or closed, or boxes ticked.
 void CMessageForm::Fill(CPoint point) {
-    // An open list takes the click that closes it; its entry was chosen
-    // while the pointer moved over it.
+    // An open list takes the click that closes it: an entry clicked is
+    // chosen, anywhere else the choice stays as it was.
     if (openList != kNoList) {
+        lists[openList]->HitTest(point);
         openList = kNoList;
         return;
     }
-    for (int f = 0; f < kFieldCount; ++f) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const int f = (i + kPhoneField) % kFieldCount;
+        if (!OnFieldLine(f, point)) continue;
         const List list = kFieldLists[f];
-        CPoint target = fieldTargets[f];
-        if (list == LIST_PHONE) target.x += kPhoneClickShift;
-        if (!closeEnough(point, target)) continue;
         lists[list]->SetPosition(CPoint(fieldTargets[f].x + kListShift[list], fieldTargets[f].y));
         openList = list;
         return;
@@ -116,16 +125,30 @@ bool CMessageForm::IsRight(List list) const {
     return chosen == CString(ListItems(list, language)[right].text);
 }
 
-// The play button hands the form in: a point for each judged list right
-// and each asked-for box ticked, all at once.
+bool CMessageForm::IsAsked(int box) const {
+    for (int asked : GetRecording().boxes)
+        if (asked == box) return true;
+    return false;
+}
+
+// The boxes as one question: each asked-for box ticked earns, each other
+// box ticked costs, never below none.
+int CMessageForm::BoxPoints() const {
+    int points = 0;
+    for (int b = 0; b < kBoxCount; ++b)
+        if (boxTicked[b]) points += IsAsked(b) ? 1 : -1;
+    return points > 0 ? points : 0;
+}
+
+// The play button hands the form in: a point for each judged list right,
+// and the boxes' points, all at once.
 Verdict CMessageForm::Judge(CPoint point) {
     if (!shell.playButton->HitTest(point)) {
         Fill(point);
         return Verdict::None;
     }
-    int points = 0;
+    int points = BoxPoints();
     for (List list : kJudged) points += IsRight(list) ? 1 : 0;
-    for (int box : GetRecording().boxes) points += boxTicked[box] ? 1 : 0;
     shell.resultsPanel->SetCompte(shell.resultsPanel->GetCompte() + points);
     openList = kNoList;
     handedIn = true;
@@ -151,7 +174,7 @@ void CMessageForm::OnInstructions() {
 
 bool CMessageForm::OnPlayMove(CPoint point) {
     if (openList != kNoList) {
-        lists[openList]->HitTest(point);  // the entry under the pointer is chosen
+        lists[openList]->Hover(point);  // lit, not chosen
         return true;
     }
     bool near = false;

@@ -42,6 +42,7 @@ public:
     CString EntryShown(MessageForm::List list, bool corrected) const;
     // In the review: an asked-for box left empty, crossed in red.
     bool IsBoxCorrected(int box) const;
+    bool IsAsked(int box) const;
 
 protected:
     CMessageForm(CModel* model, MinigameType type, const char* icon, const MinigameSheet& sheet,
@@ -75,7 +76,9 @@ private:
     void CloseLists() { openList = MessageForm::kNoList; }
 
     void BuildLists();
+    bool OnFieldLine(int field, CPoint point) const;
     void Fill(CPoint point);
+    int BoxPoints() const;
     void DrawEntries(bool corrected);
     void DrawBoxes(bool corrected);
     CPoint FieldOf(MessageForm::List list) const;

@@ -1,7 +1,8 @@
 // The pad's entries and crosses as written, and the review of a form
 // handed in: a tick beside each judged entry and asked-for box got right;
 // a cross beside each one missed, with the right entry written in red in
-// its place (the box crossed in red).
+// its place (the box crossed in red), and beside each box ticked that the
+// message did not ask for (its cross in red).
 #include <GL/freeglut.h>
 
 #include "core/CModel.h"
@@ -39,13 +40,7 @@ CString CMessageForm::EntryShown(List list, bool corrected) const {
     return right == kNone ? CString(kNothing) : CString(ListItems(list, language)[right].text);
 }
 
-bool CMessageForm::IsBoxCorrected(int box) const {
-    if (boxTicked[box]) return false;
-    for (int asked : GetRecording().boxes) {
-        if (asked == box) return true;
-    }
-    return false;
-}
+bool CMessageForm::IsBoxCorrected(int box) const { return !boxTicked[box] && IsAsked(box); }
 
 // The chosen entries; corrected, a missed one gives way to the right one, in red.
 void CMessageForm::DrawEntries(bool corrected) {
@@ -62,13 +57,14 @@ void CMessageForm::DrawEntries(bool corrected) {
     glEnable(GL_TEXTURE_2D);
 }
 
-// The boxes ticked; corrected, an asked-for box left empty is crossed in red.
+// The boxes ticked; corrected, an asked-for box left empty is crossed in
+// red, and so is a box ticked that the message did not ask for.
 void CMessageForm::DrawBoxes(bool corrected) {
     glDisable(GL_TEXTURE_2D);
     for (int b = 0; b < kBoxCount; ++b) {
         const bool correction = corrected && IsBoxCorrected(b);
         if (!boxTicked[b] && !correction) continue;
-        Ink(correction);
+        Ink(correction || (corrected && !IsAsked(b)));
         CModel::DrawText(static_cast<float>(boxTargets[b].x + kXShift.x), static_cast<float>(boxTargets[b].y + kXShift.y),
                          GLUT_BITMAP_HELVETICA_12, "X");
     }
@@ -88,10 +84,10 @@ void CMessageForm::DrawReview(int, int) {
             shell.MarkMissed(MarkOf(list), kMarkShare);
         }
     }
-    for (int box : GetRecording().boxes) {
-        if (boxTicked[box]) {
+    for (int box = 0; box < kBoxCount; ++box) {
+        if (IsAsked(box) && boxTicked[box]) {
             shell.MarkRight(MarkOfBox(box), kMarkShare);
-        } else {
+        } else if (IsAsked(box) || boxTicked[box]) {
             shell.MarkMissed(MarkOfBox(box), kMarkShare);
         }
     }

@@ -125,8 +125,13 @@ constexpr Target kTargets[kTargetCount] = {
 // The list each field opens.
 constexpr List kFieldLists[kFieldCount] = {LIST_DATE,      LIST_RECIPIENT, LIST_CALLER, LIST_MESSAGE,
                                            LIST_YOUR_NAME, LIST_TIME,      LIST_PHONE};
-// The telephone number's click target lies left of its field target.
-constexpr int kPhoneClickShift = -160;
+constexpr int kPhoneField = 6;
+// The telephone number's line opens its list wherever it is drawn: from
+// its printed name to the end of its rule, from the name's top to just
+// under the rule (the boxes start below). Offsets from its field target;
+// where the name starts is each pad's own (see Language).
+constexpr int kPhoneLineTo = 180;
+constexpr int kPhoneLineAbove = 14, kPhoneLineBelow = 14;
 // Where a field's open list stands, from its field target; where its
 // chosen entry is written; where the review's mark stands beside the entry
 // (the left column's in the gap before it, the right column's after it).
@@ -205,9 +210,10 @@ struct Language {
     bool english;                 // the recordings speak English
     const Recording* recordings;  // the two variants
     const char* form;             // the pad's picture
+    int phoneLineFrom;            // where the number's name ("Tél.", "Phone / Tél.") starts, from its target
 };
-constexpr Language kFrenchForm = {kFrenchMessages, false, kFrench, "french_message.png"};
-constexpr Language kEnglishForm = {kEnglishMessages, true, kEnglish, "english_message.png"};
+constexpr Language kFrenchForm = {kFrenchMessages, false, kFrench, "french_message.png", -150};
+constexpr Language kEnglishForm = {kEnglishMessages, true, kEnglish, "english_message.png", -210};
 
 // The entries of a list as written on the form; null for the your-name
 // list, which takes the login at kLoginItem among kYourNames.

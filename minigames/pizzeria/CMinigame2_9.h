@@ -16,7 +16,8 @@
 // its five price lines. The base price and the toppings are chosen from a
 // list; the subtotal, the HST and the total are typed in the value dialog,
 // which can open a calculator beside it. The play button checks: a point a
-// right line, to the cent.
+// right line, to the cent, each sum judged from the learner's own lines
+// above it (PricingReview::Lines).
 class CMinigame2_9 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = PricingForms::kPriceLineCount;

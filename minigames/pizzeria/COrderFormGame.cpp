@@ -90,11 +90,7 @@ void COrderFormGame::OpenNameList(int line) {
     nameListOpen = true;
 }
 
-bool COrderFormGame::OverNameList(CPoint p) const {
-    const CPoint at = nameList->GetPosition();
-    return p.x >= at.x + kNameListFrom.dx && p.x <= at.x + kNameListTo.dx && p.y >= at.y + kNameListFrom.dy &&
-           p.y <= at.y + kNameListTo.dy;
-}
+bool COrderFormGame::OverNameList(CPoint p) const { return nameList->Over(p); }
 
 void COrderFormGame::CloseNameList() {
     if (nameList) nameList->SetPosition(kParked);
@@ -142,8 +138,8 @@ void COrderFormGame::OnHelp() {
 }
 
 // The play button hands the pad in; a click elsewhere writes on it. A click
-// on the open list picks the name under it; the lines beneath the list are
-// not touched.
+// on the open list picks the name clicked, if any, and closes it; the lines
+// beneath the list are not touched.
 Verdict COrderFormGame::Judge(CPoint click) {
     if (shell.playButton->HitTest(click)) {
         HandIn();
@@ -206,7 +202,7 @@ bool COrderFormGame::OnPlayMove(CPoint point) {
     bool overLine = false;
     for (const CPoint& line : linePos) overLine = overLine || closeEnoughLong(point, line);
     if (nameListOpen && OverNameList(point)) {
-        nameList->HitTest(point);
+        nameList->Hover(point);  // lit, not chosen
         overLine = true;
     }
     return overLine;

@@ -4,21 +4,22 @@
 #include "minigames/MinigameParts.h"
 #include "minigames/pizzeria/PizzaPrice.h"
 #include "minigames/pizzeria/PricingForms.h"
+#include "minigames/pizzeria/PricingReview.h"
 
 using namespace PizzaOrderForm;
 using namespace PricingForms;
 
 namespace {
 const CPoint kParked(-800, -800);
-}
+CString Offered(double dollars) { return CString(PricingReview::Amount(PizzaPrice::Cents(dollars)).c_str()); }
+}  // namespace
 
 void CPriceLists::Make(CModel* model) {
     Free();
     for (CDropDownMenu*& list : lists) list = new CDropDownMenu(model);
-    for (const Size& size : kSizes) lists[LINE_BASE]->AddItem(CString::Format("$%.02f", size.price));
-    for (int n = 1; n <= kToppingChoices; ++n) {
-        lists[LINE_TOPPINGS]->AddItem(CString::Format("$%.02f", n * kExtraToppingPrice));
-    }
+    // The amounts as the pad prints them.
+    for (const Size& size : kSizes) lists[LINE_BASE]->AddItem(Offered(size.price));
+    for (int n = 1; n <= kToppingChoices; ++n) lists[LINE_TOPPINGS]->AddItem(Offered(n * kExtraToppingPrice));
 }
 
 void CPriceLists::Free() {
@@ -37,19 +38,13 @@ void CPriceLists::Close() {
     openLine = -1;
 }
 
-bool CPriceLists::Over(CPoint p) const {
-    if (openLine < 0) return false;
-    const CPoint at = lists[openLine]->GetPosition();
-    return p.x >= at.x + kNameListFrom.dx && p.x <= at.x + kNameListTo.dx && p.y >= at.y + kNameListFrom.dy &&
-           p.y <= at.y + kNameListTo.dy;
-}
+bool CPriceLists::Over(CPoint p) const { return openLine >= 0 && lists[openLine]->Over(p); }
 
 long CPriceLists::Choose(CPoint click) {
     CDropDownMenu* list = lists[openLine];
-    list->HitTest(click);
-    const int row = list->GetSelectedIndex();
     long cents = -1;
-    if (row >= 0 && !list->GetSelectedItem().IsEmpty()) {
+    if (list->HitTest(click)) {
+        const int row = list->GetSelectedIndex();
         cents = openLine == LINE_BASE ? PizzaPrice::Cents(kSizes[row].price)
                                       : PizzaPrice::Cents((row + 1) * kExtraToppingPrice);
     }
@@ -58,7 +53,7 @@ long CPriceLists::Choose(CPoint click) {
 }
 
 void CPriceLists::Hover(CPoint p) {
-    if (Over(p)) lists[openLine]->HitTest(p);
+    if (openLine >= 0) lists[openLine]->Hover(p);
 }
 
 void CPriceLists::Draw() {

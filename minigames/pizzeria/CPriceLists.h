@@ -22,10 +22,10 @@ public:
     void Close();
     int OpenLine() const { return openLine; }  // -1 when none is open
     bool Over(CPoint p) const;
-    // A click over the open list: the amount of the row it chose, in
-    // cents, or -1 for none. The list closes.
+    // A click over the open list: the amount of the entry clicked, in
+    // cents, or -1 off the entries. The list closes.
     long Choose(CPoint click);
-    // The row under the pointer lights.
+    // The row under the pointer lights; the choice stays.
     void Hover(CPoint p);
     void Draw();
 

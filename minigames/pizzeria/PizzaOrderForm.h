@@ -63,8 +63,6 @@ constexpr Offset kSizeRingFrom = {-120, -6}, kSizeRingTo = {100, 5};
 constexpr Offset kCrustRingFrom = {-30, -5}, kCrustRingTo = {25, 5};
 // The date and the name are written on the second copy this far right.
 constexpr int kCopyTextDx = 294;
-// The name list's box, from the point it opens at (its picture's centre).
-constexpr Offset kNameListFrom = {20, -34}, kNameListTo = {244, 216};
 // The pad's two copies reach this far left and right of the view's centre
 // (the review's board stands beside them).
 constexpr int kPadLeft = -305, kPadRight = 308, kPadBottom = 228;

@@ -1,5 +1,7 @@
 #include "minigames/pizzeria/PricingReview.h"
 
+#include <cmath>
+
 #include "app/CString.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/ReviewCard.h"
@@ -17,7 +19,23 @@ constexpr int kMarkDx = 36, kTextDx = 76;  // from the card's left edge
 
 }  // namespace
 
-std::string Amount(long cents) { return CString::Format("$%ld.%02ld", cents / 100, cents % 100).str(); }
+long Lines::FromLinesAbove(int line) const {
+    switch (line) {
+        case LINE_SUBTOTAL: return Own(LINE_BASE) + Own(LINE_TOPPINGS);
+        // Half a cent and up rounds up, as the HST's rule says.
+        case LINE_HST:
+            return static_cast<long>(std::floor(Own(LINE_SUBTOTAL) * PizzaOrderForm::kHstRate + 0.5 + 1e-6));
+        case LINE_TOTAL: return Own(LINE_SUBTOTAL) + Own(LINE_HST);
+        default: return rightCents[line];
+    }
+}
+
+std::string Amount(long cents) {
+    const long dollars = cents / 100;
+    const std::string unit = CString::Format(",%02ld $", cents % 100).str();
+    if (dollars < 1000) return CString::Format("%ld", dollars).str() + unit;
+    return CString::Format("%ld %03ld", dollars / 1000, dollars % 1000).str() + unit;
+}
 
 CPoint MarkAt(int width, int height, int line) {
     return CPoint(width / 2 + kLeft + kMarkDx, height / 2 + kTop + kFirstRow + kRowStep * line + kRowStep / 2);
@@ -28,6 +46,7 @@ std::string Written(const Lines& lines, int line) {
 }
 
 std::string Answer(const Lines& lines, int line) {
+    if (lines.Carried(line)) return "juste d'après vos lignes";
     return lines.Right(line) ? std::string() : "bonne réponse : " + Amount(lines.rightCents[line]);
 }
 
@@ -40,6 +59,7 @@ void Draw(CMinigameShell& shell, int width, int height, const Lines& lines) {
         const int x = cx + kLeft + kTextDx;
         ReviewCard::Line(x, mark.y - 4, Written(lines, line));
         if (lines.Right(line)) {
+            ReviewCard::Line(x, mark.y + 16, Answer(lines, line));
             shell.MarkRight(mark);
         } else {
             ReviewCard::Line(x, mark.y + 16, Answer(lines, line), ReviewCard::INK_ANSWER);

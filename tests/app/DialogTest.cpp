@@ -140,6 +140,14 @@ TEST(CalculatorValue, ReadsAmountsAsLearnersWriteThem) {
     for (const char* bad : {"", "  ", "$", "1,2,3", "12a", "1e5", "inf", "nan", "--1", "."}) {
         EXPECT_FALSE(CCalculatorDlg::ParseValue(bad, v)) << bad;
     }
+    // As the pad prints an amount, the dollar sign after it.
+    EXPECT_TRUE(CCalculatorDlg::ParseValue("3,38 $", v));
+    EXPECT_DOUBLE_EQ(v, 3.38);
+    EXPECT_TRUE(CCalculatorDlg::ParseValue("1 234,50 $", v));
+    EXPECT_DOUBLE_EQ(v, 1234.5);
+    for (const char* bad : {"$3,38 $", "3,38 $ $", "12 50", "1 23,50", "3 $ 38"}) {
+        EXPECT_FALSE(CCalculatorDlg::ParseValue(bad, v)) << bad;
+    }
 }
 
 namespace {

@@ -119,9 +119,16 @@ TEST_F(Typing, TheValueFieldTakesTheSamePath) {
             EXPECT_EQ(f.GetText(), "1234567890,5");
             EXPECT_EQ(f.GetMessage(), "12 chiffres au plus.");
         })
-        .Key(13);
+        .Key(13)
+        // Too much for a price: refused, and the field keeps it to mend.
+        .Check([](CDialogFrame& f) {
+            EXPECT_EQ(f.GetText(), "1234567890,5");
+            EXPECT_EQ(f.GetMessage(), Latin1FromUtf8("Ce montant est trop grand : 9 999,99 $ au plus."));
+        });
+    for (int i = 0; i < 8; ++i) learner.Key(8);
+    learner.Input(",5").Key(13);
     CCalculatorDlg dialog(&target);
     ASSERT_EQ(dialog.DoModal(), CCalculatorDlg::IDOK);
-    EXPECT_DOUBLE_EQ(target, 1234567890.5);
+    EXPECT_DOUBLE_EQ(target, 1234.5);
     EXPECT_EQ(learner.overran, 0);
 }

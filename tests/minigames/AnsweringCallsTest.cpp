@@ -184,17 +184,18 @@ TEST_F(Calls, RepeatedRightChoicesAddNoPoints) {
     EXPECT_EQ(model->GetTotalScore(), 8);
 }
 
-// A pointer that moves over the list chooses the row under it; a click on
-// the receiver then picks that greeting, which must be judged like any other.
-TEST_F(Calls, AGreetingPickedByTheClickOnTheReceiverIsJudged) {
+// A pointer that moves over the list only lights the row under it: a click
+// on the receiver then opens the greetings again, none of them chosen.
+TEST_F(Calls, AGreetingUnderThePointerIsNotTakenByAClickOnTheReceiver) {
     OpenEveryday();
     PressPlay();
     PickUp();
     const CPoint row = calls->GetRowLocation(kRightGreeting);
     Move(row.x, row.y);
     PickUp();
-    EXPECT_TRUE(calls->IsGreetingChosen());
-    EXPECT_EQ(calls->GetPoint(0), 1);
+    EXPECT_FALSE(calls->IsGreetingChosen());
+    EXPECT_EQ(calls->GetPoint(0), 0);
+    EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_GREETING);
 }
 
 TEST_F(Calls, EachRowIsHeardAsThePointerMovesOntoIt) {
@@ -269,4 +270,77 @@ TEST_F(Calls, TheSheetAndLeavingCloseTheOpenList) {
     PressExit();
     EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_NONE);
+}
+
+// --- the lists as the pointer slides over them ---
+
+namespace {
+
+class CallLists : public Calls {
+protected:
+    // Where a row's words are drawn on the open list, which stands 125
+    // pixels right of the receiver.
+    CPoint Words(int row) const {
+        const CPoint receiver = calls->GetReceiverLocation();
+        return CPoint(receiver.x + 125 + 120, receiver.y + 40 * row - 12);
+    }
+    void Slide(std::initializer_list<int> rows) {
+        for (int row : rows) {
+            const CPoint at = Words(row);
+            for (int dy = -6; dy <= 6; dy += 3) Move(at.x, at.y + dy);
+        }
+    }
+    // Slides over the rows, to the words of the last one, and clicks there.
+    void SlideAndClick(std::initializer_list<int> rows) {
+        Slide(rows);
+        const CPoint at = Words(*(rows.end() - 1));
+        Move(at.x, at.y);
+        Click(at.x, at.y);
+    }
+};
+
+}  // namespace
+
+// The full greeting is the top row: reached from below, it is chosen on its
+// words; rows slid over on the way, or a click off the list, choose nothing.
+TEST_F(CallLists, SlidingOverTheGreetingsChoosesNoneAndTheTopOneIsChosenOnItsWords) {
+    OpenEveryday();
+    PressPlay();
+    PickUp();
+    Slide({2, 1, 0, 1});
+    Click(200, 400);  // off the list
+    EXPECT_FALSE(calls->IsGreetingChosen());
+    EXPECT_FALSE(calls->Shell().IsPaused());  // nothing judged, no cross
+    PickUp();
+    ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_GREETING);
+    SlideAndClick({2, 1, 0});
+    EXPECT_TRUE(calls->IsGreetingChosen());
+    EXPECT_EQ(calls->GetPoint(0), 1);
+    PickUp();
+    ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
+    // The pointer on a reply lights it pale; nothing stands on the chosen dark bar yet.
+    Move(Words(1).x, Words(1).y);
+    const unsigned lit = PixelOfAFrame(CPoint(Words(1).x + 300, Words(1).y + 4), kW, kH);
+    EXPECT_TRUE((lit >> 24) > 0xA0 && (lit >> 24) < 0xD0 && ((lit >> 8) & 0xFF) > 0xE0) << std::hex << lit;
+    SlideAndClick({2, 1, 0});  // "Nous sommes ouverts du lundi au vendredi, de 9 h a 17 h."
+    EXPECT_EQ(calls->GetPoint(1), 1);
+    EXPECT_EQ(calls->GetCallIndex(), 2);
+}
+
+TEST_F(CallLists, TheSheetsRepliesAreChosenOnlyByAClickOnTheirWords) {
+    OpenSheets();
+    PressPlay();
+    PickUp();
+    SlideAndClick({1, 2, 0});
+    EXPECT_EQ(calls->GetPoint(0), 1);
+    PickUp();
+    ASSERT_EQ(calls->GetOpenList(), CAnsweringCalls::LIST_REPLY);
+    Slide({0, 1, 2});
+    Click(200, 400);  // off the list: the call waits for its reply
+    EXPECT_EQ(calls->GetCallIndex(), 1);
+    EXPECT_FALSE(calls->Shell().IsPaused());
+    PickUp();
+    SlideAndClick({2, 0, 1});  // "Du lundi au jeudi de 8:30am a 4:30pm."
+    EXPECT_EQ(calls->GetPoint(1), 1);
+    EXPECT_EQ(calls->GetCallIndex(), 2);
 }

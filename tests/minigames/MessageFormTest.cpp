@@ -52,7 +52,7 @@ protected:
     // Opens the list, moves over its row and clicks, which closes it.
     void Choose(List list, int row) {
         CPoint field = FieldTarget(list);
-        if (list == LIST_PHONE) field.x += kPhoneClickShift;
+        if (list == LIST_PHONE) field.x -= 135;  // on the word "Tél."
         ClickAt(field);
         ASSERT_EQ(form->GetOpenList(), list);
         const CPoint box = form->GetList(list)->GetPosition();
@@ -110,9 +110,9 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
     FillRight();
     Choose(LIST_CALLER, (r.right[LIST_CALLER] + 1) % kNone);  // the wrong caller
     Tick(r.boxes[1]);                                          // and one box unticked again
-    Tick(kUrgentBox);                                          // an extra box costs nothing
+    Tick(kUrgentBox);                                          // an extra box takes the other box's point back
     PressPlay();
-    EXPECT_EQ(Points(), 6);
+    EXPECT_EQ(Points(), 5);
     Step();
     ASSERT_EQ(form->Shell().phase, PhaseReview);
     // The caller said on the recording, in place of the one chosen.
@@ -136,13 +136,13 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
     }
     EXPECT_EQ(MarkAt(form->MarkOfBox(r.boxes[0])), 't');
     EXPECT_EQ(MarkAt(form->MarkOfBox(r.boxes[1])), 'x');
-    EXPECT_EQ(MarkAt(form->MarkOfBox(kUrgentBox)), '-');  // not asked for: not judged
+    EXPECT_EQ(MarkAt(form->MarkOfBox(kUrgentBox)), 'x');  // not asked for: crossed
     Click(400, 300);  // only the play button leaves the review
     EXPECT_EQ(form->Shell().phase, PhaseReview);
     PressPlay();
     EXPECT_EQ(form->Shell().phase, PhaseResults);
     ASSERT_TRUE(FinishPanelAfterTheHandIn());
-    EXPECT_EQ(SavedCell(cell), 6);
+    EXPECT_EQ(SavedCell(cell), 5);
 }
 
 TEST_F(MessagePad, AnOpenListClosesOnHelpOnTheInstructionsAndOnLeaving) {
@@ -277,4 +277,198 @@ TEST_F(MessagePad, TheFormsOfferTheirOwnListsAndTheLogin) {
     EXPECT_EQ(form->GetList(LIST_YOUR_NAME)->GetSelectedItem(), CString("Ana"));
     Choose(LIST_DATE, 3);
     EXPECT_EQ(form->GetList(LIST_DATE)->GetSelectedItem(), CString("le 2 fevrier"));
+}
+
+// --- the lists as a learner slides over them, and the boxes judged ---
+
+namespace {
+
+// The right entries of each recording, by their rows in the pad's lists
+// (-1: the list is left alone), and the boxes each message asks for.
+struct PadAnswers {
+    int rows[kListCount];  // date, time, recipient, caller, your name, message, number
+    int boxes[2];
+};
+// 1_2: "le 4 octobre", "13h00", "Dr Brisebois", "Gabriel Fortier", "Le forfait d'avril.",
+// "(819) 221-2567", Rappellera and A téléphoné; then "le 8 mars", "11h00", "Dre Marchessault",
+// "Annie Desrochers", "La rencontre vendredi", no number, Rappellera and A rappelé.
+constexpr PadAnswers kFrenchAnswers[2] = {{{1, 2, 1, 0, -1, 0, 0}, {3, 0}}, {{0, 1, 0, 1, -1, 2, -1}, {3, 5}}};
+// 1_3: "le 8 octobre", no time, "Nadia Ferland", "Simon Thibodeau", "Signer les papiers.",
+// "(613) 222-3333", Telephoned and Please call; then "le 2 fevrier", "9h00", "Julien Paquette",
+// "Karine Lapointe", "Discuter du projet.", "(705) 222-1100", Telephoned and Wants to see you.
+constexpr PadAnswers kEnglishAnswers[2] = {{{2, -1, 2, 3, -1, 1, 1}, {0, 2}}, {{3, 0, 3, 2, -1, 3, 3}, {0, 4}}};
+
+class PadLists : public MessagePad {
+protected:
+    // Where an entry's words are drawn on an open list.
+    CPoint Words(List list, int row) const {
+        const CPoint box = form->GetList(list)->GetPosition();
+        return CPoint(box.x + 60, box.y + 40 * row - 12);
+    }
+    void OpenList(List list) {
+        CPoint field = FieldTarget(list);
+        if (list == LIST_PHONE) field.x -= 135;  // on the word "Tél."
+        ClickAt(field);
+        ASSERT_EQ(form->GetOpenList(), list);
+    }
+    // The pointer slides over the open list's rows, in order, to the words
+    // of the last one, and clicks there.
+    void SlideAndClick(List list, std::initializer_list<int> rows) {
+        CPoint at;
+        for (int row : rows) {
+            at = Words(list, row);
+            for (int dy = -6; dy <= 6; dy += 3) Move(at.x, at.y + dy);
+        }
+        Move(at.x, at.y);
+        ClickAt(at);
+    }
+    CString Chosen(List list) const { return form->GetList(list)->GetSelectedItem(); }
+    // The open list's row stands on the dark bar of the chosen entry, right of its words.
+    bool OnTheChosenBar(List list, int row) {
+        const CPoint box = form->GetList(list)->GetPosition();
+        const unsigned p = PixelOfAFrame(CPoint(box.x + 200, box.y + 40 * row - 8), kW, kH);
+        return (p >> 24) < 0x40 && ((p >> 8) & 0xFF) > 0x50 && ((p >> 8) & 0xFF) < 0x90;
+    }
+    // A game on the given recording, on its intro.
+    void OpenOn(MinigameType type, int variant) {
+        Open(type);
+        if (form->GetVariant() != variant) Reenter();
+        ASSERT_EQ(form->GetVariant(), variant);
+    }
+    // Every judged list right, by a click on its entry's words; then the boxes.
+    void FillPad(const PadAnswers& answers, std::initializer_list<int> boxes) {
+        for (int l = 0; l < kListCount; ++l) {
+            const List list = static_cast<List>(l);
+            if (answers.rows[l] < 0) continue;
+            OpenList(list);
+            SlideAndClick(list, {answers.rows[l]});
+        }
+        for (int box : boxes) Tick(box);
+    }
+    int HandInAndScore() {
+        PressPlay();
+        return Points();
+    }
+};
+
+}  // namespace
+
+// A learner who slides across the list to reach a date changes nothing on
+// the way; the top date is chosen on its words, after another was too.
+TEST_F(PadLists, SlidingOverAListChoosesNothingAndTheTopEntryIsChosenOnItsWords) {
+    Start(MINIGAME_1_2);
+    OpenList(LIST_DATE);
+    SlideAndClick(LIST_DATE, {0, 1, 2, 3, 4, 2});
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+    EXPECT_EQ(Chosen(LIST_DATE), CString("le 8 octobre"));
+    OpenList(LIST_DATE);
+    SlideAndClick(LIST_DATE, {4, 3, 2, 1, 0});
+    EXPECT_EQ(Chosen(LIST_DATE), CString("le 8 mars"));
+    // Slid over, then closed by a click off the list: the date stays, lit as chosen.
+    OpenList(LIST_DATE);
+    EXPECT_TRUE(OnTheChosenBar(LIST_DATE, 0));
+    EXPECT_FALSE(OnTheChosenBar(LIST_DATE, 2));
+    for (int row : {1, 2, 3}) Move(Words(LIST_DATE, row).x, Words(LIST_DATE, row).y);
+    ClickAt(CPoint(60, 700));
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+    EXPECT_EQ(Chosen(LIST_DATE), CString("le 8 mars"));
+    // A click on the open list's empty sixth row closes it too, and keeps the date.
+    OpenList(LIST_DATE);
+    SlideAndClick(LIST_DATE, {3, 5});
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+    EXPECT_EQ(Chosen(LIST_DATE), CString("le 8 mars"));
+}
+
+TEST_F(PadLists, TheEnglishPadsListsTakeTheirTopEntryToo) {
+    Start(MINIGAME_1_3);
+    OpenList(LIST_RECIPIENT);
+    SlideAndClick(LIST_RECIPIENT, {3});
+    EXPECT_EQ(Chosen(LIST_RECIPIENT), CString("Julien Paquette"));
+    OpenList(LIST_RECIPIENT);
+    SlideAndClick(LIST_RECIPIENT, {2, 1, 0});
+    EXPECT_EQ(Chosen(LIST_RECIPIENT), CString("Dre Marchessault"));
+    OpenList(LIST_TIME);
+    for (int row : {0, 1, 2, 3}) Move(Words(LIST_TIME, row).x, Words(LIST_TIME, row).y);
+    ClickAt(CPoint(60, 700));
+    EXPECT_EQ(Chosen(LIST_TIME), CString(""));
+}
+
+// The number's whole line opens its list, from the word "Tél." to the end
+// of the rule; the blank pad left of the word does not.
+TEST_F(PadLists, TheWholeTelLineOpensTheNumbersAndOnlyIt) {
+    Start(MINIGAME_1_2);
+    const int line = kH / 2 - 58;
+    for (int x : {kW / 2 + 10, kW / 2 + 100, kW / 2 + 200, kW / 2 + 310}) {
+        ClickAt(CPoint(x, line));
+        EXPECT_EQ(form->GetOpenList(), LIST_PHONE) << x;
+        ClickAt(CPoint(60, 700));  // closes it
+        ASSERT_EQ(form->GetOpenList(), kNoList);
+    }
+    for (int x : {kW / 2 - 100, kW / 2 - 60}) {
+        ClickAt(CPoint(x, line));
+        EXPECT_EQ(form->GetOpenList(), kNoList) << x;
+    }
+    ClickAt(CPoint(kW / 2 + 200, line));
+    SlideAndClick(LIST_PHONE, {2, 1, 0});
+    EXPECT_EQ(Chosen(LIST_PHONE), CString("(819) 221-2567"));
+}
+
+// The bilingual pad's number line opens from its longer name, "Phone / Tél.".
+TEST_F(PadLists, TheEnglishPadsNumberLineOpensFromItsLongName) {
+    Start(MINIGAME_1_3);
+    const int line = kH / 2 - 58;
+    for (int x : {kW / 2 - 50, kW / 2 + 10, kW / 2 + 310}) {
+        ClickAt(CPoint(x, line - 8));
+        EXPECT_EQ(form->GetOpenList(), LIST_PHONE) << x;
+        ClickAt(CPoint(60, 700));
+    }
+    ClickAt(CPoint(kW / 2 - 100, line));
+    EXPECT_EQ(form->GetOpenList(), kNoList);
+}
+
+// Ticking every box no longer earns the two asked for: each box ticked that
+// the message does not ask for takes one of them back, down to none.
+TEST_F(PadLists, ABoxTheMessageDoesNotAskForCostsAsAMissedBoxDoes) {
+    OpenOn(MINIGAME_1_2, 0);
+    PressPlay();
+    FillPad(kFrenchAnswers[0], {0, 1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(HandInAndScore(), 6);
+    Reenter();
+    Reenter();  // the same recording again
+    PressPlay();
+    FillPad(kFrenchAnswers[0], {3, 0, 6});  // the two asked for and Urgent
+    EXPECT_EQ(HandInAndScore(), 7);
+    Reenter();
+    Reenter();
+    PressPlay();
+    FillPad(kFrenchAnswers[0], {3, 2});  // one asked for, one not
+    EXPECT_EQ(HandInAndScore(), 6);
+    Reenter();
+    Reenter();
+    PressPlay();
+    FillPad(kFrenchAnswers[0], {3, 0});
+    EXPECT_EQ(HandInAndScore(), 8);
+}
+
+TEST_F(PadLists, EveryBoxTickedOnTheEnglishPadsEarnsNoBoxPoint) {
+    Open(MINIGAME_1_3);
+    for (int game = 0; game < 2; ++game) {
+        const int variant = form->GetVariant();
+        PressPlay();
+        FillPad(kEnglishAnswers[variant], {0, 1, 2, 3, 4, 5, 6});
+        EXPECT_EQ(HandInAndScore(), 6) << variant;
+        Reenter();  // the other recording
+    }
+}
+
+// The second recording's right date is the top entry: the pad is perfect
+// when it is chosen on its words after the pointer passed the others.
+TEST_F(PadLists, TheSecondFrenchRecordingIsPerfectWithTheTopDate) {
+    OpenOn(MINIGAME_1_2, 1);
+    PressPlay();
+    OpenList(LIST_DATE);
+    SlideAndClick(LIST_DATE, {2});  // "le 8 octobre" first
+    FillPad(kFrenchAnswers[1], {3, 5});
+    EXPECT_EQ(Chosen(LIST_DATE), CString("le 8 mars"));
+    EXPECT_EQ(HandInAndScore(), 8);
 }

@@ -191,8 +191,8 @@ TEST_F(PricingForm, ExploringTheLinesBeforePlayingFillsNothing) {
 // line right to the cent, the cross beside each one missed with its right
 // amount. The amounts a learner must find, form by form.
 TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne) {
-    const char* const bases[kFormCount] = {"$12.99", "$6.99", "$21.99", "$12.99"};
-    const char* const totals[kFormCount] = {"$16.94", "$9.03", "$29.37", "$20.33"};
+    const char* const bases[kFormCount] = {"12,99 $", "6,99 $", "21,99 $", "12,99 $"};
+    const char* const totals[kFormCount] = {"16,94 $", "9,03 $", "29,37 $", "20,33 $"};
     PressPlay();
     Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
     Choose(LINE_TOPPINGS, ToppingsRow());

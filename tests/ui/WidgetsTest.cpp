@@ -72,21 +72,20 @@ TEST_F(Widgets, DropDownSelectionFollowsTheRowUnderTheClick) {
     CDropDownMenu menu(nullptr);
     for (const char* item : {"Lundi", "Mardi", "Mercredi"}) menu.AddItem(item);
     EXPECT_EQ(menu.GetSelectedItem(), "");
-    menu.SetPosition(CPoint(400, 300));
+    menu.SetPosition(CPoint(400, 300));  // the panel: x 420 to 645, y 266 to 517
 
-    menu.HitTest(CPoint(400, 250));  // upper half, nothing chosen yet: the first row
-    EXPECT_EQ(menu.GetSelectedIndex(), 0);
-    menu.HitTest(CPoint(400, 360));  // (60 + 25) / 40 = 2.125
+    EXPECT_FALSE(menu.HitTest(CPoint(450, 250)));  // above the panel: nothing chosen
+    EXPECT_EQ(menu.GetSelectedIndex(), -1);
+    EXPECT_TRUE(menu.HitTest(CPoint(450, 360)));  // the third row: 352 to 391
     EXPECT_EQ(menu.GetSelectedItem(), "Mercredi");
-    menu.HitTest(CPoint(400, 250));  // upper half keeps a choice made
+    menu.HitTest(CPoint(450, 250));  // above the panel keeps a choice made
     EXPECT_EQ(menu.GetSelectedIndex(), 2);
-    menu.HitTest(CPoint(400, 310));  // (10 + 25) / 40 = 0.875
+    menu.HitTest(CPoint(450, 310));  // the first row: 266 to 311
     EXPECT_EQ(menu.GetSelectedItem(), "Lundi");
-    menu.HitTest(CPoint(400, 580));  // would be row 7: the last row there is
-    EXPECT_EQ(menu.GetSelectedIndex(), 5);
-    EXPECT_EQ(menu.GetSelectedItem(), "");  // only three entries
-    menu.HitTest(CPoint(900, 360));  // outside the box: no change
-    EXPECT_EQ(menu.GetSelectedIndex(), 5);
+    EXPECT_FALSE(menu.HitTest(CPoint(450, 500)));  // the sixth row holds no entry
+    EXPECT_EQ(menu.GetSelectedItem(), "Lundi");
+    menu.HitTest(CPoint(900, 360));  // outside the panel: no change
+    EXPECT_EQ(menu.GetSelectedIndex(), 0);
 }
 
 TEST_F(Widgets, MakingADropDownLongSwapsTheBoxAndClearsTheChoice) {
@@ -95,13 +94,13 @@ TEST_F(Widgets, MakingADropDownLongSwapsTheBoxAndClearsTheChoice) {
     CDropDownMenu menu(nullptr);
     menu.AddItem("Oui");
     menu.SetPosition(CPoint(400, 300));
-    menu.HitTest(CPoint(400, 310));
+    menu.HitTest(CPoint(450, 310));
     ASSERT_EQ(menu.GetSelectedItem(), "Oui");
     menu.MakeItLong();
     EXPECT_EQ(menu.GetSelectedIndex(), -1);
     EXPECT_EQ(menu.GetPosition(), CPoint(-800, -800));
     menu.SetPosition(CPoint(400, 300));
-    menu.HitTest(CPoint(600, 310));  // only the long box reaches this far
+    menu.HitTest(CPoint(700, 310));  // only the long box reaches this far
     EXPECT_EQ(menu.GetSelectedItem(), "Oui");
     menu.Draw();
 }
