@@ -9,6 +9,7 @@
 #include "app/EventTrace.h"
 #include "core/CCategory.h"
 #include "minigames/CAbstractMinigame.h"
+#include "minigames/CMinigameShell.h"
 #include "minigames/MinigameTable.h"
 #include "scenes/CCredits.h"
 #include "scenes/CMainMenu.h"
@@ -164,7 +165,11 @@ void CModel::SaveIfChanged() {
 }
 
 void CModel::SaveBeforeQuitting() {
-    if (shownPanel != nullptr) shownPanel->Finish();
+    if (shownPanel != nullptr) {
+        shownPanel->Finish();
+    } else if (activeShell != nullptr && activeShell->IsPlayOver()) {
+        activeShell->KeepResult();  // quit on the review: the game is over, its score kept
+    }
     SaveIfChanged();
 }
 

@@ -108,10 +108,11 @@ public:
     void SetShownPanel(CRewardScene* panel) { shownPanel = panel; }
     CRewardScene* GetShownPanel() const { return shownPanel; }
     // The shell of the minigame loaded now, if any (it says so as it loads).
-    void SetActiveShell(const CMinigameShell* shell) { activeShell = shell; }
+    void SetActiveShell(CMinigameShell* shell) { activeShell = shell; }
     const CMinigameShell* GetActiveShell() const { return activeShell; }
-    // Stores the result of the panel on screen, then saves what changed:
-    // what the window does on its way out.
+    // Stores the result of the panel on screen (or of a game whose review
+    // is up: its play is over), then saves what changed: what the window
+    // does on its way out.
     void SaveBeforeQuitting();
 
     // Sounds are ".mp3" files in "Sounds". A stopped previous sound ends at
@@ -175,7 +176,7 @@ private:
     CString musicName;               // the music last asked for
     CString musicToResume;           // what plays again when sound comes back
     CRewardScene* shownPanel = nullptr;
-    const CMinigameShell* activeShell = nullptr;
+    CMinigameShell* activeShell = nullptr;
     CSubtitles subtitles;
     bool subtitlesOn = true;
     SubtitlePlace minigameSubtitles;  // the current minigame's; reset at each change of screen

@@ -9,6 +9,7 @@
 
 #include "app/Latin1.h"
 #include "core/MinigameTitles.h"
+#include "minigames/MinigameTable.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ std::string CProgressReport::Text() const {
                 out += ", ";
             }
             out += FullName(title) + " " + std::to_string(Score(p, title)) + "/" +
-                   std::to_string(title.maximum);
+                   std::to_string(MinigameMaximum(title.type));
         }
         out += "\n";
     }
@@ -162,7 +163,8 @@ std::string CProgressReport::Csv() const {
         }
         for (const MinigameTitle& title : kMinigameTitles) {
             CsvRow(out, {learner.name, WorkplaceName(MinigameCategory(title.type)), FullName(title),
-                         std::to_string(Score(learner.profile, title)), std::to_string(title.maximum)});
+                         std::to_string(Score(learner.profile, title)),
+                         std::to_string(MinigameMaximum(title.type))});
         }
     }
     return out;

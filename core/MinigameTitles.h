@@ -1,9 +1,10 @@
 #pragma once
 // What each place and each minigame is called, in French, as a learner
 // meets it in the rooms (the name shown under the pointer) and as a tutor
-// reads it in the progress report, with the most points one game can bring
-// (the score panel's maximum). The "EN" and "FR" activities say in which
-// language their recordings are. In the order of the rooms' icons.
+// reads it in the progress report. The most points one game can bring is
+// the minigame's own (MinigameMaximum), not written here. The "EN" and "FR"
+// activities say in which language their recordings are. In the order of
+// the rooms' icons.
 
 #include <string>
 
@@ -16,36 +17,35 @@ struct MinigameTitle {
     MinigameType type;
     const char* name;      // UTF-8
     const char* language;  // kInFrench, kInEnglish, or "" for one-language activities
-    int maximum;
 };
 
 inline constexpr int kMinigameTitleCount = 24;
 
 inline constexpr MinigameTitle kMinigameTitles[kMinigameTitleCount] = {
-    {MINIGAME_1_1, "Le répondeur", "", 7},
-    {MINIGAME_1_2, "Prendre un message", kInFrench, 8},
-    {MINIGAME_1_3, "Prendre un message", kInEnglish, 8},
-    {MINIGAME_1_4, "La page de couverture d'une télécopie", "", 9},
-    {MINIGAME_1_5, "Envoyer une télécopie", "", 4},
-    {MINIGAME_1_6, "Saluer au téléphone", kInFrench, 3},
-    {MINIGAME_1_7, "Répondre aux appels 1", "", 8},
-    {MINIGAME_1_8, "Transférer les appels", "", 6},
-    {MINIGAME_1_9, "Saluer au téléphone", kInEnglish, 3},
-    {MINIGAME_1_10, "Répondre aux appels 2", "", 8},
-    {MINIGAME_2_1, "Le bon de commande", kInFrench, 7},
-    {MINIGAME_2_2, "Le GPS", kInEnglish, 7},
-    {MINIGAME_2_3, "Les panneaux routiers", "", 10},
-    {MINIGAME_2_4, "L'ascenseur de l'immeuble", "", 5},
-    {MINIGAME_2_5, "Le paiement par carte", "", 9},
-    {MINIGAME_2_6, "Le bon de commande", kInEnglish, 7},
-    {MINIGAME_2_7, "Les panneaux d'information", "", 10},
-    {MINIGAME_2_8, "Le GPS", kInFrench, 7},
-    {MINIGAME_2_9, "Le calcul du prix", "", 5},
-    {MINIGAME_3_1, "Les dates « meilleur avant »", "", 8},
-    {MINIGAME_3_2, "Trier selon la date", "", 8},
-    {MINIGAME_3_3, "Ranger l'épicerie", "", 8},
-    {MINIGAME_3_4, "Les codes des fruits et légumes", "", 8},
-    {MINIGAME_3_5, "Lire un reçu", "", 5},
+    {MINIGAME_1_1, "Le répondeur", ""},
+    {MINIGAME_1_2, "Prendre un message", kInFrench},
+    {MINIGAME_1_3, "Prendre un message", kInEnglish},
+    {MINIGAME_1_4, "La page de couverture d'une télécopie", ""},
+    {MINIGAME_1_5, "Envoyer une télécopie", ""},
+    {MINIGAME_1_6, "Saluer au téléphone", kInFrench},
+    {MINIGAME_1_7, "Répondre aux appels 1", ""},
+    {MINIGAME_1_8, "Transférer les appels", ""},
+    {MINIGAME_1_9, "Saluer au téléphone", kInEnglish},
+    {MINIGAME_1_10, "Répondre aux appels 2", ""},
+    {MINIGAME_2_1, "Le bon de commande", kInFrench},
+    {MINIGAME_2_2, "Le GPS", kInEnglish},
+    {MINIGAME_2_3, "Les panneaux routiers", ""},
+    {MINIGAME_2_4, "L'ascenseur de l'immeuble", ""},
+    {MINIGAME_2_5, "Le paiement par carte", ""},
+    {MINIGAME_2_6, "Le bon de commande", kInEnglish},
+    {MINIGAME_2_7, "Les panneaux d'information", ""},
+    {MINIGAME_2_8, "Le GPS", kInFrench},
+    {MINIGAME_2_9, "Le calcul du prix", ""},
+    {MINIGAME_3_1, "Les dates « meilleur avant »", ""},
+    {MINIGAME_3_2, "Trier selon la date", ""},
+    {MINIGAME_3_3, "Ranger l'épicerie", ""},
+    {MINIGAME_3_4, "Les codes des fruits et légumes", ""},
+    {MINIGAME_3_5, "Lire un reçu", ""},
 };
 
 // The name with its language, as the report and the rooms write it:

@@ -10,7 +10,7 @@
 enum class Verdict {
     None,           // not on anything that is judged
     Right,          // a right answer that earns its point
-    RightNoPoint,   // right, after a miss or a look at the instructions
+    RightNoPoint,   // right, after a miss (a look at the instructions costs nothing)
     Wrong,          // a wrong answer: the cross, the sound, the pause
     WrongMovesOn,   // the same, and the game goes on to its next item once they end
 };
@@ -243,8 +243,11 @@ private:
         }
     }
 
+    // One rule for all: a game left before its last answer earns nothing;
+    // left after it, it keeps what it earned.
     static void Leave(Game& game) {
         CloseLists(game);
+        if (game.shell.IsPlayOver() || (game.shell.IsPlaying() && game.Finished())) game.shell.KeepResult();
         if constexpr (HasOnLeave<Game>::value) game.OnLeave();
         Unload(game);
         game.model->SetGameState(GAMESTATE_SUBMENU);

@@ -12,6 +12,7 @@ namespace {
 constexpr int kCaptionHold = 500;
 constexpr float kFadeStep = 0.02f;
 constexpr int kProgressY = 38;
+constexpr int kStripStepGap = 40;
 constexpr CPoint kTaskCard = {256, 64};
 constexpr int kLegendFromBottom = 40;
 constexpr float kLegendScale = 1.5f;  // words of 16 pixels
@@ -87,6 +88,9 @@ void CMinigameShell::Load(const char* firstCaption) {
     missedImage->SetScale(kMarkStartScale);
     legendImage = new CClickableImage(sheet.english ? "review_legend_en.png" : "review_legend.png");
     legendImage->SetScale(kLegendScale);
+    stripMissedImage = Picture("strip_missed.png", 2.0f);
+    for (bool& missed : missedSteps) missed = false;
+    stripSteps = 0;
 
     RestartFade();
     phase = FirstPhase();
@@ -116,6 +120,7 @@ void CMinigameShell::Unload() {
     Release(markImage);
     Release(missedImage);
     Release(legendImage);
+    Release(stripMissedImage);
     waitingPrompt = nullptr;
     instructionUntil = -1.0;
     phase = FirstPhase();
@@ -127,6 +132,16 @@ void CMinigameShell::SetProgress(int n) {
     delete progressImage;
     progressImage = new CClickableImage(CString::Format(sheet.progressStrip, n));
     progressImage->SetScale(2.0f);
+}
+
+void CMinigameShell::MissStep(int step, int steps) {
+    if (step < 0 || step >= kMostStripSteps || steps > kMostStripSteps) return;
+    missedSteps[step] = true;
+    stripSteps = steps;
+}
+
+CPoint CMinigameShell::StripStepAt(int step) const {
+    return CPoint(stripX + kStripStepGap * step - kStripStepGap * (stripSteps - 1) / 2, kProgressY);
 }
 
 void CMinigameShell::SetCaption(const char* name) {
@@ -165,6 +180,7 @@ void CMinigameShell::DrawBackground(int width, int height, CClickableImage* back
     muteButton->SetPosition(width - kMuteFromRight, kY);
     subtitlesButton->SetPosition(width - kMuteFromRight, kSubtitlesY);
     progressImage->SetPosition(width / 2, kProgressY);
+    stripX = width / 2;
 }
 
 void CMinigameShell::DrawSheet(int width, int height) {
@@ -185,7 +201,15 @@ void CMinigameShell::DrawCaption(int width, int height) {
 }
 
 void CMinigameShell::DrawTop() {
-    if (phase != PhaseResults) progressImage->Draw();
+    if (phase != PhaseResults) {
+        progressImage->Draw();
+        for (int step = 0; step < stripSteps; ++step) {
+            if (!missedSteps[step]) continue;
+            const CPoint at = StripStepAt(step);
+            stripMissedImage->SetPosition(at.x, at.y);
+            stripMissedImage->Draw();
+        }
+    }
     muteButton->Draw();
     subtitlesButton->Draw();
     subtitlesButtonShown = true;
@@ -282,11 +306,7 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         model->ToggleSubtitles();
         return CORNER_MUTE;  // a setting, like mute: nothing else happens
     }
-    if (exitButton->HitTest(point)) {
-        // Leaving the score panel early keeps the game's result.
-        if (phase == PhaseResults) resultsPanel->Finish();
-        return CORNER_EXIT;
-    }
+    if (exitButton->HitTest(point)) return CORNER_EXIT;
     if (helpButton->HitTest(point)) {
         SpeakInstruction();
         RestartFade();
@@ -317,6 +337,11 @@ bool CMinigameShell::OnMouseMove(CPoint point) {
         return true;
     }
     return false;
+}
+
+void CMinigameShell::KeepResult() {
+    resultsPanel->SetCompteMax(sheet.maximum);
+    resultsPanel->Finish();
 }
 
 void CMinigameShell::ScorePoint() {

@@ -84,6 +84,14 @@ public:
     // Replaces the strip with its picture number n.
     void SetProgress(int n);
     int GetProgress() const { return progress; }
+    // Step `step` (from 0) of a strip of `steps` was passed without its
+    // point: the strip shows it missed, not ticked, until the game ends.
+    void MissStep(int step, int steps);
+    bool IsStepMissed(int step) const { return step >= 0 && step < kMostStripSteps && missedSteps[step]; }
+    // Where a step of the strip stands on the view (the strips space their
+    // steps 40 pixels apart about the middle).
+    CPoint StripStepAt(int step) const;
+    static constexpr int kMostStripSteps = 16;
     // Replaces the caption and starts its fade over.
     void SetCaption(const char* name);
     void RestartFade();
@@ -110,6 +118,11 @@ public:
 
     // Mute, exit and help, in that order. Help speaks the intro again.
     CornerClick OnCornerClick(CPoint point);
+    // The learner leaves once play is over (the last answer in, the review
+    // or the panel up): the result is stored as the panel would store it.
+    // Left before that, a game earns nothing and its score line keeps what
+    // it had.
+    void KeepResult();
     // Lights the standard button under the pointer (hand cursor) and
     // passes moves to the score panel; false when the minigame decides.
     bool OnMouseMove(CPoint point);
@@ -216,6 +229,7 @@ public:
     CClickableImage* markImage = nullptr;  // "error.png", the review's tick
     CClickableImage* missedImage = nullptr;  // "review_missed.png", its cross
     CClickableImage* legendImage = nullptr;  // what the two mean
+    CClickableImage* stripMissedImage = nullptr;  // "strip_missed.png", over a step missed
     float fadeAlpha = 0.0f;
     int fadeHold = 0;
 
@@ -233,6 +247,9 @@ private:
 
     CWrongAnswerCross wrongSign;
     int progress = 0;      // the strip's picture number
+    bool missedSteps[kMostStripSteps] = {};
+    int stripSteps = 0;    // the steps of the strip a step was missed on
+    int stripX = 0;        // the strip's middle across the view
     int placedWidth = -1;  // the view size the targets were placed for
     int placedHeight = -1;
 };

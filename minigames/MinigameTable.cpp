@@ -1,5 +1,7 @@
 #include "minigames/MinigameTable.h"
 
+#include <type_traits>
+
 #include "minigames/CMinigameFlow.h"
 #include "minigames/dentist/CMinigame1_1.h"
 #include "minigames/dentist/CMinigame1_10.h"
@@ -33,6 +35,11 @@ template <class Game>
 Game& As(CAbstractMinigame* game) {
     return *static_cast<Game*>(game);
 }
+
+template <class Game, class = void>
+struct MaximumOf : std::integral_constant<int, 0> {};
+template <class Game>
+struct MaximumOf<Game, std::void_t<decltype(Game::kMaximum)>> : std::integral_constant<int, Game::kMaximum> {};
 
 // Loading, unloading and drawing go through the shared flow, or to the class
 // itself when it runs its own (the trophy house); the mouse through the
@@ -75,6 +82,7 @@ const MinigameOps& OpsOf() {
         Controller::OnMouseMove,
         Controller::TakesPress() ? Controller::OnLButtonDown : nullptr,
         Controller::OnLButtonUp,
+        MaximumOf<Game>::value,
     };
     return ops;
 }
@@ -110,4 +118,9 @@ const MinigameOps* MinigameOpsFor(int type) {
         case MINIGAME_REWARDS: return &OpsOf<CMinigameRewards, CMinigameRewardsController>();
         default: return nullptr;
     }
+}
+
+int MinigameMaximum(int type) {
+    const MinigameOps* ops = MinigameOpsFor(type);
+    return ops != nullptr ? ops->maximum : 0;
 }

@@ -48,9 +48,9 @@ void CRewardScene::Unload() {
     }
 }
 
-void CRewardScene::SetCompte(int n) {
-    if (n > compte) model->IncrementTotalScore(n - compte);
-    compte = n;
+std::string CRewardScene::ScoreWords() const {
+    const int score = compteMax > 0 ? std::min(compte, compteMax) : compte;
+    return std::to_string(score) + " sur " + std::to_string(compteMax);
 }
 
 namespace {
@@ -84,6 +84,11 @@ void CRewardScene::StoreResult() {
     if (type >= MINIGAME_1_1 && type <= MINIGAME_1_10) model->SetCompte(0, type, barsFilled);
     if (type >= MINIGAME_2_1 && type <= MINIGAME_2_9) model->SetCompte(1, type - MINIGAME_2_1, barsFilled);
     if (type >= MINIGAME_3_1 && type <= MINIGAME_3_5) model->SetCompte(2, type - MINIGAME_3_1, barsFilled);
+    // The total rises once, by exactly the bars the panel shows.
+    if (!totalRaised) {
+        totalRaised = true;
+        model->IncrementTotalScore(barsFilled);
+    }
     // Written at once: the learner may close the game without a click.
     if (!resultSaved) {
         resultSaved = true;
@@ -141,6 +146,11 @@ void CRewardScene::Draw(int width, int height) {
         CClickableImage* slot = i < compte ? barImage : emptyBarImage;
         slot->SetPosition(kFirstSlotX + kSlotStep * i, kSlotsY);
         slot->Draw();
+    }
+    // The score in words for a learner who does not count the bars.
+    if (compteMax > 0) {
+        countText->Draw(ScoreWords(), kScoreWordsX, kScoreWordsY, kScoreWordsHeight, 0.3137255f, 0.05098039f,
+                        0.02745098f);
     }
     glPopMatrix();
 }

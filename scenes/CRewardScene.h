@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "app/CPoint.h"
 #include "ui/CClickableImage.h"
 #include "ui/CCountText.h"
@@ -8,8 +10,9 @@ class CModel;
 
 // The score panel every minigame shows when its game ends: it slides in
 // over the darkened game, drops one gold bar per point into a row of slots
-// while the balance counts up, stores the score, then offers to play again
-// or to go back to the workplace's room.
+// while the balance counts up, says the score in words ("5 sur 7") under
+// them, stores the score, then offers to play again or to go back to the
+// workplace's room.
 class CRewardScene {
 public:
     explicit CRewardScene(CModel* model);
@@ -17,9 +20,10 @@ public:
     CRewardScene(const CRewardScene&) = delete;
     CRewardScene& operator=(const CRewardScene&) = delete;
 
-    // Points earned so far in this game. Raising it adds the rise to the
-    // learner's total; lowering it never takes points back.
-    void SetCompte(int n);
+    // Points earned so far in this game. The learner's total rises only
+    // when the result is stored, by the bars the panel shows: a game left
+    // before its panel adds nothing, and a point taken back is not counted.
+    void SetCompte(int n) { compte = n; }
     int GetCompte() const { return compte; }
     void SetCompteMax(int n) { compteMax = n; }
     int GetCompteMax() const { return compteMax; }
@@ -38,6 +42,8 @@ public:
     int GetBarsFilled() const { return barsFilled; }
     int GetSlotsShown() const { return slotsShown; }
     int GetShownTotal() const { return shownTotal; }
+    // The score in words, as the panel writes it under the bars: "5 sur 7".
+    std::string ScoreWords() const;
     // The buttons show, and act, once every slot is revealed.
     bool ButtonsShown() const { return slotsShown == compteMax; }
     CCustomButton* GetRestartButton() const { return restartButton; }
@@ -55,6 +61,7 @@ private:
     int barsFilled = 0;
     int slotsShown = 0;
     bool resultSaved = false;  // the profile was written once the result was stored
+    bool totalRaised = false;  // the bars were added to the learner's total
     CCustomButton* restartButton = nullptr;
     CCustomButton* menuButton = nullptr;
     CClickableImage* completeImage = nullptr;

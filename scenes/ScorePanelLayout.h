@@ -23,6 +23,8 @@ constexpr float kBalanceTextHeight = 48;                   // its glyph cell, fi
 constexpr int kSlotsY = 420;
 constexpr int kFirstSlotX = 150;
 constexpr int kSlotStep = 70;
+constexpr int kScoreWordsX = 118, kScoreWordsY = 486;  // "5 sur 7" under the bars: left end and baseline
+constexpr float kScoreWordsHeight = 40;
 constexpr int kFirstSlotFrame = 100;  // frames after the panel stops
 constexpr int kFramesPerSlot = 25;
 }  // namespace ScorePanelLayout

@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-// Short counts in the house type, large enough to read: "x12", "2 lingots".
+// Short counts in the house type, large enough to read: "x12", "2 lingots",
+// "5 sur 7".
 // Drawn from the glyph picture of CountGlyphs, tinted with a colour, at a
 // chosen height. Characters the picture lacks are skipped.
 class CCountText {

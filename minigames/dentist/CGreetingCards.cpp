@@ -42,6 +42,9 @@ void CGreetingCards::Start() {
     delete acceptableLabel;
     acceptableLabel = new CClickableImage(kAcceptableTag);
     acceptableLabel->SetScale(2.0f);
+    delete chosenLabel;
+    chosenLabel = new CClickableImage(language.chosenTag);
+    chosenLabel->SetScale(2.0f);
 }
 
 void CGreetingCards::Stop() {
@@ -51,6 +54,8 @@ void CGreetingCards::Stop() {
     }
     delete acceptableLabel;
     acceptableLabel = nullptr;
+    delete chosenLabel;
+    chosenLabel = nullptr;
 }
 
 int CGreetingCards::GetSlotOfCard(int card) const {
@@ -79,12 +84,12 @@ bool CGreetingCards::closeEnough(CPoint a, CPoint b) {
 }
 
 int CGreetingCards::Score() const {
-    int score = 0;
+    int right = 0, wrong = 0;
     for (int slot = 0; slot < kCardCount; ++slot) {
         if (!greetingButtons[slot]->IsPressed()) continue;
-        score = std::max(0, score + (IsAcceptable(slot) ? 1 : -1));
+        ++(IsAcceptable(slot) ? right : wrong);
     }
-    return score;
+    return std::max(0, right - wrong);
 }
 
 bool CGreetingCards::AnyMissed() const {
@@ -94,7 +99,7 @@ bool CGreetingCards::AnyMissed() const {
 }
 
 // A click presses or releases the cards under it; the play button hands
-// them in, and the running score is what they earn.
+// them in, and the set pressed is what they earn.
 Verdict CGreetingCards::Judge(CPoint point) {
     for (int slot = 0; slot < kCardCount; ++slot) {
         if (!closeEnough(point, slotTargets[slot])) continue;
@@ -161,8 +166,8 @@ void CGreetingCards::DrawCards() {
         greetingButtons[slot]->Draw();
         if (!greetingButtons[slot]->IsPressed()) continue;
         const CPoint tag = TagOf(slot);
-        acceptableLabel->SetPosition(tag.x, tag.y);
-        acceptableLabel->Draw();
+        chosenLabel->SetPosition(tag.x, tag.y);
+        chosenLabel->Draw();
     }
 }
 

@@ -13,8 +13,9 @@ class CModel;
 // Choosing how to answer the office's telephone: eight greeting cards lie
 // face down in a new order each game; the pointer on a card turns it and
 // speaks it; the learner presses the three that are right for a dentist's
-// office and hands them in with the play button. The French and the
-// English games are this one set of cards with their own greetings.
+// office and hands them in with the play button. A pressed card is tagged
+// chosen, not judged, until the review. The French and the English games
+// are this one set of cards with their own greetings.
 class CGreetingCards : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = Greetings::kAcceptableCount;
@@ -30,7 +31,8 @@ public:
     bool IsPressed(int slot) const { return greetingButtons[slot]->IsPressed(); }
     bool IsLit(int slot) const { return greetingButtons[slot]->GetLight(); }
     const std::vector<int>& GetAcceptableSlots() const { return acceptableSlots; }
-    // The running score of the pressed cards in slot order.
+    // What the set of pressed cards earns, wherever the cards lie: a point
+    // for each acceptable card, one back for each other one, never below 0.
     int Score() const;
     // The card's choice was right: an acceptable one pressed, another left.
     bool IsSlotRight(int slot) const { return IsPressed(slot) == IsAcceptable(slot); }
@@ -69,6 +71,7 @@ private:
     const Greetings::Language& language;
     bool lightAll;
     CClickableImage* acceptableLabel = nullptr;
+    CClickableImage* chosenLabel = nullptr;
     CCustomButton* greetingButtons[Greetings::kCardCount] = {};
     const char* greetingSounds[Greetings::kCardCount] = {};
     int cardInSlot[Greetings::kCardCount] = {};

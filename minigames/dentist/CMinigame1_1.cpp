@@ -60,7 +60,6 @@ void CMinigame1_1::OnPlayStart() {
 void CMinigame1_1::OnInstructions() {
     selectedButton = -1;
     shell.crosshairs->SetPosition(CPoint(-800, -800));
-    stepFailed = true;  // the instructions cost this step its point
 }
 
 Verdict CMinigame1_1::Judge(CPoint point) {
@@ -69,6 +68,7 @@ Verdict CMinigame1_1::Judge(CPoint point) {
         return Verdict::Wrong;
     }
     const bool earned = !stepFailed;
+    if (!earned) shell.MissStep(step, kStepCount);
     ++step;
     if (step < kStepCount) {
         shell.SetCaption(kSteps[step].caption);

@@ -9,7 +9,7 @@
 // The answering-machine lesson: the learner first explores the machine's
 // ten keys and hears what each does, then presses, in seven steps, the key
 // that each spoken instruction asks for. A step pressed right the first
-// time earns its point.
+// time earns its point; a look at the instructions costs nothing.
 class CMinigame1_1 : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = AnsweringMachine::kStepCount;

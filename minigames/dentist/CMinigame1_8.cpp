@@ -86,6 +86,7 @@ Verdict CMinigame1_8::Judge(CPoint point) {
         // A beginning of the extension: the learner goes on dialling.
         if (expected.compare(0, dialled.size(), dialled) == 0) return Verdict::None;
         failed[messageIndex] = true;
+        shell.MissStep(messageIndex, kCallCount);
         lostDigits[messageIndex] = dialled;
         model->StopSoundFile();  // the key's tone gives way to the error
         shell.SetProgress(messageIndex + 2);  // the call is over; the next comes once the error is heard

@@ -77,13 +77,16 @@ constexpr Example kEnglishExamples[kExampleCount] = {
 struct Language {
     const Greeting* cards;
     const Example* examples;
-    bool english;         // the cards and the examples speak English
-    const char* overlay;  // the intro sheet
+    bool english;           // the cards and the examples speak English
+    const char* overlay;    // the intro sheet
+    const char* chosenTag;  // beside a card pressed during play: chosen, not yet judged
+    const char* chosenWord; // what that tag says (UTF-8)
 };
-constexpr Language kFrench = {kFrenchCards, kFrenchExamples, false, "greetings_overlay.png"};
-constexpr Language kEnglish = {kEnglishCards, kEnglishExamples, true, "greetings_overlay_english.png"};
+constexpr Language kFrench = {kFrenchCards, kFrenchExamples, false, "greetings_overlay.png", "chosen.png", "Choisie"};
+constexpr Language kEnglish = {kEnglishCards, kEnglishExamples, true, "greetings_overlay_english.png", "chosen_en.png",
+                               "Chosen"};
 
-// The blank side of every card, and the tag beside a pressed one.
+// The blank side of every card, and the review's tag on the acceptable ones.
 constexpr const char* kBlankCard = "greeting_empty.png";
 constexpr const char* kAcceptableTag = "acceptable.png";
 // The tag and the review's stamp stand at the card's top right corner.

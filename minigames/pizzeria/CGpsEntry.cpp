@@ -122,13 +122,6 @@ void CGpsEntry::OnResume() {
     stagePlayed = false;
 }
 
-// The instructions cost this step its point: its field counts as missed.
-void CGpsEntry::OnInstructions() {
-    if (step >= kStepCount) return;
-    stepFailed = true;
-    fieldMissed[kSteps[step].field] = true;
-}
-
 Verdict CGpsEntry::Wrong() {
     stepFailed = true;
     fieldMissed[kSteps[step].field] = true;
@@ -140,6 +133,8 @@ Verdict CGpsEntry::Pass() {
     stepFailed = false;
     const Field field = kSteps[step].field;
     ++step;
+    const bool fieldDone = step == kStepCount || kSteps[step].field != field;
+    if (fieldDone && fieldMissed[field]) shell.MissStep(field, kProgressSteps);
     if (step == kStepCount) {
         model->PlaySoundFile("beep.mp3", false);
         shell.SetProgress(kProgressSteps + 1);

@@ -14,10 +14,11 @@ class CModel;
 // on-screen keyboard and picks the city among the suggestions, does the
 // same for the street, types the house number on the keypad and starts
 // the route. Each of the seven steps done without a wrong key earns its
-// point; a wrong key is not entered. A game with mistakes ends on the
-// route screen, whose summary gives the right address: a tick beside each
-// field entered without a mistake, a cross beside each one missed; then
-// the panel.
+// point (a look at the instructions costs nothing); a wrong key is not
+// entered. A field entered with a mistake shows missed on the strip. A
+// game with mistakes ends on the route screen, whose summary gives the
+// right address: a tick beside each field entered without a mistake, a
+// cross beside each one missed; then the panel.
 class CGpsEntry : public CAbstractMinigame {
 public:
     static constexpr int kMaximum = DeliveryGps::kStepCount;
@@ -69,7 +70,6 @@ private:
     bool AnyMissed() const;
     void DrawReview(int width, int height);
     void OnPlayStart();
-    void OnInstructions();
     void OnResume();
     void OnHelp() { stagePlayed = false; }
     bool OnPlayMove(CPoint point) const;

@@ -103,6 +103,7 @@ Verdict CMinigame2_4::Judge(CPoint point) {
         return Verdict::Wrong;
     }
     const bool earned = !stepFailed;
+    if (!earned) shell.MissStep(step, kVisitorCount);
     ++step;
     stepFailed = false;
     messagePlayed = false;

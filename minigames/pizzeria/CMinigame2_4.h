@@ -52,7 +52,6 @@ private:
     // Whether a point is on the part of the directory at t.
     bool OnPart(CPoint point, CPoint t) const;
     void OnPlayStart();
-    void OnInstructions() { stepFailed = true; }  // the tutorial costs this delivery its point
     void OnResume();
     void OnHelp() { messagePlayed = false; }  // the name again, after the instruction
     bool OnPlayMove(CPoint point);

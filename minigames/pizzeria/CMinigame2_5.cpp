@@ -23,6 +23,7 @@ const MinigameSheet kSheet = {
     2.0f,
 };
 constexpr int kLastStrip = 5;
+constexpr int kStripSteps = 4;  // the three payments and the end
 const CPoint kParked(-800, -800);
 
 // The voices of the click help points, in their order.
@@ -113,6 +114,7 @@ bool CMinigame2_5::AnyMissed() const {
 }
 
 void CMinigame2_5::NextPayment() {
+    if (payment >= 0 && payment < kPaymentCount && paymentMissed[payment]) shell.MissStep(payment, kStripSteps);
     GenerateRandomGame();
     if (payment < kPaymentCount) {
         shell.SetProgress(payment + 2);

@@ -8,6 +8,7 @@
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
 #include "minigames/pizzeria/OrderPadInk.h"
+#include "minigames/pizzeria/OrderPadLines.h"
 
 using namespace PizzaOrderForm;
 
@@ -157,21 +158,18 @@ Verdict COrderFormGame::Judge(CPoint click) {
         }
     }
     CloseNameList();
-    for (int pizza = 0; pizza < kPizzaCount; ++pizza) {
-        for (int s = 0; s < kSizeCount; ++s) {
-            const int line = pizza * kPizzaStride + kFirstSize + s;
-            if (closeEnoughLong(click, linePos[line])) ToggleSize(line);
-        }
-        for (int line = pizza * kPizzaStride + kFirstCrust; line <= pizza * kPizzaStride + kLastTopping; ++line) {
-            if (closeEnough(click, linePos[line])) ToggleLine(line);
-        }
+    const int line = OrderPadLines::LineAt(click, linePos);
+    if (IsSizeLine(line)) {
+        ToggleSize(line);
+    } else if (line >= 0) {
+        ToggleLine(line);
     }
     return Verdict::None;
 }
 
 // A point for the name and for each point of the order met, with one ding;
-// then each line marked that the order did not ask for takes one back, down
-// to one.
+// then each line marked that the order did not ask for takes its cost back
+// (the form's one rule, PizzaOrderForm::kExtraMarkCost).
 void COrderFormGame::HandIn() {
     CRewardScene* panel = shell.resultsPanel;
     int earned = GetSelectedName() == Order().customer ? 1 : 0;
@@ -182,7 +180,9 @@ void COrderFormGame::HandIn() {
     if (earned > 0) model->RewardUser();
     for (int line = 0; line < kLineCount; ++line) {
         if (!lineMarked[line] || !OrderFormReview::IsChargedExtra(Order(), line)) continue;
-        if (panel->GetCompte() > 1) panel->SetCompte(panel->GetCompte() - 1);
+        if (panel->GetCompte() > kLeastAfterExtras) {
+            panel->SetCompte(std::max(kLeastAfterExtras, panel->GetCompte() - kExtraMarkCost));
+        }
     }
     CloseNameList();
     perfect = panel->GetCompte() >= kMaximum;

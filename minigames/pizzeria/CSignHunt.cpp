@@ -115,6 +115,7 @@ Verdict CSignHunt::Judge(CPoint point) {
         return Verdict::Wrong;
     }
     const bool earned = !stepFailed;
+    if (!earned) shell.MissStep(step, kSignCount);
     ++step;
     stepFailed = false;
     messagePlayed = false;

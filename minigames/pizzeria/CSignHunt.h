@@ -48,7 +48,6 @@ private:
     void DrawReview(int width, int height);
     void OnReviewClick(CPoint point);
     void OnPlayStart();
-    void OnInstructions() { stepFailed = true; }  // the instructions cost this sign its point
     void OnResume() { messagePlayed = false; }
     void OnHelp() { messagePlayed = false; }
     bool OnPlayMove(CPoint point) const { return SignAt(point) >= 0; }

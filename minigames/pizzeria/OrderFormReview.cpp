@@ -60,10 +60,7 @@ bool IsPointLine(const Order& order, int line) {
     return false;
 }
 
-bool IsChargedExtra(const Order& order, int line) {
-    if (line < kFirstSize || line > kPizzaStride + kLastTopping - 1 || IsPointLine(order, line)) return false;
-    return line != kFirstCrust && line != kFirstCrust + 1 && line != kPizzaStride && line != kPizzaStride + 1;
-}
+bool IsChargedExtra(const Order& order, int line) { return IsMarkLine(line) && !IsPointLine(order, line); }
 
 bool PointMet(const Point& point, const bool* marked) {
     return marked[point.line] && (point.alsoLine < 0 || marked[point.alsoLine]);

@@ -25,8 +25,8 @@ struct Item {
 };
 
 bool IsPointLine(const PizzaOrderForm::Order& order, int line);
-// A line marked that the order did not ask for takes a point back; the
-// first copy's crust and the last topping of the second copy are not counted.
+// A line marked that the order did not ask for takes a point back, on
+// every line that can be marked (PizzaOrderForm::IsMarkLine).
 bool IsChargedExtra(const PizzaOrderForm::Order& order, int line);
 bool PointMet(const PizzaOrderForm::Point& point, const bool* marked);
 

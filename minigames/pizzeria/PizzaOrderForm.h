@@ -50,10 +50,27 @@ constexpr Offset kLines[kLineCount] = {
 };
 
 // A line is near a click within 50 pixels across and 6 down; a size line
-// takes the whole width of its row (175 across).
+// takes the whole width of its row (175 across). Where two lines are near
+// one click (the peppers are 10 pixels apart, the copies' size rows meet
+// between the copies), the click marks only the nearest.
 constexpr int kNearX = 50;
 constexpr int kNearLongX = 175;
 constexpr int kNearY = 6;
+
+// The lines a learner marks: the sizes, the crusts and the toppings of
+// either copy.
+constexpr bool IsMarkLine(int line) {
+    return line >= 0 && line < kPizzaCount * kPizzaStride && line % kPizzaStride >= kFirstSize &&
+           line % kPizzaStride <= kLastTopping;
+}
+constexpr bool IsSizeLine(int line) {
+    return IsMarkLine(line) && line % kPizzaStride < kFirstSize + kSizeCount;
+}
+// The one rule for extra marks: each marked line the order did not ask for
+// takes back this many points, as long as more than kLeastAfterExtras are
+// left.
+constexpr int kExtraMarkCost = 1;
+constexpr int kLeastAfterExtras = 1;
 
 // Where the pad's marks go, from a line's position: the tick box of a
 // topping on the first and on the second copy, the ring of a size.

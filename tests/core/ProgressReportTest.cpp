@@ -16,7 +16,7 @@ const char* const kAnaLine =
     " Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3,"
     " Répondre aux appels 2 0/8"
     " | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10,"
-    " L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/9, Le bon de commande en anglais 0/7,"
+    " L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/10, Le bon de commande en anglais 0/7,"
     " Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5"
     " | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8,"
     " Les codes des fruits et légumes 0/8, Lire un reçu 0/5\n";
@@ -28,7 +28,7 @@ const char* const kHeleneLine =
     " Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3,"
     " Répondre aux appels 2 5/8"
     " | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10,"
-    " L'ascenseur de l'immeuble 0/5, Le paiement par carte 9/9, Le bon de commande en anglais 0/7,"
+    " L'ascenseur de l'immeuble 0/5, Le paiement par carte 9/10, Le bon de commande en anglais 0/7,"
     " Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5"
     " | Épicerie : Les dates « meilleur avant » 3/8, Trier selon la date 0/8, Ranger l'épicerie 0/8,"
     " Les codes des fruits et légumes 0/8, Lire un reçu 0/5\n";
@@ -105,7 +105,7 @@ TEST_F(ProgressReport, CsvHasARowPerLearnerAndMinigameAndOneForADamagedProfile) 
              "\r\nAna,Bureau du dentiste,Le répondeur,0,7\r\n",
              "\r\nAna,Épicerie,Lire un reçu,0,5\r\nHélène,Bureau du dentiste,Le répondeur,7,7\r\n",
              "\r\nHélène,Bureau du dentiste,Répondre aux appels 2,5,8\r\n",
-             "\r\nHélène,Pizzeria,Le paiement par carte,9,9\r\n",
+             "\r\nHélène,Pizzeria,Le paiement par carte,9,10\r\n",
              "\r\nHélène,Épicerie,Les dates « meilleur avant »,3,8\r\n",
              "\r\nHélène,Épicerie,Lire un reçu,0,5\r\nZoé,,profil endommagé,,\r\n",
          }) {

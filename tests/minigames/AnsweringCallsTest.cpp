@@ -181,6 +181,7 @@ TEST_F(Calls, RepeatedRightChoicesAddNoPoints) {
     Choose(CallNow().rightReply);
     for (int call = 2; call <= kCallCount; ++call) AnswerRight();
     EXPECT_EQ(Points(), 8);
+    ASSERT_TRUE(FinishPanel());
     EXPECT_EQ(model->GetTotalScore(), 8);
 }
 

@@ -15,6 +15,7 @@ protected:
 
     void Pictures() override {
         CornerButtonPictures();
+        folder.AddPicture("strip_missed.png", 64, 64, kMissedColour);
         folder.MakeFolder("Sounds");
         for (const KeyInfo& key : kKeys) WriteToneWav(folder.File("Sounds/") + key.explanation, 2000);
     }
@@ -33,6 +34,10 @@ protected:
         now += CMinigameShell::kPauseSeconds;
     }
 
+    static constexpr unsigned kMissedColour = 0xE020E0FF;  // magenta
+    static bool IsMissedMark(unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    }
     double now = 1000.0;
     CMinigame1_1* lesson = nullptr;
 };
@@ -132,7 +137,7 @@ TEST_F(Lesson, AfterAWrongClickInputIsIgnoredForASecondWhileFramesGoOn) {
     EXPECT_EQ(lesson->GetStep(), 1);
 }
 
-TEST_F(Lesson, ReopeningTheInstructionsForfeitsTheStep) {
+TEST_F(Lesson, ReopeningTheInstructionsCostsTheStepNothing) {
     PressPlay();
     PressInstructions();
     EXPECT_EQ(lesson->Shell().phase, PhaseInstructions);
@@ -143,7 +148,7 @@ TEST_F(Lesson, ReopeningTheInstructionsForfeitsTheStep) {
     EXPECT_EQ(lesson->GetSelectedButton(), -1);
     PressStep();
     EXPECT_EQ(lesson->GetStep(), 1);
-    EXPECT_EQ(Points(), 0);
+    EXPECT_EQ(Points(), 1);
 }
 
 TEST_F(Lesson, TheMuteButtonNeverCountsAsAnAnswer) {
@@ -216,4 +221,48 @@ TEST_F(Lesson, AWrongKeyShowsARedCrossAtTheClickThatIsGoneASecondLater) {
     now += CMinigameShell::kPauseSeconds;
     PressStep();
     EXPECT_FALSE(lesson->Shell().IsWrongSignShown());
+}
+
+// --- fair judging: the instructions free, a missed step shown, leaving ---
+
+// The first step asks for erase: opened again on the way, the sheet costs
+// the step nothing, and the key earns its point.
+TEST_F(Lesson, TheSheetOpenedDuringPlayCostsNothing) {
+    PressPlay();
+    PressInstructions();
+    ASSERT_EQ(lesson->Shell().phase, PhaseInstructions);
+    PressPlay();
+    PressKey(KEY_ERASE);
+    EXPECT_EQ(Points(), 1);
+    PressKey(KEY_REPLAY);
+    EXPECT_EQ(Points(), 2);
+}
+
+// Erase pressed after a wrong click passes the first step without its
+// point: the strip shows that step missed, not ticked; replay right at
+// once leaves the second ticked. Seven steps 40 pixels apart about the
+// middle (678): the first at 558, the second at 598.
+TEST_F(Lesson, TheStripShowsAStepMissedAsMissed) {
+    PressPlay();
+    PressWrong();
+    PressKey(KEY_ERASE);
+    PressKey(KEY_REPLAY);
+    ASSERT_EQ(lesson->GetStep(), 2);
+    EXPECT_EQ(Points(), 1);
+    EXPECT_TRUE(IsMissedMark(PixelOfAFrame(CPoint(558, 38), kW, kH)));
+    EXPECT_FALSE(IsMissedMark(PixelOfAFrame(CPoint(598, 38), kW, kH)));
+}
+
+// Left half-way, a game earns nothing: the total and the score line keep
+// what they had, though a step earned its point on the way.
+TEST_F(Lesson, LeftHalfWayTheGameEarnsNothing) {
+    model->SetCompte(0, 0, 5);
+    model->IncrementTotalScore(5);
+    PressPlay();
+    PressKey(KEY_ERASE);
+    ASSERT_EQ(Points(), 1);
+    PressExit();
+    ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_EQ(model->GetTotalScore(), 5);
+    EXPECT_EQ(model->GetCompte(0, 0), 5);
 }

@@ -18,6 +18,7 @@ protected:
         CornerButtonPictures();
         folder.AddPicture("error.png", 64, 64, kTick);
         folder.AddPicture("review_missed.png", 64, 64, kCross);
+        folder.AddPicture("strip_missed.png", 64, 64, 0xE020E0FF);  // magenta
         folder.AddPicture("button_subtitles.png", 64, 64);
         folder.AddPicture("button_subtitles_off.png", 64, 64);
         folder.MakeFolder("Sounds");
@@ -296,4 +297,24 @@ TEST_F(Transfers, AWrongDigitShowsARedCrossOnItsKeyThatIsGoneASecondLaterAndARig
     now += CMinigameShell::kPauseSeconds;
     Dial(std::string(Extension(game->GetMessageIndex()), 1));  // the start of the right extension
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
+}
+
+// --- fair judging: a lost call shown on the strip ---
+
+// The first call wants 11: 9 loses it; the second, 12, is put through.
+// The strip's six steps stand 40 pixels apart about the middle (678): the
+// first, at 578, shows the call missed; the second, at 618, does not.
+TEST_F(Transfers, TheStripShowsALostCallAsMissed) {
+    Dial("9");
+    ASSERT_TRUE(game->IsFailed(0));
+    now += 30.0;  // the error's sound is over: the next call comes
+    Step(2);
+    Dial("12");
+    ASSERT_EQ(game->GetMessageIndex(), 2);
+    EXPECT_EQ(Points(), 1);
+    const auto magenta = [](unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    };
+    EXPECT_TRUE(magenta(PixelOfAFrame(CPoint(578, 38), kW, kH)));
+    EXPECT_FALSE(magenta(PixelOfAFrame(CPoint(618, 38), kW, kH)));
 }

@@ -27,6 +27,7 @@ protected:
         // The review's two marks, each a colour of its own.
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+        folder.AddPicture("strip_missed.png", 64, 64, 0xE020E0FF);  // magenta
         folder.MakeFolder("Sounds");
         for (const Page& page : kPages) WriteToneWav(folder.File("Sounds/") + page.voice, 2000);
         WriteToneWav(folder.File("Sounds/error.mp3"), kErrorMs);
@@ -348,4 +349,28 @@ TEST_F(CardTerminal, TheRightTypeIsTakenOnTheEdgeOfItsKey) {
     EXPECT_FALSE(game->Shell().IsWrongSignShown());
     EXPECT_EQ(game->GetScreenLine(2), "Debit Charge:");
     EXPECT_EQ(Points(), 1);
+}
+
+// --- fair judging: a missed payment shown on the strip ---
+
+// The debit payment taken as credit first is missed; the credit payment
+// after it is right. The strip's four steps (three payments, the end)
+// stand 40 pixels apart about the middle (683): the first, at 623, shows
+// the payment missed; the second, at 663, does not.
+TEST_F(CardTerminal, TheStripShowsAMissedPaymentAsMissed) {
+    PressPlay();
+    ASSERT_EQ(game->GetPayment(), PAY_DEBIT);
+    Menu(PAY_CREDIT);
+    SlipEnds();
+    KeyAmount(game->GetAmountCents());  // the amount the instruction reads out
+    Key(KEY_ENTER);
+    Card(PAY_DEBIT);
+    ASSERT_EQ(game->GetPayment(), PAY_CREDIT);
+    Pay(PAY_CREDIT, game->GetAmountCents(), PAY_CREDIT);
+    ASSERT_EQ(game->GetPayment(), PAY_GIFT);
+    const auto magenta = [](unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    };
+    EXPECT_TRUE(magenta(PixelOfAFrame(CPoint(623, 38), kW, kH)));
+    EXPECT_FALSE(magenta(PixelOfAFrame(CPoint(663, 38), kW, kH)));
 }

@@ -18,6 +18,7 @@ protected:
 
     void Pictures() override {
         CornerButtonPictures();
+        folder.AddPicture("strip_missed.png", 64, 64, 0xE020E0FF);  // magenta
         folder.MakeFolder("Sounds");
         // The instructions, three seconds long.
         for (const Language* words : {&kEnglish, &kFrench}) WriteToneWav(folder.File("Sounds/") + words->intro, 3000);
@@ -241,7 +242,7 @@ TEST_P(DeliveryGpsGame, TheReviewMarksEachFieldBesideItsRow) {
 
 // On purpose: the instructions reopened cost the step its point, and its
 // field is then one of those the review crosses.
-TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsTheStepAndTheReviewCrossesItsField) {
+TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsNothing) {
     PressPlay();
     Type('s');
     PressInstructions();
@@ -255,10 +256,9 @@ TEST_P(DeliveryGpsGame, ReopeningTheInstructionsCostsTheStepAndTheReviewCrossesI
     TypeNumber();
     Go();
     DriveOff();
-    EXPECT_EQ(Points(), 6);
-    ASSERT_EQ(Gps().Shell().phase, PhaseReview);
-    EXPECT_TRUE(Gps().IsFieldMissed(FIELD_CITY));
-    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_STREET));
+    EXPECT_EQ(Points(), 7);
+    EXPECT_EQ(Gps().Shell().phase, PhaseResults);  // nothing missed: no review
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_CITY));
 }
 
 TEST_P(DeliveryGpsGame, HelpSpeaksTheInstructionWholeAndTheFieldsVoiceWaitsForIt) {
@@ -296,3 +296,41 @@ INSTANTIATE_TEST_SUITE_P(EnglishAndFrench, DeliveryGpsGame, testing::Values(MINI
                          [](const testing::TestParamInfo<MinigameType>& info) {
                              return std::string(info.param == MINIGAME_2_2 ? "English" : "French");
                          });
+
+// --- fair judging: a missed field shown on the strip ---
+
+// "a" is no key of Sudbury: the city is entered with a miss. The strip's
+// four steps (city, street, number, route) stand 40 pixels apart about the
+// middle (681): the city's, at 621, shows it missed; the street's, at 661,
+// entered without a mistake, does not.
+TEST_P(DeliveryGpsGame, TheStripShowsAMissedFieldAsMissed) {
+    PressPlay();
+    Wrongly([&] { Type('a'); });
+    Type('s');
+    Type('u');
+    Pick(0);
+    Type('w');
+    Type('e');
+    Pick(2);
+    EXPECT_EQ(Points(), 5);
+    const auto magenta = [](unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    };
+    EXPECT_TRUE(magenta(PixelOfAFrame(CPoint(621, 38), kW, kH)));
+    EXPECT_FALSE(magenta(PixelOfAFrame(CPoint(661, 38), kW, kH)));
+}
+
+// The sheet opened in the middle of the street costs it nothing.
+TEST_P(DeliveryGpsGame, TheSheetOpenedDuringTheStreetCostsNothing) {
+    PressPlay();
+    Type('s');
+    Type('u');
+    Pick(0);
+    Type('w');
+    PressInstructions();
+    PressPlay();
+    Type('e');
+    Pick(2);
+    EXPECT_EQ(Points(), 6);
+    EXPECT_FALSE(Gps().IsFieldMissed(FIELD_STREET));
+}

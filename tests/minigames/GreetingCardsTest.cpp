@@ -22,6 +22,7 @@ protected:
         folder.AddPicture("error.png", 64, 64, kTick);
         folder.AddPicture("review_missed.png", 64, 64, kCross);
         folder.AddPicture(kAcceptableTag, 32, 32, kTag);
+        for (const char* chosen : {"chosen.png", "chosen_en.png"}) folder.AddPicture(chosen, 32, 32, kChosen);
         folder.MakeFolder("Sounds");
         for (const char* name : {"beep.mp3", kFrenchCards[0].recording, kFrenchCards[1].recording,
                                  kFrenchExamples[0].recording})
@@ -71,16 +72,18 @@ protected:
         Frames(1, viewW, h);
     }
 
-    // What lies at a point: the tick (green), the cross (red), the tag (blue).
+    // What lies at a point: the tick (green), the cross (red), the tag
+    // (blue), the chosen tag (yellow).
     char Pixel(CPoint at) {
         const unsigned rgba = PixelOfAFrame(at, viewW, h);
         const unsigned r = rgba >> 24, g = (rgba >> 16) & 0xFF, b = (rgba >> 8) & 0xFF;
+        if (r > 0xB0 && g > 0xB0 && b < 0x60) return 'C';
         if (g > 0x90 && r < 0x60 && b < 0x80) return 'T';
         if (r > 0xB0 && g < 0x60) return 'X';
         if (b > 0xB0 && r < 0x60) return 'A';
         return '-';
     }
-    static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF, kTag = 0x2040E0FF;
+    static constexpr unsigned kTick = 0x20C040FF, kCross = 0xE02020FF, kTag = 0x2040E0FF, kChosen = 0xE0D020FF;
 
     const CGreetingCards* cards = nullptr;
     int cell = 0;
@@ -134,9 +137,9 @@ TEST_F(GreetingGame, TheReviewTicksTheRightChoicesAndCrossesTheMissedCardWithIts
     EXPECT_EQ(SavedCell(cell), 2);
 }
 
-// A wrong card before the three right ones costs no point, but the
-// learner chose it: the review shows it crossed.
-TEST_F(GreetingGame, AWrongCardThatCostNoPointIsStillReviewed) {
+// A wrong card before the three right ones costs its point as one after
+// them does, and the review shows it crossed.
+TEST_F(GreetingGame, AWrongCardBeforeTheRightOnesCostsItsPointAndIsReviewed) {
     Start(MINIGAME_1_6);
     for (int tries = 0; tries < 60 && WrongSlots().front() > cards->GetAcceptableSlots().front(); ++tries) {
         Reenter();
@@ -147,14 +150,14 @@ TEST_F(GreetingGame, AWrongCardThatCostNoPointIsStillReviewed) {
     PressSlot(wrong);
     for (int slot : cards->GetAcceptableSlots()) PressSlot(slot);
     PressPlay();
-    EXPECT_EQ(Points(), 3);
+    EXPECT_EQ(Points(), 2);
     ASSERT_EQ(cards->Shell().phase, PhaseReview);
     Step(20);
     EXPECT_EQ(Pixel(cards->MarkOf(wrong)), 'X');
     for (int slot : cards->GetAcceptableSlots()) EXPECT_EQ(Pixel(cards->MarkOf(slot)), 'T') << slot;
     PressPlay();
     ASSERT_TRUE(FinishPanelAndSave());
-    EXPECT_EQ(SavedCell(cell), 3);
+    EXPECT_EQ(SavedCell(cell), 2);
 }
 
 TEST_F(GreetingGame, HandingInNothingScoresZeroAndLeadsToTheReview) {
@@ -164,9 +167,9 @@ TEST_F(GreetingGame, HandingInNothingScoresZeroAndLeadsToTheReview) {
     EXPECT_EQ(Points(), 0);
 }
 
-// The running score never drops below zero: a wrong card before the three
-// right ones costs nothing, one after them costs a point.
-TEST_F(GreetingGame, TheScoreDependsOnWhereTheWrongCardLies) {
+// The set chosen is scored, wherever its cards lie: a point for each right
+// card, one back for each wrong one, never below zero.
+TEST_F(GreetingGame, TheScoreIsTheSetChosenWhereverTheWrongCardLies) {
     Start(MINIGAME_1_6);
     for (int tries = 0; tries < 60; ++tries) {
         const std::vector<int> right = cards->GetAcceptableSlots();
@@ -180,17 +183,16 @@ TEST_F(GreetingGame, TheScoreDependsOnWhereTheWrongCardLies) {
     ASSERT_TRUE(wrong.front() < right.front() && wrong.back() > right.back()) << "no such order in 60 games";
     for (int slot : right) PressSlot(slot);
     PressSlot(wrong.front());
-    EXPECT_EQ(cards->Score(), 3);
+    EXPECT_EQ(cards->Score(), 2);  // before the right ones
     PressSlot(wrong.front());
     PressSlot(wrong.back());
-    EXPECT_EQ(cards->Score(), 2);
+    EXPECT_EQ(cards->Score(), 2);  // after them
     for (int slot : wrong)
-        if (!cards->IsPressed(slot)) PressSlot(slot);  // all eight
-    EXPECT_LE(cards->Score(), 3);
-    EXPECT_LT(cards->Score(), 3);  // the last wrong card comes after the right ones
+        if (!cards->IsPressed(slot)) PressSlot(slot);  // all eight: 3 - 5
+    EXPECT_EQ(cards->Score(), 0);
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhaseReview);
-    EXPECT_EQ(Points(), cards->Score());
+    EXPECT_EQ(Points(), 0);
 }
 
 TEST_F(GreetingGame, PressingACardTwiceReleasesItSilently) {
@@ -272,4 +274,107 @@ TEST_F(GreetingGame, TheIntroSheetSpeaksItsExamplesAndPlayStartsTheGame) {
     PressPlay();
     EXPECT_EQ(cards->Shell().phase, PhasePlay);
     EXPECT_FALSE(cards->IsPressed(0));
+}
+
+// --- fair judging: the set chosen, a chosen card unjudged until the review ---
+
+namespace {
+
+class FairGreetings : public GreetingGame {
+protected:
+    // Games again until a layout holds: at most 60.
+    template <class Holds>
+    bool Until(Holds holds) {
+        for (int tries = 0; tries < 60; ++tries) {
+            if (holds()) return true;
+            Reenter();
+            PressPlay();
+        }
+        return holds();
+    }
+    int SlotOf(int card) const { return cards->GetSlotOfCard(card); }
+    void PressCard(int card) { PressSlot(SlotOf(card)); }
+};
+
+}  // namespace
+
+// The French game: cards 2, 3 and 7 are right ("La docteure n'est pas
+// disponible...", "... Pouvez-vous patienter ...", "... Avez-vous besoin
+// d'aide ?"), card 1 ("Elle n'est pas ici. Rappelez plus tard.") is not.
+// Cards 2 and 3 with card 1 score 1, card 1 lying before or after them.
+TEST_F(FairGreetings, TheSameChoiceScoresTheSameWhereverTheCardsLie) {
+    Start(MINIGAME_1_6);
+    for (bool wrongFirst : {true, false}) {
+        ASSERT_TRUE(Until([&] {
+            const bool first = SlotOf(0) < SlotOf(1) && SlotOf(0) < SlotOf(2);
+            const bool last = SlotOf(0) > SlotOf(1) && SlotOf(0) > SlotOf(2);
+            return wrongFirst ? first : last;
+        })) << "no such layout in 60 games";
+        for (int card : {1, 2, 0}) PressCard(card);
+        PressPlay();
+        ASSERT_EQ(cards->Shell().phase, PhaseReview);
+        EXPECT_EQ(Points(), 1) << (wrongFirst ? "the wrong card first" : "the wrong card last");
+        Reenter();
+        PressPlay();
+    }
+}
+
+// The English game: the three right cards and "Hang on, I'm busy." (card 4)
+// score 2 of 3, even with that card lying before the three.
+TEST_F(FairGreetings, FourCardsWithAWrongOneScoreTwoOfThree) {
+    Start(MINIGAME_1_9);
+    ASSERT_TRUE(Until([&] { return SlotOf(3) < SlotOf(0) && SlotOf(3) < SlotOf(4) && SlotOf(3) < SlotOf(7); }))
+        << "no such layout in 60 games";
+    for (int card : {3, 0, 4, 7}) PressCard(card);
+    PressPlay();
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    EXPECT_EQ(Points(), 2);
+    Step(20);
+    EXPECT_EQ(Pixel(cards->MarkOf(SlotOf(3))), 'X');
+    PressPlay();
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(SavedCell(MINIGAME_1_9), 2);
+    EXPECT_EQ(Saved().totalScore, 2);
+}
+
+// During play a pressed card shows that it is chosen, wrong or right: the
+// "acceptable" tag is the review's, on the right cards only.
+TEST_F(FairGreetings, AChosenCardShowsOnlyThatItIsChosenUntilTheReview) {
+    Start(MINIGAME_1_6);
+    PressCard(0);  // "Elle n'est pas ici. Rappelez plus tard.": wrong
+    PressCard(1);  // right
+    Step();
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(0))), 'C');
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(1))), 'C');
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(3))), '-');  // not chosen: no tag
+    PressPlay();
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    Step(20);
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(0))), '-');  // judged: not acceptable
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(1))), 'A');
+    EXPECT_EQ(Pixel(cards->TagOf(SlotOf(6))), 'A');  // the right card left out shows it too
+}
+
+// Play is over once the cards are handed in: leaving from the review keeps
+// the score, as the panel would have stored it.
+TEST_F(FairGreetings, LeavingFromTheReviewKeepsTheScore) {
+    Start(MINIGAME_1_6);
+    for (int card : {1, 2}) PressCard(card);
+    PressPlay();
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    PressExit();
+    ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_EQ(SavedCell(MINIGAME_1_6), 2);
+    EXPECT_EQ(Saved().totalScore, 2);
+}
+
+// The same when the window closes on the review (a logout, the close box).
+TEST_F(FairGreetings, QuittingOnTheReviewKeepsTheScore) {
+    Start(MINIGAME_1_6);
+    for (int card : {1, 6}) PressCard(card);
+    PressPlay();
+    ASSERT_EQ(cards->Shell().phase, PhaseReview);
+    model->SaveBeforeQuitting();  // what the window does as it closes
+    EXPECT_EQ(SavedCell(MINIGAME_1_6), 2);
+    EXPECT_EQ(Saved().totalScore, 2);
 }

@@ -26,6 +26,7 @@ protected:
         // The review's two marks, each a colour of its own.
         folder.AddPicture("error.png", 64, 64, kTickColour);
         folder.AddPicture("review_missed.png", 64, 64, kCrossColour);
+        folder.AddPicture("strip_missed.png", 64, 64, 0xE020E0FF);  // magenta
         folder.MakeFolder("Sounds");
         WriteToneWav(folder.File("Sounds/chime.mp3"), 2000);
         WriteToneWav(folder.File("Sounds/Intro2_4.mp3"), 1500);
@@ -156,14 +157,14 @@ TEST_F(Lobby, TheTutorialExplainsEachPartOfANameAndTheButton) {
     EXPECT_EQ(lobby->GetStep(), 0);
 }
 
-TEST_F(Lobby, ReopeningTheTutorialCostsTheDeliveryItsPoint) {
+TEST_F(Lobby, ReopeningTheTutorialCostsTheDeliveryNothing) {
     PressPlay();
     PressInstructions();
     EXPECT_EQ(lobby->Shell().phase, PhaseInstructions);
     PressPlay();
     PressRight();
     EXPECT_EQ(lobby->GetStep(), 1);
-    EXPECT_EQ(Points(), 0);
+    EXPECT_EQ(Points(), 1);
 }
 
 TEST_F(Lobby, ButtonsFollowThePanelAtAnotherViewSize) {
@@ -272,4 +273,35 @@ TEST_F(Lobby, AWrongButtonPausesUntilItsSoundHasEnded) {
     now += 0.5;
     PressRight();
     EXPECT_EQ(lobby->GetStep(), 1);
+}
+
+// --- fair judging: the tutorial free, a missed delivery shown on the strip ---
+
+// Julie Gagnon lives on the 4th floor; the 9th (Paul Gagnon's) misses her
+// delivery. Marc Tremblay, on the 3rd, is found at once. The strip's five
+// steps stand 40 pixels apart about the middle (681): the first, at 601,
+// shows the delivery missed; the second, at 641, does not.
+TEST_F(Lobby, TheStripShowsAMissedDeliveryAsMissed) {
+    PressPlay();
+    Press(9);
+    now += CMinigameShell::kPauseSeconds;
+    Press(4);
+    Press(3);
+    ASSERT_EQ(lobby->GetStep(), 2);
+    EXPECT_EQ(Points(), 1);
+    const auto magenta = [](unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    };
+    EXPECT_TRUE(magenta(PixelOfAFrame(CPoint(601, 38), kW, kH)));
+    EXPECT_FALSE(magenta(PixelOfAFrame(CPoint(641, 38), kW, kH)));
+}
+
+// The tutorial opened before Marc Tremblay's delivery costs it nothing.
+TEST_F(Lobby, TheTutorialOpenedBeforeADeliveryCostsItNothing) {
+    PressPlay();
+    Press(4);
+    PressInstructions();
+    PressPlay();
+    Press(3);
+    EXPECT_EQ(Points(), 2);
 }

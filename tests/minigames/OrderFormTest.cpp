@@ -121,7 +121,7 @@ TEST_F(OrderForm, TheEnglishOrdersAreJudgedTheSameAndKeptInTheirOwnCell) {
     EXPECT_EQ(saved.compte[1][0], 0);
 }
 
-TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
+TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixAndTheTotalRisesBySix) {
     Open(MINIGAME_2_1);
     PressPlay();
     FillOrder();
@@ -129,7 +129,7 @@ TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
     HandIn();
     EXPECT_EQ(Points(), 6);
     EXPECT_EQ(game->Shell().phase, PhaseReview);
-    EXPECT_EQ(model->GetTotalScore(), 7);
+    EXPECT_EQ(model->GetTotalScore(), 0);  // counted once the panel stores the score
     // The name and the six points are ticked; the extra line is the one item missed.
     EXPECT_EQ(game->ReviewItems().size(), 8u);
     EXPECT_EQ(RightItems(), 7);
@@ -137,7 +137,7 @@ TEST_F(OrderForm, AnExtraToppingTurnsSevenIntoSixButTheTotalKeepsSeven) {
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][0], 6);
-    EXPECT_EQ(Saved().totalScore, 7);
+    EXPECT_EQ(Saved().totalScore, 6);
 }
 
 TEST_F(OrderForm, ExtrasTakePointsBackOnlyDownToOne) {
@@ -163,13 +163,13 @@ TEST_F(OrderForm, APadWithNoPointKeepsNothing) {
     EXPECT_EQ(RightItems(), 0);
 }
 
-TEST_F(OrderForm, TheFirstCrustAndTheLastToppingOfPizzaTwoCostNothingTheSecondCrustDoes) {
+TEST_F(OrderForm, BothCopiesCrustsAndTheLastToppingOfPizzaTwoCostAPointAsEveryLineDoes) {
     struct Case {
         int line;
         int points;
     };
-    for (const Case c : {Case{kFirstCrust, 7}, Case{kFirstCrust + 1, 7}, Case{kPizzaStride + kFirstCrust, 6},
-                         Case{kPizzaStride + kFirstCrust + 1, 6}, Case{kPizzaStride + kLastTopping, 7}}) {
+    for (const Case c : {Case{kFirstCrust, 6}, Case{kFirstCrust + 1, 6}, Case{kPizzaStride + kFirstCrust, 6},
+                         Case{kPizzaStride + kFirstCrust + 1, 6}, Case{kPizzaStride + kLastTopping, 6}}) {
         Open(MINIGAME_2_1);
         PressPlay();
         FillOrder();
@@ -374,4 +374,84 @@ TEST_F(OrderForm, WhileTheIntroSpeaksItsWordsStandLeftOfThePadClearOfTheSheetsCa
     EXPECT_GE(band.top, 128);                 // under the task card
     EXPECT_LE(band.bottom, kH / 2 + kPadBottom);  // above the sheet's card under the pad
     EXPECT_GE(band.Width(), 160);
+}
+
+// --- fair judging: one rule for every line, one line a click ---
+
+namespace {
+
+class FairOrderForm : public OrderForm {
+protected:
+    // Julie's order (the first): a medium pizza with mozzarella, pepperoni,
+    // chicken, green peppers and onions, all on the first copy.
+    void TakeJuliesOrder() {
+        OpenOrder(0);
+        PressPlay();
+        ChooseName("Julie");
+        for (int line : {3, 7, 10, 14, 15, 21}) Line(line);
+    }
+    int MarkedCount() const {
+        int marked = 0;
+        for (int line = 0; line < kLineCount; ++line) marked += game->IsMarked(line) ? 1 : 0;
+        return marked;
+    }
+};
+
+}  // namespace
+
+// Every extra mark costs one point, whichever line it is on: the first
+// copy's crusts (5, 6) and Bœuf (27), the second copy's size (30), crusts
+// (33, 34) and Bœuf (55).
+TEST_F(FairOrderForm, EveryExtraMarkCostsOnePointOnEitherCopy) {
+    for (int extra : {5, 6, 27, 30, 33, 34, 55}) {
+        TakeJuliesOrder();
+        Line(extra);
+        ASSERT_TRUE(game->IsMarked(extra)) << extra;
+        HandIn();
+        EXPECT_EQ(Points(), 6) << "line " << extra;
+        PressExit();
+        ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    }
+}
+
+// The green and the red peppers are 10 pixels apart: a click halfway marks
+// one of them, not both. The two copies' size rows meet between the copies:
+// a click there marks one size.
+TEST_F(FairOrderForm, OneClickMarksExactlyOneLine) {
+    Open(MINIGAME_2_1);
+    PressPlay();
+    const CPoint green = game->GetLinePos(15), red = game->GetLinePos(16);
+    ASSERT_EQ(red.y - green.y, 10);
+    Click(green.x, green.y + 5);
+    EXPECT_EQ(MarkedCount(), 1);
+    EXPECT_TRUE(game->IsMarked(15));  // the first of two equally near
+    Click(red.x, red.y - 4);
+    EXPECT_EQ(MarkedCount(), 2);
+    EXPECT_TRUE(game->IsMarked(16));
+
+    const CPoint medium1 = game->GetLinePos(3), medium2 = game->GetLinePos(31);
+    ASSERT_EQ(medium1.y, medium2.y);
+    Click(kW / 2, medium1.y);  // 152 pixels from the first copy's row, 168 from the second's
+    EXPECT_EQ(MarkedCount(), 3);
+    EXPECT_TRUE(game->IsMarked(3));
+    EXPECT_FALSE(game->IsMarked(31));
+    Click(kW / 2 + 20, medium2.y);  // nearer the second copy
+    EXPECT_EQ(MarkedCount(), 4);
+    EXPECT_TRUE(game->IsMarked(31));
+}
+
+// The panel says 6 and the total rises by 6: the point the extra mark took
+// back was never counted. The order was taken with chicken and feta (9).
+TEST_F(FairOrderForm, TheTotalRisesByExactlyWhatThePanelShows) {
+    model->IncrementTotalScore(12);
+    TakeJuliesOrder();
+    Line(9);
+    HandIn();
+    EXPECT_EQ(Points(), 6);
+    EXPECT_EQ(model->GetTotalScore(), 12);
+    PressPlay();  // the review leads on to the panel
+    ASSERT_TRUE(FinishPanelAndSave());
+    EXPECT_EQ(Shell().resultsPanel->GetShownTotal(), 18);
+    EXPECT_EQ(Saved().totalScore, 18);
+    EXPECT_EQ(Saved().compte[1][0], 6);
 }

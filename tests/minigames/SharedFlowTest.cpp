@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <string>
 
+#include "core/CProgressReport.h"
+#include "core/MinigameTitles.h"
 #include "minigames/dentist/CAnsweringCalls.h"
 #include "minigames/dentist/CMinigame1_5.h"
 #include "minigames/grocery/CMinigame3_3.h"
@@ -96,6 +99,36 @@ protected:
         }
         Click(fax->GetStopLocation().x, fax->GetStopLocation().y);
         Click(fax->GetKeyLocation(0).x, fax->GetKeyLocation(0).y);
+    }
+
+    // Clicks over the play area, row by row, until one earns a point; false
+    // when none did (a game judged at its hand-in earns nothing before it).
+    bool EarnAPoint() {
+        for (int y = 150; y < kH - 60; y += 48) {
+            for (int x = 40; x < kW - 20; x += 48) {
+                if (!InMinigame() || Shell().phase != PhasePlay) return false;
+                Click(x, y);
+                if (Points() > 0) return true;
+            }
+            now += 30.0;  // past a miss's pause
+            Frames(1, kW, kH);
+        }
+        return false;
+    }
+
+    // The most the tutor's report says a game of the type can bring.
+    int ReportedMaximum() {
+        model->Save();
+        CProgressReport report;
+        EXPECT_TRUE(report.Read(folder.File("Profiles")));
+        const std::string text = report.Text();
+        const std::string name = FullName(*TitleOf(type)) + " 0/";
+        for (const char* before : {": ", ", "}) {
+            const size_t at = text.find(before + name);
+            if (at != std::string::npos) return std::stoi(text.substr(at + std::string(before).size() + name.size()));
+        }
+        ADD_FAILURE() << name << " is not in the report: " << text;
+        return -1;
     }
 
     // Where a game judged all at once is handed in: the play button, but
@@ -222,6 +255,42 @@ TEST_P(SharedFlow, OnTheSheetTheHandShowsWhereAClickIsAnswered) {
         }
     }
     Frames(1, kW, kH);
+}
+
+// The tutor's report gives each minigame the maximum its score panel shows
+// slots for (the card terminal's is 10, not 9).
+TEST_P(SharedFlow, TheReportsMaximumIsTheScorePanels) {
+    type = GetParam();
+    Open(type);
+    ASSERT_TRUE(InMinigame());
+    const int panel = Shell().Sheet().maximum;
+    EXPECT_GT(panel, 0);
+    EXPECT_EQ(ReportedMaximum(), panel);
+    if (type == MINIGAME_2_5) {
+        EXPECT_EQ(panel, 10);
+    }
+}
+
+// One rule for all 24: a game left before its last answer earns nothing
+// (the total and its score line keep what they had), though it earned
+// points on the way; left once play is over, it keeps what it earned.
+TEST_P(SharedFlow, LeftBeforeItsEndAGameEarnsNothing) {
+    type = GetParam();
+    const int room = MinigameCategory(type), position = MinigamePosition(type);
+    model->SetCompte(room, position, 2);
+    model->IncrementTotalScore(5);
+    Open(type);
+    StartPlay();
+    now += 60.0;
+    Frames(2, kW, kH);
+    EarnAPoint();
+    ASSERT_TRUE(InMinigame());
+    const bool over = Shell().IsPlayOver();
+    const int earned = std::min(Points(), Shell().Sheet().maximum);
+    PressExit();
+    ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_EQ(model->GetCompte(room, position), over ? earned : 2) << earned << " earned";
+    EXPECT_EQ(model->GetTotalScore(), over ? 5 + earned : 5) << earned << " earned";
 }
 
 namespace {

@@ -22,6 +22,7 @@ protected:
 
     void Pictures() override {
         CornerButtonPictures();
+        folder.AddPicture("strip_missed.png", 64, 64, 0xE020E0FF);  // magenta
         folder.MakeFolder("Sounds");
         // The instructions, three seconds long.
         for (const Deck* deck : {&kRoadDeck, &kInfoDeck}) WriteToneWav(folder.File("Sounds/") + deck->intro, 3000);
@@ -148,14 +149,14 @@ TEST_P(SignHunt, InTheIntroTheSheetCoversTheSigns) {
     EXPECT_EQ(Hunt().GetStep(), 0);
 }
 
-TEST_P(SignHunt, ReopeningTheInstructionsCostsTheSignItsPoint) {
+TEST_P(SignHunt, ReopeningTheInstructionsCostsTheSignNothing) {
     PressPlay();
     PressInstructions();
     EXPECT_EQ(Hunt().Shell().phase, PhaseInstructions);
     PressPlay();
     ClickAsked();
     EXPECT_EQ(Hunt().GetStep(), 1);
-    EXPECT_EQ(Points(), 0);
+    EXPECT_EQ(Points(), 1);
 }
 
 TEST_P(SignHunt, AResizedViewPlacesTheSignsWhereTheyAreDrawn) {
@@ -221,3 +222,34 @@ INSTANTIATE_TEST_SUITE_P(RoadAndInformation, SignHunt, testing::Values(MINIGAME_
                          [](const testing::TestParamInfo<MinigameType>& info) {
                              return std::string(info.param == MINIGAME_2_3 ? "Road" : "Information");
                          });
+
+// --- fair judging: the instructions free, a missed sign shown on the strip ---
+
+// The deck asks its signs in order: sign 0, then sign 1. Sign 3 clicked
+// first misses sign 0; the strip's ten steps stand 40 pixels apart about
+// the middle (681): the first, at 501, shows it missed; the second, at 541,
+// found at once, does not.
+TEST_P(SignHunt, TheStripShowsAMissedSignAsMissed) {
+    PressPlay();
+    ClickSign(3);
+    now += CMinigameShell::kPauseSeconds;
+    ClickSign(0);
+    ClickSign(1);
+    ASSERT_EQ(Hunt().GetStep(), 2);
+    EXPECT_EQ(Points(), 1);
+    const auto magenta = [](unsigned rgba) {
+        return (rgba >> 24) > 0xC0 && ((rgba >> 16) & 0xFF) < 0x50 && ((rgba >> 8) & 0xFF) > 0xC0;
+    };
+    EXPECT_TRUE(magenta(PixelOfAFrame(CPoint(501, 38), kW, kH)));
+    EXPECT_FALSE(magenta(PixelOfAFrame(CPoint(541, 38), kW, kH)));
+}
+
+// The sheet opened before the second sign costs it nothing.
+TEST_P(SignHunt, TheSheetOpenedBeforeASignCostsItNothing) {
+    PressPlay();
+    ClickSign(0);
+    PressInstructions();
+    PressPlay();
+    ClickSign(1);
+    EXPECT_EQ(Points(), 2);
+}

@@ -2,6 +2,7 @@
 
 #include "scenes/CRewardScene.h"
 #include "scenes/ScorePanelLayout.h"
+#include "ui/CCountText.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -19,15 +20,40 @@ protected:
 };
 }  // namespace
 
-TEST_F(ScorePanel, RaisingTheCountAddsOnlyTheRiseToTheTotal) {
+// The total rises once, when the result is stored, by the bars the panel
+// shows: a count raised and lowered again during play adds nothing.
+TEST_F(ScorePanel, TheTotalRisesOnceByTheBarsTheScoreStores) {
     CRewardScene panel(model);
     panel.SetCompte(3);
-    EXPECT_EQ(model->GetTotalScore(), 3);
+    EXPECT_EQ(model->GetTotalScore(), 0);
     panel.SetCompte(5);
-    EXPECT_EQ(model->GetTotalScore(), 5);
+    EXPECT_EQ(model->GetTotalScore(), 0);
     panel.SetCompte(2);
-    EXPECT_EQ(model->GetTotalScore(), 5);
+    EXPECT_EQ(model->GetTotalScore(), 0);
     EXPECT_EQ(panel.GetCompte(), 2);
+    panel.SetCompteMax(6);
+    for (int i = 0; i < 40 + 100 + 5 * 25 && !panel.ButtonsShown(); ++i) panel.Draw(800, 600);
+    ASSERT_TRUE(panel.ButtonsShown());
+    EXPECT_EQ(model->GetCompte(1, 3), 2);
+    EXPECT_EQ(model->GetTotalScore(), 2);
+    for (int i = 0; i < 30; ++i) panel.Draw(800, 600);  // stored on every frame, added once
+    panel.Finish();
+    EXPECT_EQ(model->GetTotalScore(), 2);
+    EXPECT_EQ(panel.GetShownTotal(), 2);
+}
+
+// Left before its bars have dropped, the panel stores the result and adds
+// it to the total at once, once.
+TEST_F(ScorePanel, FinishedEarlyThePanelAddsItsScoreOnce) {
+    model->IncrementTotalScore(4);
+    CRewardScene panel(model);
+    panel.SetCompte(9);
+    panel.SetCompteMax(7);
+    panel.Finish();
+    EXPECT_EQ(model->GetCompte(1, 3), 7);
+    EXPECT_EQ(model->GetTotalScore(), 11);
+    panel.Finish();
+    EXPECT_EQ(model->GetTotalScore(), 11);
 }
 
 TEST_F(ScorePanel, FourPointsOfSixDropFourBarsThenStoreTheScore) {
@@ -129,4 +155,28 @@ TEST_F(ScorePanel, TheFrameIsDarkRedRoundOrangeWhereverThePanelHasSlid) {
     EXPECT_EQ(colourAt(kFrameMargin - 1, 300), 0xbfbfbfu);
     EXPECT_EQ(colourAt(kFrameMargin + kFrameWidth, 300), orange);
     EXPECT_EQ(colourAt(800 - kFrameMargin - 1, 300), darkRed);
+}
+
+// The score in words beside the bars, for a learner who does not count
+// them: "5 sur 7", written under the row of slots in the balance's ink.
+TEST_F(ScorePanel, TheScoreIsWrittenInWordsUnderTheBars) {
+    std::filesystem::copy_file(ZELK_GAME_DIR "/Images/count_glyphs.png", folder.File("Images/count_glyphs.png"));
+    CRewardScene panel(model);
+    panel.SetCompte(5);
+    panel.SetCompteMax(7);
+    for (int i = 0; i < 41; ++i) panel.Draw(1024, 768);  // at rest
+    // The view of a 1024 x 768 window, drawn 300 pixels up into the tests' window.
+    GlWindow::BeginFrame();
+    glPushMatrix();
+    glTranslatef(0.0f, -300.0f, 0.0f);
+    panel.Draw(1024, 768);
+    glPopMatrix();
+    const GlWindow::Ink words = GlWindow::DarkInk(100, 445 - 300, 500, 500 - 300);
+    EXPECT_GE(words.Height(), 18) << "large enough to read";
+    EXPECT_GE(words.left, 110);
+    EXPECT_LE(words.left, 130) << "under the first slot";
+    // As wide as "5 sur 7" in the house type, not a figure alone.
+    const float wide = CCountText::Width("5 sur 7", 40);
+    EXPECT_GE(words.right - words.left, static_cast<int>(wide * 0.8f));
+    EXPECT_LE(words.right - words.left, static_cast<int>(wide) + 2);
 }

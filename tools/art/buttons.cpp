@@ -344,6 +344,22 @@ int main(int argc, char** argv) {
         {"error.png", 64, 64, [](cairo_t* cr, int w, int h) { RightStamp(cr, w / 2.0, h / 2.0, w / 2.0); }},
         // Its twin, pressed on every item missed: a red stamp with a cross.
         {"review_missed.png", 64, 64, [](cairo_t* cr, int w, int h) { MissedStamp(cr, w / 2.0, h / 2.0, w / 2.0); }},
+        // Over a step of the progress strip that was passed without its
+        // point: the step's tick hidden by a red disc with a white cross.
+        {"strip_missed.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             const double cx = w / 2.0, cy = h / 2.0;
+             Circle(cr, cx, cy, 17.5);
+             FillPath(cr, Hex(0xC0281E));
+             Circle(cr, cx, cy, 17.5);
+             StrokePath(cr, Hex(0x7A1711), 2.5);
+             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+             for (double d : {1.0, -1.0}) {
+                 cairo_move_to(cr, cx - 7, cy - 7 * d);
+                 cairo_line_to(cr, cx + 7, cy + 7 * d);
+             }
+             StrokePath(cr, kWhite, 4);
+         }},
         // The line under every review board that says what the stamps mean.
         {"review_legend.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {

@@ -1,5 +1,5 @@
 // The greetings: the cards' blank side and their sixteen written sides
-// (French and English), the "acceptable" tag, the two intro sheets with
+// (French and English), the "acceptable" and "chosen" tags, the two intro sheets with
 // their six examples, the task cards and the strip. The words come from
 // the game's greeting table, and the examples stand where the game listens
 // for clicks on them.
@@ -99,6 +99,20 @@ void AcceptableTag(cairo_t* cr, int w, int h) {
     TextMiddle(cr, "✓ Acceptable", w / 2.0, h / 2.0, f, kWhite);
 }
 
+// During play a pressed card says only that it is chosen: navy, no tick,
+// so that it cannot be read as a verdict before the review.
+void ChosenTag(cairo_t* cr, int w, int h, const char* word) {
+    RoundedRect(cr, 3, 3, w - 6, h - 6, (h - 6) / 2.0);
+    FillPath(cr, kNavy);
+    RoundedRect(cr, 3, 3, w - 6, h - 6, (h - 6) / 2.0);
+    StrokePath(cr, kNavyDark, 2);
+    Circle(cr, 18, h / 2.0, 5);
+    FillPath(cr, kWhite);
+    Font f;
+    f.px = 15;
+    TextMiddle(cr, word, w / 2.0 + 7, h / 2.0, f, kWhite);
+}
+
 // The intro sheet: the six examples where the game listens for them, each
 // marked as one to say or one to avoid.
 void Sheet(cairo_t* cr, int w, int h, const Language& language) {
@@ -147,6 +161,8 @@ int main(int argc, char** argv) {
     std::vector<Picture> pictures = {
         {kBlankCard, 512, 128, BlankCard},
         {kAcceptableTag, 128, 32, AcceptableTag},
+        {kFrench.chosenTag, 128, 32, [](cairo_t* cr, int w, int h) { ChosenTag(cr, w, h, kFrench.chosenWord); }},
+        {kEnglish.chosenTag, 128, 32, [](cairo_t* cr, int w, int h) { ChosenTag(cr, w, h, kEnglish.chosenWord); }},
         {kFrench.overlay, 1024, 512, [](cairo_t* cr, int w, int h) { Sheet(cr, w, h, kFrench); }},
         {kEnglish.overlay, 1024, 512, [](cairo_t* cr, int w, int h) { Sheet(cr, w, h, kEnglish); }},
         TaskCard("consigne1_6.png", "Répondre au téléphone", "Choisissez trois bonnes façons", kTeal),

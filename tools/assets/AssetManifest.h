@@ -114,7 +114,7 @@ inline std::vector<std::string> Pictures() {
         // the trophy house
         "RewardHouse.png", "victory.png", "count_glyphs.png",
         // widgets and category pictures
-        "crosshair.png", "error.png", "review_missed.png", "review_legend.png", "review_legend_en.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
+        "crosshair.png", "error.png", "review_missed.png", "strip_missed.png", "review_legend.png", "review_legend_en.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
         "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
         // the answering-machine lesson
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
@@ -126,7 +126,7 @@ inline std::vector<std::string> Pictures() {
         "red_wood_background.png", "french_message.png", "english_message.png", "french_message_overlay.png",
         "consigne1_2.png", "consigne1_3.png",
         // the greetings (1_6, 1_9)
-        "greeting_empty.png", "acceptable.png", "greetings_overlay.png", "greetings_overlay_english.png",
+        "greeting_empty.png", "acceptable.png", "chosen.png", "chosen_en.png", "greetings_overlay.png", "greetings_overlay_english.png",
         "consigne1_6.png", "consigne1_9.png",
         // the sign hunts (2_3, 2_7)
         "sign_doNotEnter.png", "sign_lightsAhead.png", "sign_noBikes.png", "sign_noLeftTurn.png",
