@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kCaptionHold = 500;
 constexpr float kFadeStep = 0.02f;
-constexpr int kProgressY = 38;
-constexpr int kStripStepGap = 40;
 constexpr CPoint kTaskCard = {256, 64};
 constexpr int kLegendFromBottom = 40;
 constexpr float kLegendScale = 1.5f;  // words of 16 pixels
@@ -23,20 +21,11 @@ CCustomButton* StandardButton(const char* normal, const char* lit) {
     return button;
 }
 
-}  // namespace
-
-namespace {
 double SteadySeconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
-}  // namespace
 
-std::function<double()> CMinigameShell::clock = SteadySeconds;
-
-double CMinigameShell::Now() { return clock ? clock() : SteadySeconds(); }
-
-namespace {
 // Each type's sheet, kept by the shell made for it (its texts are the
 // minigames' constant tables).
 std::map<int, MinigameSheet>& SheetsByType() {
@@ -44,6 +33,10 @@ std::map<int, MinigameSheet>& SheetsByType() {
     return sheets;
 }
 }  // namespace
+
+std::function<double()> CMinigameShell::clock = SteadySeconds;
+
+double CMinigameShell::Now() { return clock ? clock() : SteadySeconds(); }
 
 CMinigameShell::CMinigameShell(CModel* owner, MinigameType minigameType, const MinigameSheet& files)
     : model(owner), type(minigameType), sheet(files) {
@@ -72,7 +65,8 @@ void CMinigameShell::Load(const char* firstCaption) {
 
     backgroundImage = new CClickableImage(sheet.background);
     overlayImage = new CClickableImage(sheet.overlay);
-    SetProgress(1);
+    strip.Load(sheet.progressStrip);
+    strip.Set(1);
     if (firstCaption) SetCaption(firstCaption);
     resultsPanel = new CRewardScene(model);
     exitButton = StandardButton("title_exit.png", "title_exit_light.png");
@@ -88,9 +82,6 @@ void CMinigameShell::Load(const char* firstCaption) {
     missedImage->SetScale(kMarkStartScale);
     legendImage = new CClickableImage(sheet.english ? "review_legend_en.png" : "review_legend.png");
     legendImage->SetScale(kLegendScale);
-    stripMissedImage = Picture("strip_missed.png", 2.0f);
-    for (bool& missed : missedSteps) missed = false;
-    stripSteps = 0;
 
     RestartFade();
     phase = FirstPhase();
@@ -107,7 +98,7 @@ void CMinigameShell::Unload() {
     Release(consigneImage);
     Release(backgroundImage);
     Release(overlayImage);
-    Release(progressImage);
+    strip.Unload();
     Release(instructionImage);
     Release(exitButton);
     Release(instructionButton);
@@ -120,28 +111,10 @@ void CMinigameShell::Unload() {
     Release(markImage);
     Release(missedImage);
     Release(legendImage);
-    Release(stripMissedImage);
     waitingPrompt = nullptr;
     instructionUntil = -1.0;
     phase = FirstPhase();
     placedWidth = placedHeight = -1;
-}
-
-void CMinigameShell::SetProgress(int n) {
-    progress = n;
-    delete progressImage;
-    progressImage = new CClickableImage(CString::Format(sheet.progressStrip, n));
-    progressImage->SetScale(2.0f);
-}
-
-void CMinigameShell::MissStep(int step, int steps) {
-    if (step < 0 || step >= kMostStripSteps || steps > kMostStripSteps) return;
-    missedSteps[step] = true;
-    stripSteps = steps;
-}
-
-CPoint CMinigameShell::StripStepAt(int step) const {
-    return CPoint(stripX + kStripStepGap * step - kStripStepGap * (stripSteps - 1) / 2, kProgressY);
 }
 
 void CMinigameShell::SetCaption(const char* name) {
@@ -179,8 +152,7 @@ void CMinigameShell::DrawBackground(int width, int height, CClickableImage* back
     helpButton->SetPosition(width - kHelpFromRight, kY);
     muteButton->SetPosition(width - kMuteFromRight, kY);
     subtitlesButton->SetPosition(width - kMuteFromRight, kSubtitlesY);
-    progressImage->SetPosition(width / 2, kProgressY);
-    stripX = width / 2;
+    strip.Place(width);
 }
 
 void CMinigameShell::DrawSheet(int width, int height) {
@@ -201,15 +173,7 @@ void CMinigameShell::DrawCaption(int width, int height) {
 }
 
 void CMinigameShell::DrawTop() {
-    if (phase != PhaseResults) {
-        progressImage->Draw();
-        for (int step = 0; step < stripSteps; ++step) {
-            if (!missedSteps[step]) continue;
-            const CPoint at = StripStepAt(step);
-            stripMissedImage->SetPosition(at.x, at.y);
-            stripMissedImage->Draw();
-        }
-    }
+    if (phase != PhaseResults) strip.Draw();
     muteButton->Draw();
     subtitlesButton->Draw();
     subtitlesButtonShown = true;

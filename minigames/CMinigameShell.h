@@ -9,6 +9,7 @@
 #include "core/GameTypes.h"
 #include "scenes/CRewardScene.h"
 #include "ui/CClickableImage.h"
+#include "minigames/CProgressStrip.h"
 #include "ui/CCrosshairsIcon.h"
 #include "ui/CCustomButton.h"
 #include "ui/CToggleButton.h"
@@ -82,16 +83,13 @@ public:
     void Unload();
 
     // Replaces the strip with its picture number n.
-    void SetProgress(int n);
-    int GetProgress() const { return progress; }
+    void SetProgress(int n) { strip.Set(n); }
+    int GetProgress() const { return strip.Get(); }
     // Step `step` (from 0) of a strip of `steps` was passed without its
     // point: the strip shows it missed, not ticked, until the game ends.
-    void MissStep(int step, int steps);
-    bool IsStepMissed(int step) const { return step >= 0 && step < kMostStripSteps && missedSteps[step]; }
-    // Where a step of the strip stands on the view (the strips space their
-    // steps 40 pixels apart about the middle).
-    CPoint StripStepAt(int step) const;
-    static constexpr int kMostStripSteps = 16;
+    void MissStep(int step, int steps) { strip.MissStep(step, steps); }
+    bool IsStepMissed(int step) const { return strip.IsStepMissed(step); }
+    CPoint StripStepAt(int step) const { return strip.StepAt(step); }
     // Replaces the caption and starts its fade over.
     void SetCaption(const char* name);
     void RestartFade();
@@ -213,10 +211,10 @@ public:
     MinigamePhase phase = PhaseIntro;
     bool IsPlaying() const { return phase == PhasePlay; }
     bool IsPlayOver() const { return phase == PhaseReview || phase == PhaseResults; }
+    CProgressStrip strip;
     CClickableImage* consigneImage = nullptr;
     CClickableImage* backgroundImage = nullptr;
     CClickableImage* overlayImage = nullptr;
-    CClickableImage* progressImage = nullptr;
     CClickableImage* instructionImage = nullptr;
     CCustomButton* exitButton = nullptr;
     CCustomButton* instructionButton = nullptr;
@@ -229,7 +227,6 @@ public:
     CClickableImage* markImage = nullptr;  // "error.png", the review's tick
     CClickableImage* missedImage = nullptr;  // "review_missed.png", its cross
     CClickableImage* legendImage = nullptr;  // what the two mean
-    CClickableImage* stripMissedImage = nullptr;  // "strip_missed.png", over a step missed
     float fadeAlpha = 0.0f;
     int fadeHold = 0;
 
@@ -246,10 +243,6 @@ private:
     bool subtitlesButtonShown = false;    // drawn this frame: it takes clicks
 
     CWrongAnswerCross wrongSign;
-    int progress = 0;      // the strip's picture number
-    bool missedSteps[kMostStripSteps] = {};
-    int stripSteps = 0;    // the steps of the strip a step was missed on
-    int stripX = 0;        // the strip's middle across the view
     int placedWidth = -1;  // the view size the targets were placed for
     int placedHeight = -1;
 };
