@@ -80,7 +80,9 @@ void CMinigameShell::Load(const char* firstCaption) {
     markImage->SetScale(kMarkStartScale);
     missedImage = new CClickableImage("review_missed.png");
     missedImage->SetScale(kMarkStartScale);
-    legendImage = new CClickableImage(sheet.english ? "review_legend_en.png" : "review_legend.png");
+    legendImage = new CClickableImage(sheet.legendY > 0.0f ? "review_legend_two_lines.png"
+                                      : sheet.english  ? "review_legend_en.png"
+                                                       : "review_legend.png");
     legendImage->SetScale(kLegendScale);
 
     RestartFade();
@@ -236,11 +238,17 @@ void CMinigameShell::MarkRight(CPoint at, float share) { DrawShrunk(markImage, a
 void CMinigameShell::MarkMissed(CPoint at, float share) { DrawShrunk(missedImage, at, share); }
 
 void CMinigameShell::DrawReviewLegend(int width, int height) {
-    // Where the sheet wants it, but never past the view's edges (its strip
-    // fills nine tenths of the picture).
+    // Where the sheet wants it. The line at the foot never goes past the
+    // view's edges (its strip fills nine tenths of the picture); the two
+    // lines are narrow, and the sheet places them in a free place of its own.
     const int half = static_cast<int>(legendImage->GetWidth() * kLegendScale * 0.45f) + 8;
-    const int x = std::max(half, std::min(width - half, static_cast<int>(width * sheet.legendX)));
-    legendImage->SetPosition(x, height - kLegendFromBottom);
+    int x = static_cast<int>(width * sheet.legendX), y = height - kLegendFromBottom;
+    if (sheet.legendY > 0.0f) {
+        y = static_cast<int>(height * sheet.legendY);
+    } else {
+        x = std::max(half, std::min(width - half, x));
+    }
+    legendImage->SetPosition(x, y);
     legendImage->Draw();
     // The marks fall once a frame, whatever number of them were pressed.
     for (CClickableImage* mark : {markImage, missedImage}) {

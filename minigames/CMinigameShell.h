@@ -49,6 +49,10 @@ struct MinigameSheet {
     // 0: the sheet fills the view. Else it is drawn at this scale in the
     // middle, so that what it points at lines up with the board under it.
     float sheetScale = 0.0f;
+    // 0: the legend at the foot of the view. Else its middle down the view,
+    // as a share of its height, in two lines: for a board whose marks reach
+    // the foot, beside a narrow free place (no English board needs it).
+    float legendY = 0.0f;
 };
 
 // What a click on the standard buttons did.

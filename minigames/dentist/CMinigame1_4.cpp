@@ -16,8 +16,9 @@ const MinigameSheet kSheet = {
     // letterhead, which nothing is dropped on.
     {SubtitlePlace::BOX, 0.070f, 0.135f, 0.563f, 0.256f},
     nullptr, true, false,
-    // The legend stands on the desk right of the sheet, clear of its last field.
-    0.78f,
+    // The marks run down to the view's foot: the legend stands in the tray
+    // right of the sheet, empty once the review lays every snippet in its slot.
+    0.78f, 0.0f, 0.5f,
 };
 constexpr int kHandedInStrip = 3;
 constexpr CPoint kParked = {-100, -100};

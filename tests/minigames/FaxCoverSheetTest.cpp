@@ -245,3 +245,26 @@ TEST_F(CoverSheet, PlacedSnippetsAreJudgedWhereTheyAreDrawnAfterAResize) {
     EXPECT_EQ(Points(), 9);
     EXPECT_EQ(sheet->Shell().phase, PhaseResults);
 }
+
+namespace {
+// The game with the pictures the build made, on a common laptop screen.
+class CoverSheetAsDrawn : public MinigameFixture {
+protected:
+    CoverSheetAsDrawn() : MinigameFixture(1366, 768) {}
+};
+}  // namespace
+
+// The marks run down to the foot of the view: the review's legend stands
+// in the empty tray, and every mark shows, the last one's too.
+TEST_F(CoverSheetAsDrawn, TheLegendHidesNoMark) {
+    auto* sheet = Open<CMinigame1_4>(MINIGAME_1_4, 1);
+    StartPlay();
+    PressPlay();  // handed in empty: every field missed
+    Step(40);
+    ASSERT_EQ(sheet->Shell().phase, PhaseReview);
+    for (int i = 0; i < kFieldCount; ++i) {
+        const unsigned at = PixelOfAFrame(sheet->GetMarkLocation(i), 1366, 768);
+        const int red = (at >> 24) & 0xFF, green = (at >> 16) & 0xFF;
+        EXPECT_TRUE(red > 150 && green < 110) << "field " << i << " shows " << std::hex << at;
+    }
+}

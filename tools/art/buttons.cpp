@@ -4,6 +4,7 @@
 // Buttons are drawn at scale 2, so a file shows at its own size. A lit
 // picture ("_light") is drawn under its button: it is a golden halo a little
 // larger than the button's shape, on a canvas twice the button's size.
+#include <algorithm>
 #include <cmath>
 
 #include "Art.h"
@@ -217,6 +218,28 @@ void ReviewLegend(cairo_t* cr, int w, int h, const char* right, const char* miss
     TextMiddle(cr, missed, x, h / 2.0, f, kInk, Align::Left);
 }
 
+// The same two marks one above the other, for a board with little room
+// beside its marks.
+void ReviewLegendInTwoLines(cairo_t* cr, int w, int h, const char* right, const char* missed) {
+    Font f;
+    f.px = 22;
+    double rightW, missedW, th;
+    Measure(cr, right, f, &rightW, &th);
+    Measure(cr, missed, f, &missedW, &th);
+    const double row = h / 2.0, stamp = row * 0.36, gap = 12;
+    const double total = 2 * stamp + gap + std::max(rightW, missedW) + 2 * 16;
+    const double left = (w - total) / 2.0;
+    RoundedRect(cr, left, 4, total, h - 8, 18);
+    FillPath(cr, kCream.Alpha(0.94));
+    RoundedRect(cr, left, 4, total, h - 8, 18);
+    StrokePath(cr, kInk.Alpha(0.35), 2);
+    const double x = left + 16;
+    RightStamp(cr, x + stamp, row / 2.0 + 2, stamp);
+    TextMiddle(cr, right, x + 2 * stamp + gap, row / 2.0 + 2, f, kInk, Align::Left);
+    MissedStamp(cr, x + stamp, row * 1.5 - 2, stamp);
+    TextMiddle(cr, missed, x + 2 * stamp + gap, row * 1.5 - 2, f, kInk, Align::Left);
+}
+
 void DropDown(cairo_t* cr, int w, int h, double panelW) {
     const double cx = w / 2.0, cy = h / 2.0;
     const double x = cx + 20, y = cy - 34, ph = 6 * 40 + 12;
@@ -364,6 +387,10 @@ int main(int argc, char** argv) {
         {"review_legend.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {
              ReviewLegend(cr, w, h, "bonne réponse", "manquée : la bonne réponse est montrée");
+         }},
+        {"review_legend_two_lines.png", 1024, 128,
+         [](cairo_t* cr, int w, int h) {
+             ReviewLegendInTwoLines(cr, w, h, "bonne réponse", "manquée : la bonne réponse est montrée");
          }},
         {"review_legend_en.png", 1024, 64,
          [](cairo_t* cr, int w, int h) {
