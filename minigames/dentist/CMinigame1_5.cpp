@@ -54,6 +54,7 @@ void CMinigame1_5::Start() {
     flipFrames = 0;
     flipped = dragging = documentIn = keyedBeforeDocument = sent = false;
     numberStageDone = rightNumberRewarded = noticeToSay = false;
+    numberStep = -1;
     notice = NOTICE_NONE;
     dialled.clear();
     for (bool& point : points) point = false;

@@ -107,6 +107,7 @@ private:
     std::string dialled;
     bool keyedBeforeDocument = false;  // the number on the screen was begun before the document was in
     bool numberStageDone = false;      // the strip has shown a whole number once
+    int numberStep = -1;               // the strip's step that showed it
     bool rightNumberRewarded = false;
     int notice = FaxMachine::NOTICE_NONE;
     bool noticeToSay = false;  // said once the wrong answer's sound has ended

@@ -16,6 +16,7 @@ void CMinigame1_5::Dial(const Key& key) {
     if (!numberStageDone) {
         numberStageDone = true;
         StageDone();
+        numberStep = stagesDone - 1;
     }
     if (dialled == kNumber && !rightNumberRewarded) {
         rightNumberRewarded = true;
@@ -57,6 +58,11 @@ Verdict CMinigame1_5::Send() {
     for (bool point : points) count += point ? 1 : 0;
     shell.resultsPanel->SetCompte(count);
     sent = true;
+    // The flip, the feeder, the number and the sending: a number wrong, cut
+    // short or keyed too soon shows on the step that took it, or on the
+    // step it never reached.
+    constexpr int kStripSteps = 4;
+    if (!points[POINT_NUMBER] || !points[POINT_ORDER]) shell.MissStep(numberStageDone ? numberStep : stagesDone, kStripSteps);
     if (points[POINT_NUMBER]) {
         model->PlaySoundFile("chime.mp3", true);
         return Verdict::RightNoPoint;

@@ -105,6 +105,7 @@ TEST_F(SendingAFax, ARightFaxScoresFourAndIsSaved) {
     Step();  // nothing missed: the panel, without a review
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
     EXPECT_EQ(Points(), 4);
+    for (int step = 0; step < 4; ++step) EXPECT_FALSE(fax->Shell().IsStepMissed(step)) << step;
     ASSERT_TRUE(FinishPanelAndSave());
     const CProfile saved = Saved();
     EXPECT_EQ(saved.compte[0][4], 4);
@@ -122,6 +123,10 @@ TEST_F(SendingAFax, AFaxSentToTheWrongNumberLosesThatPointAndShowsTheReview) {
     EXPECT_EQ(Points(), 3);
     Step(20);
     EXPECT_EQ(Marks(), "ttxt");
+    // The strip: turned, fed, then the number's step crossed.
+    EXPECT_FALSE(fax->Shell().IsStepMissed(0));
+    EXPECT_FALSE(fax->Shell().IsStepMissed(1));
+    EXPECT_TRUE(fax->Shell().IsStepMissed(2));
     PressPlay();
     EXPECT_EQ(fax->Shell().phase, PhaseResults);
     ASSERT_TRUE(FinishPanelAndSave());
@@ -137,6 +142,8 @@ TEST_F(SendingAFax, ANumberKeyedBeforeTheDocumentIsInLosesTheKeyingPoint) {
     EXPECT_EQ(Points(), 3);
     Step(21);
     EXPECT_EQ(Marks(), "tttx");
+    EXPECT_TRUE(fax->Shell().IsStepMissed(0));  // the number came first
+    EXPECT_FALSE(fax->Shell().IsStepMissed(1));
 }
 
 // A number keyed before the document is in is sent all the same, and the
