@@ -1,6 +1,6 @@
 #pragma once
 
-// "About Zelk", from the pop-up menu.
+// "À propos de Zelk", from the pop-up menu.
 class CAboutDlg {
 public:
     int DoModal();

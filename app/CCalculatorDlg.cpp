@@ -38,6 +38,14 @@ std::string FindInPath(const std::string& program) {
     return std::string();
 }
 
+// The value as the learner writes it: a decimal comma, no trailing zeros.
+CString Shown(double value) {
+    std::string text = CString::Format("%g", value).str();
+    for (char& c : text)
+        if (c == '.') c = ',';
+    return CString(text.c_str());
+}
+
 }  // namespace
 
 bool CCalculatorDlg::ParseValue(const CString& text, double& result) {
@@ -86,8 +94,9 @@ bool CCalculatorDlg::StartCalculator() {
 
 int CCalculatorDlg::DoModal() {
     CDialogFrame frame("Calculer la valeur", 498, 170);
-    frame.AddLabel("Valeur:    $", 60, 94);
-    frame.AddEdit(166, 70, 120, kValueLength, CString::Format("%g", value));
+    frame.AddLabel("Valeur :", 60, 94);
+    frame.AddEdit(166, 70, 120, kValueLength, Shown(value));
+    frame.AddLabel("$", 292, 94);  // after the amount, as French writes it
     frame.SetFullMessage(CString::Format("%d chiffres au plus.", kValueLength));
     frame.AddButton(IDC_CALC, "Calculatrice", 306, 70, 150, 34, false);
     frame.AddButton(IDOK, "OK", 366, 124, 90, 34, true);

@@ -15,8 +15,8 @@ CString Trimmed(const CString& text) {
 }  // namespace
 
 int CLoginDialog::DoModal() {
-    CDialogFrame frame("Login", 546, 250);
-    frame.AddLabel("Nom:", 50, 120);
+    CDialogFrame frame("Connexion", 546, 250);
+    frame.AddLabel("Nom :", 42, 120);
     frame.AddEdit(104, 96, 328, CProfile::kMaxLoginLength);
     frame.AddButton(IDOK, "OK", 432, 196, 100, 36, true);
     frame.SetMessagePlace(104, 160);

@@ -3,7 +3,7 @@
 
 class CModel;
 
-// "Login": the learner types a name; OK makes it the model's login and
+// "Connexion": the learner types a name; OK makes it the model's login and
 // loads that learner's profile. An empty name keeps the dialog open, and so
 // does a name that cannot become a profile, with a word of explanation.
 class CLoginDialog {

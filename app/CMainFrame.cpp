@@ -3,10 +3,27 @@
 #include <GL/freeglut.h>
 
 #include "app/CZelkApp.h"
+#include "app/Latin1.h"
+#include "core/CModel.h"
 
 namespace {
-enum MenuEntry { MENU_PLAY = 1, MENU_EXIT = 2, MENU_ABOUT = 3 };
-}
+enum MenuEntry { MENU_EXIT = 2, MENU_ABOUT = 3, MENU_SOUND = 4, MENU_SUBTITLES = 5, MENU_FULL_SCREEN = 6 };
+
+// The menu's words in French, in the bytes its bitmap font draws. They
+// name both ways of each switch: freeglut forbids changing an entry while
+// its menu may be open, so they never change.
+struct MenuLine {
+    const char* words;
+    MenuEntry entry;
+};
+constexpr MenuLine kMenu[] = {
+    {"Couper ou remettre le son", MENU_SOUND},
+    {"Afficher ou cacher les sous-titres", MENU_SUBTITLES},
+    {"Plein écran ou fenêtre (F11)", MENU_FULL_SCREEN},
+    {"À propos de Zelk", MENU_ABOUT},
+    {"Quitter", MENU_EXIT},
+};
+}  // namespace
 
 CMainFrame::CMainFrame() {
     // X draws the decorations outside the client area, so there are none
@@ -39,9 +56,7 @@ void CMainFrame::AttachMenu() {
     if (window <= 0) return;
     glutSetWindow(window);
     glutCreateMenu(&CMainFrame::OnMenu);
-    glutAddMenuEntry("Play", MENU_PLAY);  // inert, as it always was
-    glutAddMenuEntry("Exit", MENU_EXIT);
-    glutAddMenuEntry("About Zelk...", MENU_ABOUT);
+    for (const MenuLine& line : kMenu) glutAddMenuEntry(Latin1FromUtf8(line.words).c_str(), line.entry);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
@@ -51,9 +66,19 @@ void CMainFrame::Destroy() {
 }
 
 void CMainFrame::OnMenu(int entry) {
+    CModel* model = theApp.GetView() ? theApp.GetView()->GetModel() : nullptr;
     switch (entry) {
         case MENU_EXIT: CZelkApp::PostClose(); break;
         case MENU_ABOUT: theApp.OnAppAbout(); break;
+        case MENU_SOUND:
+            if (model) model->ToggleMute();
+            break;
+        case MENU_SUBTITLES:
+            if (model) model->ToggleSubtitles();
+            break;
+        case MENU_FULL_SCREEN:
+            if (theApp.GetMainWnd()) theApp.GetMainWnd()->ToggleView();
+            break;
         default: break;
     }
 }

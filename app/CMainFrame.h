@@ -1,9 +1,10 @@
 #pragma once
 #include "app/CRect.h"
 
-// The game's one window, titled "Zelk", with its pop-up menu ("Play",
-// "Exit", "About Zelk..." on the right button). ToggleView switches it
-// between full screen and the windowed rectangle it had before.
+// The game's one window, titled "Zelk", with its pop-up menu on the right
+// button: the sound, the subtitles, full screen, about and quit, in French.
+// ToggleView switches it between full screen and the windowed rectangle it
+// had before.
 class CMainFrame {
 public:
     static constexpr const char* kTitle = "Zelk";

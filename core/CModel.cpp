@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "app/BitmapText.h"
@@ -213,23 +214,35 @@ std::string CModel::SettingsFile() const {
     return ProfilesFolder() + "/" + CProfile::ProfileFileFor(ProfilesFolder(), login) + ".settings";
 }
 
-// One setting a line, "subtitles=0" or "subtitles=1"; the profile itself
-// keeps its 161 values and nothing else.
+// One setting a line, "subtitles=1", "muted=0"; the profile itself keeps
+// its 161 values and nothing else. A learner without settings hears the
+// game and reads its subtitles.
 void CModel::LoadSettings() {
     subtitlesOn = true;
+    bool mutedWanted = false;
     if (login.IsEmpty()) return;
     std::ifstream in(SettingsFile());
     std::string line;
     while (std::getline(in, line)) {
         if (line.rfind("subtitles=", 0) == 0) subtitlesOn = line.substr(10, 1) != "0";
+        if (line.rfind("muted=", 0) == 0) mutedWanted = line.substr(6, 1) == "1";
     }
+    if (mutedWanted != muted) ToggleMute();
 }
 
+// Written beside and renamed over the old file: a crash leaves the old
+// settings or the new ones, never none.
 void CModel::SaveSettings() const {
     if (login.IsEmpty()) return;
     MakeFolders(ProfilesFolder());
-    std::ofstream out(SettingsFile(), std::ios::trunc);
-    out << "subtitles=" << (subtitlesOn ? 1 : 0) << "\n";
+    const std::string path = SettingsFile(), temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << "subtitles=" << (subtitlesOn ? 1 : 0) << "\n";
+        out << "muted=" << (muted ? 1 : 0) << "\n";
+        if (!out.flush()) return;
+    }
+    std::rename(temporary.c_str(), path.c_str());
 }
 
 void CModel::PlayMusic(const CString& name, bool stopPrevious) {
@@ -256,11 +269,12 @@ void CModel::ToggleMute() {
         sound.Stop(soundHandle);
         sound.Stop(musicHandle);
         muted = true;
-        return;
+    } else {
+        muted = false;
+        if (!musicToResume.IsEmpty()) PlayMusic(musicToResume, true);
+        musicToResume = CString();
     }
-    muted = false;
-    if (!musicToResume.IsEmpty()) PlayMusic(musicToResume, true);
-    musicToResume = CString();
+    SaveSettings();
 }
 
 void CModel::Draw(int width, int height) {

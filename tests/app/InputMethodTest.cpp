@@ -205,7 +205,7 @@ TEST_F(InputMethod, ASignComposedThatNoProfileCanHoldIsRefusedInTheNameField) {
     }
     Take();
     ASSERT_EQ(Typed(), "Ana\xE4\xB8\xAD");
-    CDialogFrame frame("Login", 546, 250);
+    CDialogFrame frame("Connexion", 546, 250);
     frame.AddEdit(104, 96, 328, 40);
     for (const std::string& text : typed) frame.OnText(text);
     EXPECT_EQ(frame.GetText(), "Ana");

@@ -18,7 +18,7 @@ const std::string kCannotWrite = Latin1FromUtf8("Ce signe ne peut pas être écr
 
 // A name field alone, as the login has it.
 CDialogFrame NameField() {
-    CDialogFrame frame("Login", 546, 250);
+    CDialogFrame frame("Connexion", 546, 250);
     frame.AddEdit(104, 96, 328, CProfile::kMaxLoginLength);
     return frame;
 }

@@ -120,6 +120,30 @@ TEST_F(Subtitles, TheButtonTurnsThemOffForThisLearnerAndTheProfileStaysAsItWas) 
     EXPECT_FALSE(model->SubtitlesOn());
 }
 
+// The sound off is kept like the subtitles: for this learner only, in the
+// settings beside the profile, which stays as it was.
+TEST_F(Subtitles, TheSoundOffIsKeptForThisLearnerAsTheSubtitlesAre) {
+    model->SetLogin("Ana");
+    model->Load();
+    ASSERT_TRUE(model->Save());
+    const std::string profile = folder.Read("Profiles/Ana.txt");
+    EXPECT_FALSE(model->IsMuted());
+    model->ToggleMute();
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.settings"), "subtitles=1\nmuted=1\n");
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt"), profile);
+    model->SetLogin("Bruno");
+    model->Load();
+    EXPECT_FALSE(model->IsMuted()) << "a new learner hears the game";
+    model->SetLogin("ana");
+    model->Load();
+    EXPECT_TRUE(model->IsMuted());
+    model->ToggleMute();
+    model->SetLogin("Ana");
+    model->Load();
+    EXPECT_FALSE(model->IsMuted());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Profiles/Ana.txt.settings.new")));
+}
+
 TEST_F(Subtitles, TheBandIsDrawnAtTheBottomOrUnderTheCornerButtons) {
     model->PlaySoundFile("Message1_1a.mp3", true);
     GlWindow::BeginFrame();

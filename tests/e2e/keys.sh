@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# A learner on a French (AZERTY) keyboard types "Jérôme Cœur" in the login:
-# é by the Compose key, ô by the dead circumflex, œ by Compose o e. The €
-# of AltGr+E, which no profile can hold, is refused in words. The name's
-# own file is then made (the subtitles setting, kept beside the profile).
+# Learners on a Canadian French keyboard type their names in the login as
+# they would at the centre: "Jérôme" with the é key and ô by the dead
+# circumflex, then, the field emptied, "Éloïse Cœur" with Shift+é, ï by the
+# dead diaeresis and œ by the Compose key. The € of AltGr+E, which no
+# profile can hold, is refused in words. The name's own file is then made
+# (the subtitles setting, kept beside the profile), spelt as typed.
+#
+# Every key is on the keyboard's map: xdotool's "type" of a letter the map
+# lacks binds a spare key for that one press and unbinds it at once, and a
+# program that reads the press after the unbinding reads another letter
+# (that is how "Éloïse" once became "éloÃse": the tool, not the game).
 . "$(dirname "$0")/common.sh"
 
-NAME="Jérôme Cœur"
+NAME="Éloïse Cœur"
 SETTINGS="$GAME_DIR/Profiles/$NAME.txt.settings"
 
 start_game
 # The game is a client now, so the server keeps this keyboard for the walk.
-setxkbmap -display "$DISPLAY" fr -option compose:rctrl
+setxkbmap -display "$DISPLAY" ca -option compose:rctrl
 wait_for_title
 
 w="$(screen_size | cut -dx -f1)"; h="$(screen_size | cut -dx -f2)"
@@ -21,10 +28,11 @@ await_still
 shot login_empty
 
 key() { xdotool key "$@"; }
-xdotool type J
-key Multi_key apostrophe e r dead_circumflex o m e space
-xdotool type C
-key Multi_key o e u r
+key shift+j eacute r dead_circumflex o m e
+await_state "text=Jérôme"
+for _ in 1 2 3 4 5 6; do key BackSpace; done
+await_state "text=none"
+key shift+eacute l o dead_diaeresis i s e space shift+c Multi_key o e u r
 await_state "text=$(one_word "$NAME")"
 await_still
 shot login_typed
@@ -61,4 +69,4 @@ grep -qx 'subtitles=0' "$SETTINGS" || fail "the setting was not kept: $(cat "$SE
 status=0
 wait_exit || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after closing"
-echo "typed $NAME with a dead key and the Compose key; the euro sign was refused"
+echo "typed Jérôme, then $NAME, with the é key, dead keys and the Compose key; the euro sign was refused"
