@@ -62,6 +62,7 @@ void CModel::SetGameState(GameState state) {
     if (state == GAMESTATE_SUBMENU) subMenu->Reset();
     gameState = state;
     minigameSubtitles = SubtitlePlace();
+    lastVoice.clear();
 }
 
 CCategory* CModel::GetCurrentCategory() const {
@@ -198,10 +199,25 @@ void CModel::PlaySoundFile(const CString& name, bool stopPrevious) {
         subtitles.Stop();  // the voice cut short takes its words along
     }
     currentSoundName = name.str();
+    // A voice is one of the lines with words; its slow twin, where asked
+    // for and made, plays in its place, and the words follow its pace.
+    std::string file = name.str();
+    subtitles.Load();
+    if (subtitles.TextOf(file) != nullptr) {
+        lastVoice = file;
+        const std::string slow = "slow/" + file;
+        if (slowSpeech && sound.Seconds(slow) > 0.0) file = slow;
+    }
     // Written even while muted: that is when they are needed most.
-    if (subtitlesOn) subtitles.Start(name.str(), sound.Seconds(name.str()));
+    if (subtitlesOn) subtitles.Start(name.str(), sound.Seconds(file));
     if (muted) return;
-    soundHandle = sound.Play(name.str());
+    soundHandle = sound.Play(file);
+}
+
+void CModel::ToggleSlowSpeech() {
+    slowSpeech = !slowSpeech;
+    SaveSettings();
+    if (!lastVoice.empty()) PlaySoundFile(CString(lastVoice.c_str()), true);
 }
 
 void CModel::ToggleSubtitles() {
@@ -214,11 +230,12 @@ std::string CModel::SettingsFile() const {
     return ProfilesFolder() + "/" + CProfile::ProfileFileFor(ProfilesFolder(), login) + ".settings";
 }
 
-// One setting a line, "subtitles=1", "muted=0"; the profile itself keeps
-// its 161 values and nothing else. A learner without settings hears the
-// game and reads its subtitles.
+// One setting a line, "subtitles=1", "muted=0", "slow=0"; the profile
+// itself keeps its 161 values and nothing else. A learner without settings
+// hears the game at its normal speed and reads its subtitles.
 void CModel::LoadSettings() {
     subtitlesOn = true;
+    slowSpeech = false;
     bool mutedWanted = false;
     if (login.IsEmpty()) return;
     std::ifstream in(SettingsFile());
@@ -226,6 +243,7 @@ void CModel::LoadSettings() {
     while (std::getline(in, line)) {
         if (line.rfind("subtitles=", 0) == 0) subtitlesOn = line.substr(10, 1) != "0";
         if (line.rfind("muted=", 0) == 0) mutedWanted = line.substr(6, 1) == "1";
+        if (line.rfind("slow=", 0) == 0) slowSpeech = line.substr(5, 1) == "1";
     }
     if (mutedWanted != muted) ToggleMute();
 }
@@ -240,6 +258,7 @@ void CModel::SaveSettings() const {
         std::ofstream out(temporary, std::ios::trunc);
         out << "subtitles=" << (subtitlesOn ? 1 : 0) << "\n";
         out << "muted=" << (muted ? 1 : 0) << "\n";
+        out << "slow=" << (slowSpeech ? 1 : 0) << "\n";
         if (!out.flush()) return;
     }
     std::rename(temporary.c_str(), path.c_str());

@@ -129,6 +129,11 @@ public:
     // off; the choice is kept beside their profile ("<profile>.settings").
     bool SubtitlesOn() const { return subtitlesOn; }
     void ToggleSubtitles();
+    // Every voice at three quarters of its speed ("Sounds/slow/", the same
+    // names), kept for the learner like the subtitles. Switching replays
+    // the voice last heard on this screen at the new speed.
+    bool SlowSpeech() const { return slowSpeech; }
+    void ToggleSlowSpeech();
     CSubtitles& GetSubtitles() { return subtitles; }
     // Where the words go on the screen shown, clear of what the learner
     // clicks: a minigame says where as it loads (its sheet's place).
@@ -179,6 +184,8 @@ private:
     CMinigameShell* activeShell = nullptr;
     CSubtitles subtitles;
     bool subtitlesOn = true;
+    bool slowSpeech = false;
+    std::string lastVoice;  // the voice last started on this screen: what switching the speed replays
     SubtitlePlace minigameSubtitles;  // the current minigame's; reset at each change of screen
     CClickableImage* ingot = nullptr;
     std::vector<CCategory*> categories;

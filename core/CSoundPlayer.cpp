@@ -74,6 +74,7 @@ CSoundPlayer::Handle CSoundPlayer::Play(const std::string& name) {
     if (channel < 0 || channel >= static_cast<int>(channelGeneration.size())) return Handle();
     channelGeneration[channel] = nextGeneration++;
     ++plays;
+    lastStarted = name;
     return Handle{channel, channelGeneration[channel]};
 }
 

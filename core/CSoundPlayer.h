@@ -33,8 +33,9 @@ public:
     // How long a file plays, in seconds; 0 when it cannot be known (no
     // audio, no file).
     double Seconds(const std::string& name);
-    // Playbacks started so far.
+    // Playbacks started so far, and the file of the last one.
     uint64_t PlayCount() const { return plays; }
+    const std::string& LastStarted() const { return lastStarted; }
     // Files kept decoded (missing ones included, as failures are kept too).
     size_t CachedCount() const { return cache.size(); }
     // Files decoded so far (each decoding counts).
@@ -50,5 +51,6 @@ private:
     std::vector<uint64_t> channelGeneration;
     uint64_t nextGeneration = 1;
     uint64_t plays = 0;
+    std::string lastStarted;
     uint64_t decodes = 0;
 };

@@ -75,6 +75,7 @@ void CMinigameShell::Load(const char* firstCaption) {
     helpButton = StandardButton("button_questionmark.png", "button_questionmark_light.png");
     muteButton = NewMuteButton(model);
     subtitlesButton = NewSubtitleButton(model);
+    slowButton = NewSlowSpeechButton(model);
     crosshairs = new CCrosshairsIcon();
     markImage = new CClickableImage("error.png");
     markImage->SetScale(kMarkStartScale);
@@ -108,6 +109,7 @@ void CMinigameShell::Unload() {
     Release(playButton);
     Release(muteButton);
     Release(subtitlesButton);
+    Release(slowButton);
     Release(crosshairs);
     Release(resultsPanel);
     Release(markImage);
@@ -154,6 +156,7 @@ void CMinigameShell::DrawBackground(int width, int height, CClickableImage* back
     helpButton->SetPosition(width - kHelpFromRight, kY);
     muteButton->SetPosition(width - kMuteFromRight, kY);
     subtitlesButton->SetPosition(width - kMuteFromRight, kSubtitlesY);
+    slowButton->SetPosition(width - kSlowFromRight, kY);
     strip.Place(width);
 }
 
@@ -178,6 +181,7 @@ void CMinigameShell::DrawTop() {
     if (phase != PhaseResults) strip.Draw();
     muteButton->Draw();
     subtitlesButton->Draw();
+    slowButton->Draw();
     subtitlesButtonShown = true;
     exitButton->Draw();
     helpButton->Draw();
@@ -278,6 +282,10 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
         model->ToggleSubtitles();
         return CORNER_MUTE;  // a setting, like mute: nothing else happens
     }
+    if (subtitlesButtonShown && slowButton->HitTest(point)) {
+        model->ToggleSlowSpeech();  // and the voice heard last, again at its new speed
+        return CORNER_MUTE;
+    }
     if (exitButton->HitTest(point)) return CORNER_EXIT;
     if (helpButton->HitTest(point)) {
         SpeakInstruction();
@@ -290,6 +298,7 @@ CornerClick CMinigameShell::OnCornerClick(CPoint point) {
 bool CMinigameShell::OnMouseMove(CPoint point) {
     muteButton->SetLight(false);
     subtitlesButton->SetLight(false);
+    slowButton->SetLight(false);
     for (CCustomButton* button : {exitButton, playButton, helpButton, instructionButton}) button->SetLight(false);
     // The first of exit, mute, play, help and instructions under the pointer.
     const auto light = [this](auto* button) {
@@ -300,6 +309,7 @@ bool CMinigameShell::OnMouseMove(CPoint point) {
     if (exitButton->HitTest(point)) return light(exitButton);
     if (muteButton->HitTest(point)) return light(muteButton);
     if (subtitlesButtonShown && subtitlesButton->HitTest(point)) return light(subtitlesButton);
+    if (subtitlesButtonShown && slowButton->HitTest(point)) return light(slowButton);
     for (CCustomButton* button : {playButton, helpButton, instructionButton}) {
         if (button->HitTest(point)) return light(button);
     }

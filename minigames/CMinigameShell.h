@@ -226,6 +226,7 @@ public:
     CCustomButton* playButton = nullptr;
     CToggleButton* muteButton = nullptr;  // shows whether sound is on
     CToggleButton* subtitlesButton = nullptr;  // under it: voices written on screen
+    CToggleButton* slowButton = nullptr;       // the snail: voices slowed
     CCrosshairsIcon* crosshairs = nullptr;
     CRewardScene* resultsPanel = nullptr;
     CClickableImage* markImage = nullptr;  // "error.png", the review's tick
@@ -244,7 +245,7 @@ private:
     double pauseUntil = -1.0;
     double instructionUntil = -1.0;       // the replayed instruction's end
     const char* waitingPrompt = nullptr;  // said once nothing holds it back
-    bool subtitlesButtonShown = false;    // drawn this frame: it takes clicks
+    bool subtitlesButtonShown = false;    // drawn this frame, with the slow voice's: they take clicks
 
     CWrongAnswerCross wrongSign;
     int placedWidth = -1;  // the view size the targets were placed for

@@ -36,6 +36,10 @@ CToggleButton* NewMuteButton(const CModel* model) {
     return new CToggleButton("button_mute.png", "button_muted.png", [model] { return model->IsMuted(); });
 }
 
+CToggleButton* NewSlowSpeechButton(const CModel* model) {
+    return new CToggleButton("button_slow_on.png", "button_slow.png", [model] { return !model->SlowSpeech(); });
+}
+
 CToggleButton* NewSubtitleButton(const CModel* model) {
     return new CToggleButton("button_subtitles.png", "button_subtitles_off.png",
                              [model] { return !model->SubtitlesOn(); });

@@ -35,3 +35,6 @@ class CModel;
 CToggleButton* NewMuteButton(const CModel* model);
 // The subtitles on/off button, beside it.
 CToggleButton* NewSubtitleButton(const CModel* model);
+// The slow voice button of the minigames: a snail, on gold
+// while the voices are slowed.
+CToggleButton* NewSlowSpeechButton(const CModel* model);

@@ -17,6 +17,7 @@
 
 #include "core/CModel.h"
 #include "support/GlWindow.h"
+#include "support/Narration.h"
 #include "tools/assets/AssetManifest.h"
 #include "tools/assets/TrophyPrices.h"
 #include "ui/CClickableImage.h"
@@ -210,6 +211,32 @@ TEST(Assets, EverySoundDecodesThroughSdlMixerAndIsNotSilent) {
         EXPECT_GT(peak, 1000) << name << " is silent";
         EXPECT_LT(peak, 32767) << name << " clips";
         Mix_FreeChunk(chunk);
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Every spoken line has its slow twin, a quarter slower (sox's tempo 0.75
+// makes it 4/3 as long): slow enough to follow, not so slow it drags.
+TEST(Assets, EveryVoiceHasASlowTwinAThirdLonger) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048), 0) << Mix_GetError();
+    Mix_Init(MIX_INIT_MP3);
+    const auto lines = NarrationLines();
+    ASSERT_GT(lines.size(), 200u);
+    for (const auto& line : lines) {
+        Mix_Chunk* normal = Mix_LoadWAV((kGame + "/Sounds/" + line.first).c_str());
+        Mix_Chunk* slow = Mix_LoadWAV((kGame + "/Sounds/slow/" + line.first).c_str());
+        EXPECT_NE(normal, nullptr) << line.first;
+        EXPECT_NE(slow, nullptr) << "no slow " << line.first;
+        if (normal != nullptr && slow != nullptr) {
+            const double ratio = static_cast<double>(slow->alen) / normal->alen;
+            EXPECT_GE(ratio, 1.25) << line.first;
+            EXPECT_LE(ratio, 1.4) << line.first;
+        }
+        if (normal) Mix_FreeChunk(normal);
+        if (slow) Mix_FreeChunk(slow);
     }
     Mix_CloseAudio();
     Mix_Quit();

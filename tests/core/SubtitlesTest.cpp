@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "app/Latin1.h"
+#include "core/CModel.h"
+#include "core/CSoundPlayer.h"
 #include "core/CSubtitles.h"
 #include "support/GameFixture.h"
 #include "support/Narration.h"
@@ -85,6 +87,44 @@ TEST_F(Subtitles, EachPartLastsItsShareOfTheRecording) {
     EXPECT_NEAR(frames, 8 * CSubtitles::kFramesPerSecond, 4);
 }
 
+// With the slow voice chosen, a voice plays its slow twin and its words
+// keep the twin's pace; an effect, which has none, plays as it is. The
+// choice is the learner's, kept for their next login; switching replays
+// the voice last heard at the new speed.
+TEST_F(Subtitles, TheSlowVoicePlaysInPlaceOfTheNormalOneAtItsOwnPace) {
+    folder.MakeFolder("Sounds/slow");
+    WriteToneWav(folder.File("Sounds/Intro1_1.mp3"), 6000);
+    WriteToneWav(folder.File("Sounds/slow/Intro1_1.mp3"), 8000);
+    WriteToneWav(folder.File("Sounds/beep.mp3"), 300);
+    model->SetLogin("Ana");
+    model->Load();
+    EXPECT_FALSE(model->SlowSpeech());
+    const CSoundPlayer& player = model->GetSoundPlayer();
+    model->ToggleSlowSpeech();
+    EXPECT_TRUE(model->SlowSpeech());
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    EXPECT_EQ(player.LastStarted(), "slow/Intro1_1.mp3");
+    int frames = 0;
+    while (model->GetSubtitles().IsShowing() && frames < 10000) {
+        model->GetSubtitles().Draw(800, 600, SubtitlePlace());
+        ++frames;
+    }
+    EXPECT_NEAR(frames, 8 * CSubtitles::kFramesPerSecond, 4);
+    model->PlaySoundFile("beep.mp3", false);
+    EXPECT_EQ(player.LastStarted(), "beep.mp3");
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.settings"), "subtitles=1\nmuted=0\nslow=1\n");
+
+    model->SetLogin("Bruno");
+    model->Load();
+    EXPECT_FALSE(model->SlowSpeech()) << "a new learner hears the normal speed";
+    model->SetLogin("Ana");
+    model->Load();
+    EXPECT_TRUE(model->SlowSpeech());
+    model->PlaySoundFile("Intro1_1.mp3", true);
+    model->ToggleSlowSpeech();
+    EXPECT_EQ(player.LastStarted(), "Intro1_1.mp3") << "the same voice again, at its normal speed";
+}
+
 TEST(SubtitleParts, WholeSentencesAsFarAsTwoLinesHoldAndLongOnesCutBetweenWords) {
     const auto parts = CSubtitles::Parts("Un. Deux trois. Quatre cinq six sept huit neuf dix onze douze.", 12);
     ASSERT_FALSE(parts.empty());
@@ -129,7 +169,7 @@ TEST_F(Subtitles, TheSoundOffIsKeptForThisLearnerAsTheSubtitlesAre) {
     const std::string profile = folder.Read("Profiles/Ana.txt");
     EXPECT_FALSE(model->IsMuted());
     model->ToggleMute();
-    EXPECT_EQ(folder.Read("Profiles/Ana.txt.settings"), "subtitles=1\nmuted=1\n");
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.settings"), "subtitles=1\nmuted=1\nslow=0\n");
     EXPECT_EQ(folder.Read("Profiles/Ana.txt"), profile);
     model->SetLogin("Bruno");
     model->Load();

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/CProgressReport.h"
+#include "core/CSoundPlayer.h"
 #include "core/MinigameTitles.h"
 #include "minigames/dentist/CAnsweringCalls.h"
 #include "minigames/dentist/CMinigame1_5.h"
@@ -291,6 +292,31 @@ TEST_P(SharedFlow, LeftBeforeItsEndAGameEarnsNothing) {
     ASSERT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
     EXPECT_EQ(model->GetCompte(room, position), over ? earned : 2) << earned << " earned";
     EXPECT_EQ(model->GetTotalScore(), over ? 5 + earned : 5) << earned << " earned";
+}
+
+// The snail under help slows the voices: the one heard last plays again,
+// slowly, and every voice after it, help's too, until it is pressed again.
+TEST_P(SharedFlow, TheSnailReplaysTheLastVoiceSlowlyUntilPressedAgain) {
+    type = GetParam();
+    Open(type);
+    StartPlay();
+    now += 60.0;
+    Frames(2, kW, kH);
+    const std::string intro = Shell().Sheet().intro;
+    const CSoundPlayer& player = model->GetSoundPlayer();
+    const CPoint snail(kW - CornerLayout::kSlowFromRight, CornerLayout::kY);
+    PressHelpNow();
+    EXPECT_EQ(player.LastStarted(), intro);
+    Click(snail.x, snail.y);
+    EXPECT_TRUE(model->SlowSpeech());
+    EXPECT_EQ(player.LastStarted(), "slow/" + intro);
+    now += 60.0;
+    Frames(2, kW, kH);
+    PressHelpNow();
+    EXPECT_EQ(player.LastStarted(), "slow/" + intro) << "help speaks slowly too";
+    Click(snail.x, snail.y);
+    EXPECT_FALSE(model->SlowSpeech());
+    EXPECT_EQ(player.LastStarted(), intro);
 }
 
 namespace {

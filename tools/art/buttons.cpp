@@ -143,6 +143,32 @@ void Subtitles(cairo_t* c, double cx, double cy, bool off) {
     }
 }
 
+// A snail: the slow voice. Its shell is a spiral, its body a foot under it
+// with two horns raised.
+void Snail(cairo_t* c, double cx, double cy, const Colour& ink) {
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(c, cx - 17, cy + 10);
+    cairo_line_to(c, cx + 12, cy + 10);
+    cairo_curve_to(c, cx + 16, cy + 10, cx + 17, cy + 4, cx + 15, cy - 1);
+    StrokePath(c, ink, 4);
+    for (double dx : {12.0, 17.0}) {
+        cairo_move_to(c, cx + 14, cy + 1);
+        cairo_line_to(c, cx + dx, cy - 9);
+        StrokePath(c, ink, 2);
+        Circle(c, cx + dx, cy - 9, 1.8);
+        FillPath(c, ink);
+    }
+    Circle(c, cx - 3, cy - 1, 10.5);
+    StrokePath(c, ink, 3);
+    cairo_new_path(c);
+    for (int i = 0; i <= 60; ++i) {
+        const double turn = i / 60.0 * 2.2 * M_PI, r = 1.0 + 8.0 * i / 60.0;
+        const double x = cx - 3 + r * std::cos(turn), y = cy - 1 + r * std::sin(turn);
+        if (i == 0) cairo_move_to(c, x, y); else cairo_line_to(c, x, y);
+    }
+    StrokePath(c, ink, 2.2);
+}
+
 void Document(cairo_t* c, double cx, double cy) {
     RoundedRect(c, cx - 11, cy - 15, 22, 30, 3);
     FillPath(c, kWhite);
@@ -291,6 +317,16 @@ int main(int argc, char** argv) {
         {"button_subtitles_off.png", 64, 64,
          [](cairo_t* cr, int w, int h) {
              Disc(cr, w, h, kNavyDark, [](cairo_t* c, double cx, double cy) { Subtitles(c, cx, cy, true); });
+         }},
+        // The slow voice: off, the snail on the buttons' navy; on, the disc
+        // turns gold, so the learner sees the voices are slowed.
+        {"button_slow.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kNavy, [](cairo_t* c, double cx, double cy) { Snail(c, cx, cy, kWhite); });
+         }},
+        {"button_slow_on.png", 64, 64,
+         [](cairo_t* cr, int w, int h) {
+             Disc(cr, w, h, kGold, [](cairo_t* c, double cx, double cy) { Snail(c, cx, cy, kNavyDark); });
          }},
         {"button_instruction.png", 64, 64,
          [](cairo_t* cr, int w, int h) { Disc(cr, w, h, kNavy, Document); }},

@@ -105,7 +105,7 @@ inline std::vector<std::string> Pictures() {
         // the workplaces' rooms
         "waitingroom.png", "pizzaria.png", "shelf_background.png", "loading.png",
         // the standard buttons
-        "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_muted.png", "button_subtitles.png", "button_subtitles_off.png", "button_instruction.png",
+        "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_muted.png", "button_subtitles.png", "button_subtitles_off.png", "button_slow.png", "button_slow_on.png", "button_instruction.png",
         "button_instruction_light.png", "button_play.png", "button_play_light.png",
         // the score panel
         "button_reward_restart.png", "button_reward_restart_light.png", "button_reward_menu.png",
@@ -114,7 +114,7 @@ inline std::vector<std::string> Pictures() {
         // the trophy house
         "RewardHouse.png", "victory.png", "count_glyphs.png",
         // widgets and category pictures
-        "crosshair.png", "error.png", "review_missed.png", "strip_missed.png", "review_legend.png", "review_legend_en.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
+        "crosshair.png", "error.png", "review_missed.png", "strip_missed.png", "review_legend.png", "review_legend_en.png", "review_legend_two_lines.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
         "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
         // the answering-machine lesson
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
