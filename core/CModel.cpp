@@ -63,6 +63,8 @@ void CModel::SetGameState(GameState state) {
     gameState = state;
     minigameSubtitles = SubtitlePlace();
     lastVoice.clear();
+    practising = false;
+    practiceSteps.clear();
 }
 
 CCategory* CModel::GetCurrentCategory() const {
@@ -124,7 +126,16 @@ CAbstractMinigame* CModel::CurrentMinigame() const {
     return games->at(position);
 }
 
+void CModel::InGamePractice(const std::vector<int>& missedSteps, int stripSteps) {
+    InGameRestart();
+    practising = true;  // after the restart, which ends any practice before
+    practiceSteps = missedSteps;
+    practiceStripSteps = stripSteps;
+}
+
 void CModel::InGameRestart() {
+    practising = false;
+    practiceSteps.clear();
     CAbstractMinigame* game = CurrentMinigame();
     if (game == nullptr || minigameType == MINIGAME_REWARDS) return;
     // The first three reload at once; the others load on their next frame.

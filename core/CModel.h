@@ -87,6 +87,14 @@ public:
     void RestartGame();
     // Starts the current minigame over (from its score panel).
     void InGameRestart();
+    // Starts it over for practice (from the panel of a game with misses):
+    // the same play and judging, but its score is not kept and earns
+    // nothing. `missedSteps` are the steps of the progress strip the game
+    // missed, to show while practising.
+    void InGamePractice(const std::vector<int>& missedSteps, int stripSteps);
+    bool IsPractising() const { return practising; }
+    const std::vector<int>& PracticeSteps() const { return practiceSteps; }
+    int PracticeStripSteps() const { return practiceStripSteps; }
     // Leaves the current minigame for its workplace's room.
     void InGameLeave();
 
@@ -185,6 +193,9 @@ private:
     CSubtitles subtitles;
     bool subtitlesOn = true;
     bool slowSpeech = false;
+    bool practising = false;          // the minigame on screen is played for practice
+    std::vector<int> practiceSteps;  // the strip's steps it missed before
+    int practiceStripSteps = 0;      // of a strip of so many
     std::string lastVoice;  // the voice last started on this screen: what switching the speed replays
     SubtitlePlace minigameSubtitles;  // the current minigame's; reset at each change of screen
     CClickableImage* ingot = nullptr;

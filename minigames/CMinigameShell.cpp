@@ -1,7 +1,13 @@
 #include "minigames/CMinigameShell.h"
 
+#include <GL/freeglut.h>
+
 #include <chrono>
+#include <cmath>
 #include <map>
+
+#include "app/BitmapText.h"
+#include "app/Latin1.h"
 
 #include "core/CModel.h"
 #include "minigames/MinigameParts.h"
@@ -177,8 +183,37 @@ void CMinigameShell::DrawCaption(int width, int height) {
     FadeInAndOut(instructionImage, kCaptionHold);
 }
 
+// A practice game says so under the strip, and rings in gold the steps
+// that were missed, the ones to work on.
+void CMinigameShell::DrawPracticeMarks() {
+    if (!model->IsPractising() || phase == PhaseResults) return;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.94f, 0.73f, 0.23f, 1.0f);
+    glLineWidth(3.0f);
+    for (int step : model->PracticeSteps()) {
+        const CPoint at = strip.StepAt(step, model->PracticeStripSteps());
+        glBegin(GL_LINE_LOOP);
+        for (int i = 0; i < 32; ++i) {
+            const float a = static_cast<float>(i) * 6.2831853f / 32.0f;
+            glVertex2f(static_cast<float>(at.x) + 21.0f * std::cos(a), static_cast<float>(at.y) + 21.0f * std::sin(a));
+        }
+        glEnd();
+    }
+    glLineWidth(1.0f);
+    const std::string words = Latin1FromUtf8("Entraînement : sans points");
+    const CPoint middle = strip.StepAt(0, 1);
+    const int x = strip.Middle() - BitmapText::Width(GLUT_BITMAP_HELVETICA_18, words) / 2;
+    glColor4f(0.1f, 0.1f, 0.12f, 1.0f);
+    CModel::DrawText(static_cast<float>(x + 1), static_cast<float>(middle.y + 45), GLUT_BITMAP_HELVETICA_18, words.c_str());
+    glColor4f(1.0f, 0.88f, 0.54f, 1.0f);
+    CModel::DrawText(static_cast<float>(x), static_cast<float>(middle.y + 44), GLUT_BITMAP_HELVETICA_18, words.c_str());
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void CMinigameShell::DrawTop() {
     if (phase != PhaseResults) strip.Draw();
+    DrawPracticeMarks();
     muteButton->Draw();
     subtitlesButton->Draw();
     slowButton->Draw();

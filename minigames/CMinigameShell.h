@@ -94,6 +94,7 @@ public:
     void MissStep(int step, int steps) { strip.MissStep(step, steps); }
     bool IsStepMissed(int step) const { return strip.IsStepMissed(step); }
     CPoint StripStepAt(int step) const { return strip.StepAt(step); }
+    int StripSteps() const { return strip.Steps(); }
     // Replaces the caption and starts its fade over.
     void SetCaption(const char* name);
     void RestartFade();
@@ -237,6 +238,7 @@ public:
 
 private:
     void PlayExplanation(const char* name);
+    void DrawPracticeMarks();
     MinigamePhase FirstPhase() const { return sheet.opensOnSheet ? PhaseIntro : PhasePlay; }
 
     CModel* model;

@@ -36,8 +36,8 @@ void CProgressStrip::MissStep(int step, int stripSteps) {
     steps = stripSteps;
 }
 
-CPoint CProgressStrip::StepAt(int step) const {
-    return CPoint(middleX + kStepGap * step - kStepGap * (steps - 1) / 2, kY);
+CPoint CProgressStrip::StepAt(int step, int stripSteps) const {
+    return CPoint(middleX + kStepGap * step - kStepGap * (stripSteps - 1) / 2, kY);
 }
 
 void CProgressStrip::Place(int width) {

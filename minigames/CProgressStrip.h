@@ -25,7 +25,12 @@ public:
     bool IsStepMissed(int step) const { return step >= 0 && step < kMostSteps && missed[step]; }
     // Where a step stands on the view: the steps are 40 pixels apart about
     // the middle.
-    CPoint StepAt(int step) const;
+    CPoint StepAt(int step) const { return StepAt(step, steps); }
+    // The same on a strip of `stripSteps` steps.
+    CPoint StepAt(int step, int stripSteps) const;
+    // How many steps the strip has, once a miss has told it (0 before).
+    int Steps() const { return steps; }
+    int Middle() const { return middleX; }
     void Place(int width);
     void Draw();
 

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "app/Latin1.h"
 #include "core/CModel.h"
+#include "minigames/CMinigameShell.h"
 #include "scenes/ScorePanelLayout.h"
 
 using namespace ScorePanelLayout;
@@ -26,6 +28,7 @@ CRewardScene::CRewardScene(CModel* owner)
     : model(owner), slideX(kSlideStart), shownTotal(owner->GetCompteTotal()) {
     restartButton = PanelButton("button_reward_restart.png", "button_reward_restart_light.png");
     menuButton = PanelButton("button_reward_menu.png", "button_reward_menu_light.png");
+    practiceButton = PanelButton("button_reward_practice.png", "button_reward_practice_light.png");
     completeImage = PanelImage("MinijeuComplete.png");
     titlesImage = PanelImage("scoreTitles.png");
     barImage = PanelImage("gold_bullion.png");
@@ -39,13 +42,18 @@ void CRewardScene::Unload() {
     if (model->GetShownPanel() == this) model->SetShownPanel(nullptr);
     delete restartButton;
     delete menuButton;
-    restartButton = menuButton = nullptr;
+    delete practiceButton;
+    restartButton = menuButton = practiceButton = nullptr;
     delete countText;
     countText = nullptr;
     for (CClickableImage** image : {&completeImage, &titlesImage, &barImage, &emptyBarImage, &logoImage, &largeBarImage}) {
         delete *image;
         *image = nullptr;
     }
+}
+
+namespace {
+constexpr const char* kPracticeWords = "Entraînement : ces points ne comptent pas, votre score reste le même.";
 }
 
 std::string CRewardScene::ScoreWords() const {
@@ -79,7 +87,12 @@ void CRewardScene::DrawRedBorder(int xOffset, int width, int height) {
     glDisable(GL_SCISSOR_TEST);
 }
 
+bool CRewardScene::PracticeOffered() const {
+    return ButtonsShown() && !model->IsPractising() && std::min(compte, compteMax) < compteMax;
+}
+
 void CRewardScene::StoreResult() {
+    if (model->IsPractising()) return;  // practice keeps no score and earns nothing
     const int type = model->GetMinigameType();
     if (type >= MINIGAME_1_1 && type <= MINIGAME_1_10) model->SetCompte(0, type, barsFilled);
     if (type >= MINIGAME_2_1 && type <= MINIGAME_2_9) model->SetCompte(1, type - MINIGAME_2_1, barsFilled);
@@ -117,9 +130,11 @@ void CRewardScene::Draw(int width, int height) {
     logoImage->Draw();
     restartButton->SetPosition(kRestartX, height - kRestartFromBottom);
     menuButton->SetPosition(width - kMenuFromRight, height - kMenuFromBottom);
+    practiceButton->SetPosition(kPracticeX, height - kRestartFromBottom);
     if (ButtonsShown()) {
         restartButton->Draw();
         menuButton->Draw();
+        if (PracticeOffered()) practiceButton->Draw();
     }
 
     completeImage->SetPosition(kCompleteX, kCompleteY);
@@ -136,7 +151,7 @@ void CRewardScene::Draw(int width, int height) {
         ++slotsShown;
         if (barsFilled < compte) {
             ++barsFilled;
-            ++shownTotal;
+            if (!model->IsPractising()) ++shownTotal;
             model->PlaySoundFile("drop.mp3", false);
         }
     }
@@ -152,6 +167,14 @@ void CRewardScene::Draw(int width, int height) {
         countText->Draw(ScoreWords(), kScoreWordsX, kScoreWordsY, kScoreWordsHeight, 0.3137255f, 0.05098039f,
                         0.02745098f);
     }
+    if (model->IsPractising()) {
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.3137255f, 0.05098039f, 0.02745098f, 1.0f);
+        CModel::DrawText(static_cast<float>(kScoreWordsX), static_cast<float>(kPracticeWordsY),
+                         GLUT_BITMAP_HELVETICA_18, Latin1FromUtf8(kPracticeWords).c_str());
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        glEnable(GL_TEXTURE_2D);
+    }
     glPopMatrix();
 }
 
@@ -166,7 +189,9 @@ void CRewardScene::OnMouseMove(CPoint point) {
     if (restartButton == nullptr) return;
     restartButton->SetLight(false);
     menuButton->SetLight(false);
+    practiceButton->SetLight(false);
     if (!ButtonsShown()) return;
+    if (PracticeOffered() && practiceButton->HitTest(point)) practiceButton->SetLight(true);
     if (restartButton->HitTest(point)) restartButton->SetLight(true);
     if (menuButton->HitTest(point)) menuButton->SetLight(true);
 }
@@ -174,6 +199,18 @@ void CRewardScene::OnMouseMove(CPoint point) {
 void CRewardScene::OnLButtonUp(CPoint point) {
     model->Save();
     if (restartButton == nullptr || !ButtonsShown()) return;
+    if (PracticeOffered() && practiceButton->HitTest(point)) {
+        std::vector<int> missed;
+        int steps = 0;
+        if (const CMinigameShell* shell = model->GetActiveShell()) {
+            for (int step = 0; step < CProgressStrip::kMostSteps; ++step)
+                if (shell->IsStepMissed(step)) missed.push_back(step);
+            steps = shell->StripSteps();
+        }
+        Unload();
+        model->InGamePractice(missed, steps);  // deletes this panel
+        return;
+    }
     if (restartButton->HitTest(point)) {
         Unload();
         model->InGameRestart();  // deletes this panel

@@ -12,7 +12,8 @@ class CModel;
 // over the darkened game, drops one gold bar per point into a row of slots
 // while the balance counts up, says the score in words ("5 sur 7") under
 // them, stores the score, then offers to play again or to go back to the
-// workplace's room.
+// workplace's room, and after a game with misses to practise it. A
+// practice game's panel stores nothing and says so.
 class CRewardScene {
 public:
     explicit CRewardScene(CModel* model);
@@ -48,6 +49,9 @@ public:
     bool ButtonsShown() const { return slotsShown == compteMax; }
     CCustomButton* GetRestartButton() const { return restartButton; }
     CCustomButton* GetMenuButton() const { return menuButton; }
+    // Practice is offered after a game with misses, and not after practice.
+    bool PracticeOffered() const;
+    CCustomButton* GetPracticeButton() const { return practiceButton; }
 
 private:
     void StoreResult();
@@ -64,6 +68,7 @@ private:
     bool totalRaised = false;  // the bars were added to the learner's total
     CCustomButton* restartButton = nullptr;
     CCustomButton* menuButton = nullptr;
+    CCustomButton* practiceButton = nullptr;
     CClickableImage* completeImage = nullptr;
     CClickableImage* titlesImage = nullptr;
     CClickableImage* barImage = nullptr;

@@ -13,6 +13,7 @@ constexpr int kLogoFromRight = 345;
 constexpr int kLogoAboveMiddle = 20;
 constexpr int kRestartX = 150;
 constexpr int kRestartFromBottom = 101;
+constexpr int kPracticeX = 460;  // beside restart, after a game with misses
 constexpr int kMenuFromRight = 154;
 constexpr int kMenuFromBottom = 160;
 constexpr int kCompleteX = 303, kCompleteY = 80;
@@ -25,6 +26,7 @@ constexpr int kFirstSlotX = 150;
 constexpr int kSlotStep = 70;
 constexpr int kScoreWordsX = 118, kScoreWordsY = 486;  // "5 sur 7" under the bars: left end and baseline
 constexpr float kScoreWordsHeight = 40;
+constexpr int kPracticeWordsY = 530;  // in practice: that it earns nothing (Helvetica 18)
 constexpr int kFirstSlotFrame = 100;  // frames after the panel stops
 constexpr int kFramesPerSlot = 25;
 }  // namespace ScorePanelLayout

@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_5.h"
@@ -151,6 +152,58 @@ TEST_F(CardTerminal, AWrongTypeCostsItsPointButTheLaterStepsStillScore) {
     EXPECT_EQ(game->Shell().phase, PhaseResults);
     ASSERT_TRUE(FinishPanelAndSave());
     EXPECT_EQ(Saved().compte[1][4], 8);
+}
+
+// After a game with a miss, the panel offers to practise it: the same game
+// again, the missed payment (the first, the debit customer) ringed on the
+// strip; played perfectly, its panel shows its bars but keeps nothing, and
+// offers no practice of its own. A perfect game offers none either.
+TEST_F(CardTerminal, PracticeAfterAMissKeepsTheScoreAndTheTotalAsTheyWere) {
+    PressPlay();
+    Menu(PAY_GIFT);  // the debit customer, charged as a gift card
+    SlipEnds();
+    KeyAmount(game->GetAmountCents());
+    Key(KEY_ENTER);
+    Card(PAY_DEBIT);
+    PayRight();
+    PayRight();
+    PressPlay();  // the review leads to the panel
+    ASSERT_TRUE(FinishPanel());
+    EXPECT_TRUE(game->Shell().resultsPanel->PracticeOffered());
+    const std::string profile = folder.Read("Profiles/Ana.txt");
+    EXPECT_EQ(Saved().compte[1][4], 8);
+    EXPECT_EQ(Saved().totalScore, 8);
+
+    const CPoint practice = game->Shell().resultsPanel->GetPracticeButton()->GetPosition();
+    Click(practice.x, practice.y);
+    Step();
+    ASSERT_TRUE(model->IsPractising());
+    EXPECT_EQ(model->PracticeSteps(), std::vector<int>{0});
+    EXPECT_EQ(model->PracticeStripSteps(), 4);
+    StartPlay();
+    ASSERT_EQ(game->Shell().phase, PhasePlay);
+    for (int p = 0; p < kPaymentCount; ++p) PayRight();
+    ASSERT_EQ(game->Shell().phase, PhaseResults);
+    ASSERT_TRUE(FinishPanel());
+    EXPECT_EQ(Points(), 10);
+    EXPECT_FALSE(game->Shell().resultsPanel->PracticeOffered());
+    EXPECT_EQ(game->Shell().resultsPanel->GetShownTotal(), 8) << "the balance does not rise";
+    Click(kW / 2, kH / 2);  // a click on the panel saves, as always
+    EXPECT_EQ(model->GetCompte(1, 4), 8);
+    EXPECT_EQ(model->GetTotalScore(), 8);
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt"), profile);
+
+    const CPoint restart = game->Shell().resultsPanel->GetRestartButton()->GetPosition();
+    Click(restart.x, restart.y);
+    Step();
+    EXPECT_FALSE(model->IsPractising()) << "played again, the game counts";
+}
+
+TEST_F(CardTerminal, APerfectGameOffersNoPractice) {
+    PressPlay();
+    for (int p = 0; p < kPaymentCount; ++p) PayRight();
+    ASSERT_TRUE(FinishPanel());
+    EXPECT_FALSE(game->Shell().resultsPanel->PracticeOffered());
 }
 
 TEST_F(CardTerminal, AWrongAmountOrCardIsASlipOfThatPaymentOnly) {

@@ -94,7 +94,8 @@ protected:
     // panel's restart, 128 x 64 at scale 2.
     void CornerButtonPictures() {
         for (const char* name : {"title_exit.png", "button_play.png", "button_instruction.png",
-                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png"}) {
+                                 "button_questionmark.png", "button_mute.png", "button_reward_restart.png",
+                                 "button_reward_practice.png"}) {
             folder.AddPicture(name, 128, 64);
         }
     }

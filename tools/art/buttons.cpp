@@ -374,6 +374,11 @@ int main(int argc, char** argv) {
          [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 184, 56, kNavy, "Rejouer", 24, RestartIcon); }},
         {"button_reward_restart_light.png", 512, 128,
          [](cairo_t* cr, int w, int h) { ButtonGlow(cr, w, h, 184, 56, 17, 12); }},
+        // Offered after a game with misses: the same game again for practice.
+        {"button_reward_practice.png", 512, 64,
+         [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 372, 56, kGreenDark, "Reprendre mes erreurs", 22, RestartIcon); }},
+        {"button_reward_practice_light.png", 1024, 128,
+         [](cairo_t* cr, int w, int h) { ButtonGlow(cr, w, h, 372, 56, 17, 12); }},
         {"button_reward_menu.png", 128, 64,
          [](cairo_t* cr, int w, int h) { Plate(cr, w, h, 122, 56, kNavy, "Menu", 24, ListIcon); }},
         {"button_reward_menu_light.png", 256, 128,

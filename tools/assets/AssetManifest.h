@@ -108,7 +108,7 @@ inline std::vector<std::string> Pictures() {
         "button_questionmark.png", "button_questionmark_light.png", "button_mute.png", "button_muted.png", "button_subtitles.png", "button_subtitles_off.png", "button_slow.png", "button_slow_on.png", "button_instruction.png",
         "button_instruction_light.png", "button_play.png", "button_play_light.png",
         // the score panel
-        "button_reward_restart.png", "button_reward_restart_light.png", "button_reward_menu.png",
+        "button_reward_practice.png", "button_reward_practice_light.png", "button_reward_restart.png", "button_reward_restart_light.png", "button_reward_menu.png",
         "button_reward_menu_light.png", "MinijeuComplete.png", "scoreTitles.png", "gold_bullion.png",
         "gold_bullion_empty.png", "bullion_large.png",
         // the trophy house
