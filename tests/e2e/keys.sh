@@ -18,6 +18,8 @@ SETTINGS="$GAME_DIR/Profiles/$NAME.txt.settings"
 start_game
 # The game is a client now, so the server keeps this keyboard for the walk.
 setxkbmap -display "$DISPLAY" ca -option compose:rctrl
+# The € has no key of its own there: one is given to it, for good (see above).
+"$ZELK_BIND_KEYSYMS" EuroSign
 wait_for_title
 
 w="$(screen_size | cut -dx -f1)"; h="$(screen_size | cut -dx -f2)"
