@@ -80,10 +80,23 @@ bool EndsTorn(int fd) {
     return pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n';
 }
 
-void SyncFolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// A new history is as writable as its folder: in a folder every learner's
+// account may write in, every account must be able to add its games (a
+// profile is replaced by renaming, which the folder alone allows; a history
+// is added to, which the file must allow).
+void OpenToTheFoldersWriters(int fd, const std::string& path) {
+    struct stat folder;
+    if (stat(FolderOf(path).c_str(), &folder) != 0) return;
+    fchmod(fd, 0644 | (folder.st_mode & 0022));
+}
+
+void SyncFolderOf(const std::string& path) {
+    const int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     fsync(fd);
     close(fd);
@@ -135,6 +148,7 @@ bool CGameHistory::Append(const std::string& path, const std::vector<Game>& game
     // Read and write: the last byte tells whether a write was cut short.
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return false;
+    if (isNew) OpenToTheFoldersWriters(fd, path);
     Reached(APPEND_OPENED);
     bool ok = !EndsTorn(fd) || WriteWhole(fd, "\n");
     Reached(APPEND_ENDS_CHECKED);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -154,4 +156,25 @@ TEST(GameHistory, AFolderThatCannotBeWrittenFailsTheAppend) {
     ScratchFolder folder;
     EXPECT_FALSE(CGameHistory::Append(folder.File("Nowhere/Ana.txt.history"),
                                       {GameOf("2026-03-14T10:05:31+01:00", MINIGAME_1_1, 7, 7)}));
+}
+
+TEST(GameHistory, ANewHistoryIsAsWritableAsItsFolder) {
+    ScratchFolder folder;
+    const CGameHistory::Game game = GameOf("2026-03-14T10:05:31+01:00", MINIGAME_1_1, 7, 7);
+    folder.MakeFolder("Own");
+    chmod(folder.File("Own").c_str(), 0755);
+    folder.MakeFolder("Shared");
+    chmod(folder.File("Shared").c_str(), 0777);
+    folder.MakeFolder("Group");
+    chmod(folder.File("Group").c_str(), 02775);
+    ASSERT_TRUE(CGameHistory::Append(folder.File("Own/Ana.txt.history"), {game}));
+    ASSERT_TRUE(CGameHistory::Append(folder.File("Shared/Ana.txt.history"), {game}));
+    ASSERT_TRUE(CGameHistory::Append(folder.File("Group/Ana.txt.history"), {game}));
+    struct stat info;
+    ASSERT_EQ(stat(folder.File("Own/Ana.txt.history").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u) << "nobody else adds to a learner's own history";
+    ASSERT_EQ(stat(folder.File("Shared/Ana.txt.history").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u) << "every account of the centre adds its games";
+    ASSERT_EQ(stat(folder.File("Group/Ana.txt.history").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
 }
