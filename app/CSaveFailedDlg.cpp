@@ -8,7 +8,7 @@ const char* CSaveFailedDlg::Reason() const {
 }
 
 int CSaveFailedDlg::DoModal() {
-    CDialogFrame frame(kCaption, 660, 190);
+    CDialogFrame frame(kCaption, kWidth, 190);
     frame.AddLabel(Reason(), 30, 44);
     frame.AddLabel("Vous pouvez continuer à jouer : le jeu réessaiera plus tard.", 30, 76);
     frame.AddLabel("Si le message revient, prévenez votre formateur.", 30, 108);

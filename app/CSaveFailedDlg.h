@@ -7,6 +7,7 @@
 class CSaveFailedDlg {
 public:
     static constexpr const char* kCaption = "Enregistrement impossible";
+    static constexpr int kWidth = 660;
     explicit CSaveFailedDlg(bool locked = false) : locked(locked) {}
     // The dialog's first line, which says why.
     const char* Reason() const;
