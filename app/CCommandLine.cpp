@@ -1,6 +1,5 @@
 #include "app/CCommandLine.h"
 
-#include <cstring>
 
 #ifndef ZELK_VERSION
 #define ZELK_VERSION "0"
@@ -13,6 +12,19 @@ CCommandLine Fault(const std::string& message) {
     line.action = CCommandLine::ACTION_FAULT;
     line.fault = "zelk: " + message + " (see zelk --help)";
     return line;
+}
+
+// The value of "--name VALUE" or "--name=VALUE" at argv[i] (i moves past a
+// separate value); false when there is none.
+bool TakeValue(int argc, const char* const* argv, int& i, const std::string& name, std::string& value) {
+    const std::string word = argv[i];
+    if (word == name) {
+        if (i + 1 >= argc) return false;
+        value = argv[++i];
+    } else {
+        value = word.substr(name.size() + 1);
+    }
+    return !value.empty();
 }
 
 }  // namespace
@@ -34,14 +46,12 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
             report = true;
         } else if (word == "--csv") {
             line.csv = true;
+        } else if (word == "--html") {
+            line.html = true;
         } else if (word == "--profiles" || word.rfind("--profiles=", 0) == 0) {
-            if (word == "--profiles") {
-                if (i + 1 >= argc) return Fault("--profiles needs a folder");
-                line.profilesFolder = argv[++i];
-            } else {
-                line.profilesFolder = word.substr(std::strlen("--profiles="));
-            }
-            if (line.profilesFolder.empty()) return Fault("--profiles needs a folder");
+            if (!TakeValue(argc, argv, i, "--profiles", line.profilesFolder)) return Fault("--profiles needs a folder");
+        } else if (word == "--learner" || word.rfind("--learner=", 0) == 0) {
+            if (!TakeValue(argc, argv, i, "--learner", line.learner)) return Fault("--learner needs a name");
         } else if (word.size() > 1 && word[0] == '-') {
             return Fault("unknown option '" + word + "'");
         } else {
@@ -53,8 +63,10 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
         line.action = ACTION_HELP;
     } else if (version) {
         line.action = ACTION_VERSION;
-    } else if (line.csv && !report) {
-        return Fault("--csv goes with --report");
+    } else if (!report && (line.csv || line.html || !line.learner.empty())) {
+        return Fault(std::string(line.csv ? "--csv" : line.html ? "--html" : "--learner") + " goes with --report");
+    } else if (line.csv && line.html) {
+        return Fault("--csv and --html do not go together");
     } else if (report) {
         if (line.windowed) return Fault("--windowed does not go with --report");
         line.action = ACTION_REPORT;
@@ -68,9 +80,14 @@ std::string CCommandLine::HelpText() {
            "a pizzeria and a grocery.\n"
            "\n"
            "  --windowed        start in a window instead of full screen (F11 toggles)\n"
-           "  --report          print every learner's progress, one line each, and quit\n"
+           "  --report          print every learner's progress, a table each, and quit:\n"
+           "                    per minigame the last score, the best, the games played\n"
+           "                    and the date of the last\n"
            "  --report --csv    the same as CSV (UTF-8): learner, workplace, minigame,\n"
-           "                    score, maximum\n"
+           "                    score, maximum, best, games, date of the last game\n"
+           "  --report --html   the same as a page to print, one sheet a learner, with a\n"
+           "                    chart of the scores over time\n"
+           "  --learner NAME    with --report: that learner only\n"
            "  --profiles DIR    keep the learners' profiles in DIR\n"
            "  --help            show this help and quit\n"
            "  --version         show the version and quit\n"

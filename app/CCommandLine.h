@@ -2,7 +2,7 @@
 #include <string>
 
 // What the program was asked to do on its command line. Every option is
-// long; the one that takes a value accepts "--profiles DIR" and
+// long; those that take a value accept "--profiles DIR" and
 // "--profiles=DIR". Anything else is a fault: the program prints the
 // one-line message and ends with status 2.
 class CCommandLine {
@@ -24,6 +24,8 @@ public:
     Action action = ACTION_PLAY;
     bool windowed = false;       // start in a window instead of full screen
     bool csv = false;            // the report as CSV
+    bool html = false;           // the report as a page to print
+    std::string learner;         // the report of this learner only (UTF-8)
     std::string profilesFolder;  // empty: the usual place
     std::string fault;           // for ACTION_FAULT: what was wrong, one line
 };

@@ -40,9 +40,10 @@ void CZelkView::OnTimer() {
         firstTime = false;
     }
     Draw();
+    if (model != nullptr) model->RetryFailedSave();
     // Between frames, never inside one: the dialog runs frames of its own.
     if (model != nullptr && theApp.GetActiveDialog() == nullptr && model->TakeSaveFailureNotice()) {
-        CSaveFailedDlg().DoModal();
+        CSaveFailedDlg(model->SaveFailedOnLock()).DoModal();
     }
 }
 

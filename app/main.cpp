@@ -67,8 +67,11 @@ int main(int argc, char** argv) {
             return 2;
         case CCommandLine::ACTION_REPORT:
             ChooseFolders(line);
-            return CProgressReport::Print(ProfilesFolder(), line.csv ? CProgressReport::FORMAT_CSV
-                                                                     : CProgressReport::FORMAT_TEXT);
+            return CProgressReport::Print(ProfilesFolder(),
+                                          line.csv    ? CProgressReport::FORMAT_CSV
+                                          : line.html ? CProgressReport::FORMAT_HTML
+                                                      : CProgressReport::FORMAT_TEXT,
+                                          line.learner);
         case CCommandLine::ACTION_PLAY:
             break;
     }

@@ -3,6 +3,7 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 
 #include "app/BitmapText.h"
@@ -84,23 +85,21 @@ void CModel::SetCursor(CursorState state) {
     }
 }
 
-void CModel::SetCompte(int row, int column, int value) {
-    int32_t& cell = progress.compte.at(row).at(column);
-    if (cell != value) unsavedChanges = true;
-    cell = value;
-}
+void CModel::SetCompte(int row, int column, int value) { progress.SetScore(row, column, value); }
 
-void CModel::IncrementTotalScore(int points) {
-    progress.totalScore += points;
-    if (points != 0) unsavedChanges = true;
-}
+void CModel::IncrementTotalScore(int points) { progress.AddPoints(points); }
 
-int CModel::GetCompte(int row, int column) const { return progress.compte.at(row).at(column); }
+int CModel::GetCompte(int row, int column) const { return progress.Progress().compte.at(row).at(column); }
 
-void CModel::AwardTrophy(int trophy) {
-    progress.trophyAwarded.at(trophy) = true;
-    progress.pointsSpent += GetTrophyCost(trophy);
-    unsavedChanges = true;
+void CModel::AwardTrophy(int trophy) { progress.BuyTrophy(trophy, GetTrophyCost(trophy)); }
+
+void CModel::RecordGame(int type, int score, int maximum) {
+    CGameHistory::Game game;
+    game.when = CGameHistory::Timestamp(std::time(nullptr));
+    game.type = type;
+    game.score = score;
+    game.maximum = maximum;
+    progress.RecordGame(game);
 }
 
 void CModel::RewardUser() {
@@ -113,9 +112,7 @@ void CModel::RewardUser() {
 
 void CModel::RestartGame() {
     SaveIfChanged();
-    CProfile::BackUp(ProfilesFolder(), login);
-    progress.Clear();
-    unsavedChanges = true;
+    progress.Wipe();  // the save keeps the profile as it was in "<name>.txt.bak"
     Save();
 }
 
@@ -152,19 +149,31 @@ void CModel::InGameLeave() {
     SetGameState(minigameType == MINIGAME_REWARDS ? GAMESTATE_MAINMENU : GAMESTATE_SUBMENU);
 }
 
-bool CModel::Save() {
+bool CModel::Save() { return SaveWaiting(CSharedProfile::kLockWaitSeconds); }
+
+bool CModel::SaveWaiting(double lockWaitSeconds) {
     if (login.IsEmpty()) return false;
-    if (progress.SaveTo(ProfilesFolder(), login)) {
+    ticksSinceFailedSave = 0;
+    const CSharedProfile::SaveResult result = progress.Save(ProfilesFolder(), login, lockWaitSeconds);
+    if (result == CSharedProfile::SAVED) {
         EventTrace::Saved(true);
-        unsavedChanges = false;
         saveFailing = false;
+        saveFailedOnLock = false;
         return true;
     }
     EventTrace::Saved(false);
     // Told once, not at every save that follows while the disk stays full.
     if (!saveFailing) saveFailureNotice = true;
     saveFailing = true;
+    saveFailedOnLock = result == CSharedProfile::SAVE_LOCKED;
     return false;
+}
+
+void CModel::RetryFailedSave() {
+    // Every five seconds of the game's ticks.
+    constexpr int kTicksBetweenTries = 5 * 64;
+    if (!saveFailing || !HasUnsavedChanges() || ++ticksSinceFailedSave < kTicksBetweenTries) return;
+    SaveWaiting(0.0);
 }
 
 void CModel::SetLogin(const CString& name) {
@@ -174,7 +183,7 @@ void CModel::SetLogin(const CString& name) {
 }
 
 void CModel::SaveIfChanged() {
-    if (unsavedChanges && !login.IsEmpty()) Save();
+    if (HasUnsavedChanges() && !login.IsEmpty()) Save();
 }
 
 void CModel::SaveBeforeQuitting() {
@@ -196,10 +205,11 @@ CProfile::ReadResult CModel::Load() {
     // This learner starts from their own file, or from zero: never from
     // what the learner before them left in memory.
     progress.Clear();
-    unsavedChanges = false;
+    saveFailing = false;
+    saveFailedOnLock = false;
     if (login.IsEmpty()) return CProfile::READ_MISSING;
     LoadSettings();
-    const CProfile::ReadResult result = progress.LoadFrom(ProfilesFolder(), login);
+    const CProfile::ReadResult result = progress.Load(ProfilesFolder(), login);
     if (result != CProfile::READ_MISSING) PlaySoundFile("blingbling.mp3", false);
     return result;
 }

@@ -5,6 +5,7 @@
 
 #include "app/CString.h"
 #include "core/CProfile.h"
+#include "core/CSharedProfile.h"
 #include "core/CSoundPlayer.h"
 #include "core/CSubtitles.h"
 #include "core/GameTypes.h"
@@ -65,14 +66,17 @@ public:
     void SetCompte(int row, int column, int value);
     int GetCompte(int row, int column) const;
     void IncrementTotalScore(int points);
-    int GetTotalScore() const { return progress.totalScore; }
-    int GetPointsSpent() const { return progress.pointsSpent; }
+    int GetTotalScore() const { return progress.Progress().totalScore; }
+    int GetPointsSpent() const { return progress.Progress().pointsSpent; }
     // The points the learner can spend: earned minus spent.
-    int GetCompteTotal() const { return progress.totalScore - progress.pointsSpent; }
+    int GetCompteTotal() const { return GetTotalScore() - GetPointsSpent(); }
+    // A game finished with that score out of that maximum, for the
+    // learner's history (dated now).
+    void RecordGame(int type, int score, int maximum);
 
     int GetTrophyCost(int trophy) const { return kTrophyCost.at(trophy); }
     bool CanIAffordTrophy(int trophy) const { return GetCompteTotal() >= GetTrophyCost(trophy); }
-    bool IsTrophyAwarded(int trophy) const { return progress.trophyAwarded.at(trophy); }
+    bool IsTrophyAwarded(int trophy) const { return progress.Progress().trophyAwarded.at(trophy); }
     // The caller checks the price and an earlier purchase.
     void AwardTrophy(int trophy);
 
@@ -100,17 +104,26 @@ public:
 
     // The learner's profile in "Profiles". Both do nothing without a login.
     // Load starts from zero and reads the learner's file, whatever the case
-    // of the letters the name was typed with.
+    // of the letters the name was typed with. Save adds this session's
+    // gains to the profile as it is on disk (another computer may play the
+    // same learner) and appends the finished games to the history.
     bool Save();
     CProfile::ReadResult Load();
     // Progress not yet written: a game's result, points, a purchase.
-    bool HasUnsavedChanges() const { return unsavedChanges; }
+    bool HasUnsavedChanges() const { return progress.HasUnsaved(); }
     // Saves when something changed since the last save. Every change of
     // screen and the shutdown call it, so quitting never loses progress.
     void SaveIfChanged();
     // True once after a save failed (the first of a run of failures): the
     // window then tells the learner. The game goes on.
     bool TakeSaveFailureNotice();
+    // The last save failed because another computer kept the learner's
+    // profile locked (not for want of room or rights).
+    bool SaveFailedOnLock() const { return saveFailedOnLock; }
+    // Called every tick: while a save is failing, tries again now and then
+    // (without waiting on a lock), so that progress reaches the disk once
+    // the other computer or the disk lets it.
+    void RetryFailedSave();
     // The score panel on screen, if any (it says so as it draws). Quitting
     // while its bars still drop stores the game's result first.
     void SetShownPanel(CRewardScene* panel) { shownPanel = panel; }
@@ -182,9 +195,12 @@ private:
     MinigameType minigameType = MINIGAME_1_1;
     CursorState cursorState = CURSOR_ARROW;
     bool muted = false;
-    CProfile progress;
-    bool unsavedChanges = false;
+    bool SaveWaiting(double lockWaitSeconds);
+
+    CSharedProfile progress;
     bool saveFailing = false;        // the last save failed
+    bool saveFailedOnLock = false;   // ... because the learner's lock was held
+    int ticksSinceFailedSave = 0;
     bool saveFailureNotice = false;  // the learner is still to be told
     CString musicName;               // the music last asked for
     CString musicToResume;           // what plays again when sound comes back

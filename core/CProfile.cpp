@@ -275,7 +275,11 @@ void CProfile::ObserveSaveSteps(SaveStepObserver observer) { saveStepObserver = 
 bool CProfile::SaveTo(const std::string& folder, const CString& login) const {
     if (login.IsEmpty()) return false;
     mkdir(folder.c_str(), 0755);  // fails harmlessly when it exists
-    return WriteReplacing(folder, ProfileFileFor(folder, login), Serialize());
+    return SaveToFile(folder, ProfileFileFor(folder, login));
+}
+
+bool CProfile::SaveToFile(const std::string& folder, const std::string& fileName) const {
+    return WriteReplacing(folder, fileName, Serialize());
 }
 
 bool CProfile::BackUp(const std::string& folder, const CString& login) {
@@ -289,7 +293,12 @@ bool CProfile::BackUp(const std::string& folder, const CString& login) {
 CProfile::ReadResult CProfile::LoadFrom(const std::string& folder, const CString& login) {
     Clear();
     if (login.IsEmpty()) return READ_MISSING;
-    const std::string path = folder + "/" + ProfileFileFor(folder, login);
+    return LoadFromFile(folder, ProfileFileFor(folder, login));
+}
+
+CProfile::ReadResult CProfile::LoadFromFile(const std::string& folder, const std::string& fileName) {
+    Clear();
+    const std::string path = folder + "/" + fileName;
     std::string bytes;
     if (!ReadFile(path, bytes)) return READ_MISSING;
     const ReadResult result = Parse(bytes);

@@ -65,10 +65,14 @@ public:
     // killed save left go first, so at most one is ever left behind.
     // Creates the folder if needed. False when nothing could be saved.
     bool SaveTo(const std::string& folder, const CString& login) const;
+    // The same, as the file of that name in the folder (ProfileFileFor's).
+    bool SaveToFile(const std::string& folder, const std::string& fileName) const;
     // Reads the login's profile over a clean slate: a name with no profile
     // starts from zero. A damaged file is first copied to "<name>.damaged"
     // so that a save that follows cannot lose what it held.
     ReadResult LoadFrom(const std::string& folder, const CString& login);
+    // The same, from the file of that name in the folder.
+    ReadResult LoadFromFile(const std::string& folder, const std::string& fileName);
     // Copies the login's saved profile to "<name>.bak" (replacing an older
     // copy), as it is before a wipe. False when there was none to copy.
     static bool BackUp(const std::string& folder, const CString& login);

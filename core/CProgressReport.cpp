@@ -8,12 +8,19 @@
 #include <sstream>
 
 #include "app/Latin1.h"
+#include "core/CProgressPage.h"
 #include "core/MinigameTitles.h"
 #include "minigames/MinigameTable.h"
 
 namespace {
 
 constexpr const char* kExtension = ".txt";
+
+// The text table's columns: a minigame's name, then the figures.
+constexpr int kNameWidth = 37;
+constexpr int kScoreWidth = 5;
+constexpr int kBestWidth = 8;
+constexpr int kGamesWidth = 7;
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -32,10 +39,6 @@ bool ReadWhole(const std::string& path, std::string& bytes) {
     return true;
 }
 
-int Score(const CProfile& profile, const MinigameTitle& title) {
-    return profile.compte[MinigameCategory(title.type)][MinigamePosition(title.type)];
-}
-
 int TrophyCount(const CProfile& profile) {
     return static_cast<int>(std::count(profile.trophyAwarded.begin(), profile.trophyAwarded.end(), true));
 }
@@ -50,6 +53,17 @@ std::string Folded(const std::string& text) {
 bool ByName(const CProgressReport::Learner& a, const CProgressReport::Learner& b) {
     const std::string x = Folded(a.name), y = Folded(b.name);
     return x != y ? x < y : a.name < b.name;
+}
+
+// Characters, not bytes: "é" takes one column.
+std::string PadRight(const std::string& utf8, int width) {
+    const int length = static_cast<int>(CharactersOf(utf8).size());
+    return length >= width ? utf8 : utf8 + std::string(width - length, ' ');
+}
+
+std::string PadLeft(const std::string& utf8, int width) {
+    const int length = static_cast<int>(CharactersOf(utf8).size());
+    return length >= width ? utf8 : std::string(width - length, ' ') + utf8;
 }
 
 // A CSV field: quoted when it holds a separator, a quote or a line end; a
@@ -76,7 +90,67 @@ void CsvRow(std::string& out, std::initializer_list<std::string> fields) {
     out += "\r\n";
 }
 
+std::string OutOf(int score, int maximum) { return std::to_string(score) + "/" + std::to_string(maximum); }
+
+std::string GamesLine(const CProgressReport::Learner& learner) {
+    if (learner.games.empty()) return "Aucune partie dans l'historique";
+    const std::string last = CProgressReport::FrenchDate(learner.games.back().Date());
+    if (learner.games.size() == 1) return "1 partie jouée, le " + last;
+    return std::to_string(learner.games.size()) + " parties jouées, la dernière le " + last;
+}
+
+void AddLearnerTable(std::string& out, const CProgressReport::Learner& learner) {
+    const CProfile& p = learner.profile;
+    out += "  " + std::to_string(p.totalScore) + " points gagnés, " + std::to_string(p.pointsSpent) + " dépensés, " +
+           std::to_string(TrophyCount(p)) + " trophées sur " + std::to_string(CProfile::kTrophies) + "\n";
+    out += "  " + GamesLine(learner) + "\n";
+    int category = -1;
+    for (const MinigameTitle& title : kMinigameTitles) {
+        if (MinigameCategory(title.type) != category) {
+            category = MinigameCategory(title.type);
+            out += "\n" + PadRight(WorkplaceName(static_cast<CategoryType>(category)), kNameWidth + 2) +
+                   " Score Meilleur Parties Dernière partie\n";
+        }
+        const CProgressReport::Standing standing = learner.StandingIn(title.type);
+        const int maximum = MinigameMaximum(title.type);
+        std::string row = "  " + PadRight(FullName(title), kNameWidth) + " ";
+        if (standing.games > 0) {
+            row += PadLeft(OutOf(standing.last, maximum), kScoreWidth) + " " +
+                   PadLeft(OutOf(standing.best, maximum), kBestWidth) + " " +
+                   PadLeft(std::to_string(standing.games), kGamesWidth) + " " +
+                   CProgressReport::FrenchDate(standing.lastDate);
+        } else if (standing.beforeHistory) {
+            row += PadLeft(OutOf(standing.last, maximum), kScoreWidth) + " joué avant l'historique";
+        } else {
+            row += "jamais joué";
+        }
+        out += row + "\n";
+    }
+}
+
 }  // namespace
+
+CProgressReport::Standing CProgressReport::Learner::StandingIn(int type) const {
+    Standing standing;
+    for (const CGameHistory::Game& game : games) {
+        if (game.type != type) continue;
+        standing.best = standing.games == 0 ? game.score : std::max(standing.best, game.score);
+        standing.last = game.score;
+        standing.lastDate = game.Date();
+        ++standing.games;
+    }
+    const int recorded = profile.compte[MinigameCategory(type)][MinigamePosition(type)];
+    if (standing.games == 0 && recorded > 0) {
+        standing.beforeHistory = true;
+        standing.last = recorded;
+    }
+    return standing;
+}
+
+std::string CProgressReport::FrenchDate(const std::string& isoDate) {
+    if (isoDate.size() != 10) return isoDate;
+    return isoDate.substr(8, 2) + "/" + isoDate.substr(5, 2) + "/" + isoDate.substr(0, 4);
+}
 
 std::string CProgressReport::NameFromFileName(const std::string& fileName) {
     std::string stem = fileName;
@@ -110,7 +184,7 @@ bool CProgressReport::Read(const std::string& folder) {
         const size_t extension = std::string(kExtension).size();
         if (fileName.size() <= extension ||
             fileName.compare(fileName.size() - extension, extension, kExtension) != 0) {
-            continue;  // kept-aside copies, unfinished saves, anything else
+            continue;  // histories, locks, kept-aside copies, unfinished saves, anything else
         }
         if (!entry.is_regular_file(error)) continue;
         Learner learner;
@@ -120,67 +194,80 @@ bool CProgressReport::Read(const std::string& folder) {
         // Parse, not LoadFrom: reading must leave the folder as it was.
         learner.damaged = !ReadWhole(entry.path().string(), bytes) ||
                           learner.profile.Parse(bytes) != CProfile::READ_OK;
+        learner.games = CGameHistory::Read(folder + "/" + CGameHistory::FileNameFor(fileName));
         learners.push_back(learner);
     }
     std::sort(learners.begin(), learners.end(), ByName);
     return true;
 }
 
+bool CProgressReport::KeepOnly(const std::string& name) {
+    const std::string wanted = CProfile::FoldCase(Latin1FromUtf8(name));
+    std::vector<Learner> kept;
+    for (const Learner& learner : learners) {
+        if (CProfile::FoldCase(Latin1FromUtf8(learner.name)) == wanted) kept.push_back(learner);
+    }
+    learners = kept;
+    return !learners.empty();
+}
+
 std::string CProgressReport::Text() const {
     std::string out;
     for (const Learner& learner : learners) {
-        out += learner.name + " : ";
+        if (!out.empty()) out += "\n";
+        out += learner.name + "\n" + std::string(CharactersOf(learner.name).size(), '=') + "\n";
         if (learner.damaged) {
-            out += "profil endommagé, rien n'est compté ; le fichier " + learner.fileName + " est à vérifier\n";
+            out += "  Profil endommagé, rien n'est compté. Le fichier à vérifier :\n  " + learner.fileName + "\n";
             continue;
         }
-        const CProfile& p = learner.profile;
-        out += std::to_string(p.totalScore) + " points gagnés, " + std::to_string(p.pointsSpent) + " dépensés, " +
-               std::to_string(TrophyCount(p)) + " trophées sur " + std::to_string(CProfile::kTrophies);
-        int category = -1;
-        for (const MinigameTitle& title : kMinigameTitles) {
-            if (MinigameCategory(title.type) != category) {
-                category = MinigameCategory(title.type);
-                out += std::string(" | ") + WorkplaceName(static_cast<CategoryType>(category)) + " : ";
-            } else {
-                out += ", ";
-            }
-            out += FullName(title) + " " + std::to_string(Score(p, title)) + "/" +
-                   std::to_string(MinigameMaximum(title.type));
-        }
-        out += "\n";
+        AddLearnerTable(out, learner);
     }
     return out;
 }
 
 std::string CProgressReport::Csv() const {
     std::string out = "\xEF\xBB\xBF";
-    CsvRow(out, {"Apprenant", "Lieu de travail", "Mini-jeu", "Score", "Maximum"});
+    CsvRow(out, {"Apprenant", "Lieu de travail", "Mini-jeu", "Score", "Maximum", "Meilleur", "Parties",
+                 "Dernière partie"});
     for (const Learner& learner : learners) {
         if (learner.damaged) {
-            CsvRow(out, {learner.name, "", "profil endommagé", "", ""});
+            CsvRow(out, {learner.name, "", "profil endommagé", "", "", "", "", ""});
             continue;
         }
         for (const MinigameTitle& title : kMinigameTitles) {
+            const Standing standing = learner.StandingIn(title.type);
+            const bool inHistory = standing.games > 0;
             CsvRow(out, {learner.name, WorkplaceName(MinigameCategory(title.type)), FullName(title),
-                         std::to_string(Score(learner.profile, title)),
-                         std::to_string(MinigameMaximum(title.type))});
+                         standing.Played() ? std::to_string(standing.last) : "",
+                         std::to_string(MinigameMaximum(title.type)),
+                         inHistory ? std::to_string(standing.best) : "",
+                         standing.beforeHistory ? "" : std::to_string(standing.games),
+                         inHistory ? standing.lastDate : ""});
         }
     }
     return out;
 }
 
-int CProgressReport::Print(const std::string& folder, Format format) {
+int CProgressReport::Print(const std::string& folder, Format format, const std::string& learner) {
     CProgressReport report;
     if (!report.Read(folder)) {
         std::fprintf(stderr, "zelk: cannot read the profiles folder %s\n", folder.c_str());
+        return 1;
+    }
+    if (!learner.empty() && !report.KeepOnly(learner)) {
+        std::fprintf(stderr, "zelk: aucun apprenant « %s » dans %s\n", learner.c_str(), folder.c_str());
         return 1;
     }
     if (format == FORMAT_TEXT && report.Learners().empty()) {
         std::printf("Aucun profil dans %s\n", folder.c_str());
         return 0;
     }
-    const std::string text = format == FORMAT_CSV ? report.Csv() : report.Text();
+    std::string text;
+    switch (format) {
+        case FORMAT_TEXT: text = report.Text(); break;
+        case FORMAT_CSV: text = report.Csv(); break;
+        case FORMAT_HTML: text = CProgressPage::Html(report); break;
+    }
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }

@@ -241,6 +241,8 @@ void CMinigameRewards::OnLButtonUp(CPoint point) {
             model->RewardUser();
             model->AwardTrophy(i);
             model->Save();
+            // The points went on another computer playing this learner.
+            if (!model->IsTrophyAwarded(i)) BackToShelf(i);
         } else {
             model->PlaySoundFile("error.mp3", false);
             BackToShelf(i);

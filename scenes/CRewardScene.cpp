@@ -97,10 +97,12 @@ void CRewardScene::StoreResult() {
     if (type >= MINIGAME_1_1 && type <= MINIGAME_1_10) model->SetCompte(0, type, barsFilled);
     if (type >= MINIGAME_2_1 && type <= MINIGAME_2_9) model->SetCompte(1, type - MINIGAME_2_1, barsFilled);
     if (type >= MINIGAME_3_1 && type <= MINIGAME_3_5) model->SetCompte(2, type - MINIGAME_3_1, barsFilled);
-    // The total rises once, by exactly the bars the panel shows.
+    // The total rises once, by exactly the bars the panel shows; the game
+    // goes into the learner's history once.
     if (!totalRaised) {
         totalRaised = true;
         model->IncrementTotalScore(barsFilled);
+        if (MinigamePosition(type) >= 0 && type != MINIGAME_REWARDS) model->RecordGame(type, barsFilled, compteMax);
     }
     // Written at once: the learner may close the game without a click.
     if (!resultSaved) {

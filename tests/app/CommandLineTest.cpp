@@ -51,6 +51,11 @@ TEST(CommandLine, AnythingElseIsAOneLineFault) {
         {{"level1"}, "unexpected argument 'level1'"},
         {{"--profiles"}, "--profiles needs a folder"},
         {{"--profiles="}, "--profiles needs a folder"},
+        {{"--report", "--learner"}, "--learner needs a name"},
+        {{"--report", "--learner="}, "--learner needs a name"},
+        {{"--html"}, "--html goes with --report"},
+        {{"--learner", "Ana"}, "--learner goes with --report"},
+        {{"--report", "--csv", "--html"}, "--csv and --html do not go together"},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv = {"zelk"};
@@ -66,7 +71,8 @@ TEST(CommandLine, AnythingElseIsAOneLineFault) {
 
 TEST(CommandLine, HelpNamesEveryOptionAndVersionItsNumber) {
     const std::string help = CCommandLine::HelpText();
-    for (const char* option : {"--windowed", "--report", "--csv", "--profiles", "--help", "--version", "ZELK_PROFILES"}) {
+    for (const char* option : {"--windowed", "--report", "--csv", "--html", "--learner", "--profiles", "--help", "--version",
+                               "ZELK_PROFILES"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     const std::string version = CCommandLine::VersionText();
@@ -88,4 +94,17 @@ TEST(CommandLine, TheReportAndItsCsv) {
     EXPECT_EQ(alone.action, CCommandLine::ACTION_FAULT);
     EXPECT_NE(alone.fault.find("--csv goes with --report"), std::string::npos);
     EXPECT_EQ(ParseWords({"--report", "--windowed"}).action, CCommandLine::ACTION_FAULT);
+}
+
+TEST(CommandLine, TheReportAsAPageAndForOneLearner) {
+    const CCommandLine page = ParseWords({"--report", "--html"});
+    EXPECT_EQ(page.action, CCommandLine::ACTION_REPORT);
+    EXPECT_TRUE(page.html);
+    EXPECT_FALSE(page.csv);
+    EXPECT_TRUE(page.learner.empty());
+    const CCommandLine one = ParseWords({"--report", "--learner", "H\xC3\xA9l\xC3\xA8ne", "--csv"});
+    EXPECT_EQ(one.action, CCommandLine::ACTION_REPORT);
+    EXPECT_EQ(one.learner, "H\xC3\xA9l\xC3\xA8ne");
+    EXPECT_TRUE(one.csv);
+    EXPECT_EQ(ParseWords({"--learner=Ana", "--report"}).learner, "Ana");
 }

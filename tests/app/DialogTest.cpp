@@ -14,6 +14,9 @@
 #include "app/CCalculatorDlg.h"
 #include "app/CDialogFrame.h"
 #include "app/CLoginDialog.h"
+#include "app/CSaveFailedDlg.h"
+#include "app/BitmapText.h"
+#include "app/Latin1.h"
 #include "core/CModel.h"
 #include "support/GameFixture.h"
 #include "support/GlWindow.h"
@@ -236,4 +239,14 @@ TEST_F(Dialogs, TheAboutBoxClosesOnOk) {
     CAboutDlg about;
     EXPECT_EQ(about.DoModal(), CDialogFrame::IDOK);
     EXPECT_EQ(learner.overran, 0);
+}
+
+TEST_F(Dialogs, TheSaveFailedDialogSaysWhyOnALineThatFitsIt) {
+    for (const bool locked : {false, true}) {
+        const char* reason = CSaveFailedDlg(locked).Reason();
+        // 30 pixels of margin on each side, as its other lines have.
+        EXPECT_LE(BitmapText::Width(GLUT_BITMAP_HELVETICA_18, Latin1FromUtf8(reason)) + 60, CSaveFailedDlg::kWidth)
+            << reason;
+    }
+    EXPECT_NE(std::string(CSaveFailedDlg(true).Reason()), CSaveFailedDlg(false).Reason());
 }

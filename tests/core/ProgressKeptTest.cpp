@@ -11,6 +11,7 @@
 #include "app/CLoginDialog.h"
 #include "app/CSaveFailedDlg.h"
 #include "app/CZelkView.h"
+#include "core/CProfileLock.h"
 #include "minigames/dentist/CMinigame1_1.h"
 #include "support/GameFixture.h"
 #include "support/ScriptedLearner.h"
@@ -322,6 +323,57 @@ TEST_F(Progress, AFailedSaveKeepsTheOldFileAndIsToldOncePerFailure) {
     model->IncrementTotalScore(1);
     EXPECT_FALSE(model->Save());
     EXPECT_TRUE(model->TakeSaveFailureNotice()) << "a new failure after a success is told again";
+}
+
+TEST_F(Progress, ALearnerLockedByAnotherComputerIsToldSoAndSavedOnceTheLockIsFree) {
+    LogIn("Ana");
+    model->IncrementTotalScore(4);
+    ASSERT_TRUE(model->Save());
+    CProfileLock otherComputer;
+    ASSERT_EQ(otherComputer.Acquire(ProfilesFolder() + "/Ana.txt.lock", 0.0), CProfileLock::LOCK_HELD);
+    model->IncrementTotalScore(3);
+    EXPECT_FALSE(model->Save());  // after its few seconds' wait
+    EXPECT_EQ(Saved("Ana").totalScore, 4);
+    EXPECT_TRUE(model->TakeSaveFailureNotice());
+    EXPECT_TRUE(model->SaveFailedOnLock());
+    EXPECT_EQ(std::string(CSaveFailedDlg(model->SaveFailedOnLock()).Reason()),
+              "Un autre ordinateur enregistre en ce moment les points de ce profil.");
+
+    otherComputer.Release();
+    // Tried again every five seconds of the game's 64 ticks a second.
+    for (int tick = 1; tick < 5 * 64; ++tick) model->RetryFailedSave();
+    EXPECT_TRUE(model->HasUnsavedChanges());
+    model->RetryFailedSave();
+    EXPECT_FALSE(model->HasUnsavedChanges());
+    EXPECT_EQ(Saved("Ana").totalScore, 7) << "the points waited in memory";
+    EXPECT_FALSE(model->SaveFailedOnLock());
+    for (int tick = 0; tick < 5 * 64; ++tick) model->RetryFailedSave();  // nothing left to try
+    EXPECT_FALSE(model->TakeSaveFailureNotice());
+}
+
+TEST_F(Progress, AGameFinishedGoesIntoTheHistoryOnceWithItsPanelsMaximum) {
+    LogIn("Ana");
+    OpenLesson();
+    PlayLessonPerfectly();
+    DrawPanelToTheEnd();
+    Frames(5, kW, kH);  // the panel stays up: stored once
+    const std::vector<CGameHistory::Game> games = CGameHistory::Read(ProfilesFolder() + "/Ana.txt.history");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].type, MINIGAME_1_1);
+    EXPECT_EQ(games[0].score, 7);
+    EXPECT_EQ(games[0].maximum, 7);
+}
+
+TEST_F(Progress, AGameLeftBeforeItsEndIsNoGameOfTheHistory) {
+    LogIn("Ana");
+    OpenLesson();
+    Click(kW - 250, 52);  // play
+    const CPoint key = lesson->GetKeyLocation(kSteps[0].key);
+    Click(key.x, key.y);
+    Frames(1, kW, kH);
+    Click(80, 52);  // the exit button
+    EXPECT_EQ(model->GetGameState(), GAMESTATE_SUBMENU);
+    EXPECT_TRUE(CGameHistory::Read(ProfilesFolder() + "/Ana.txt.history").empty());
 }
 
 TEST_F(Progress, TheWindowTellsTheLearnerInTheGamesOwnDialog) {

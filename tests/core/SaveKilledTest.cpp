@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "savekill/SaveProfiles.h"
 #include "support/ScratchFolder.h"
-
-extern char** environ;
+#include "support/SteppedProcess.h"
 
 namespace {
 
@@ -26,60 +19,6 @@ bool IsTemporaryOf(const std::string& name, const std::string& fileName) {
     return name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
            name.find_first_not_of("0123456789", prefix.size()) == std::string::npos;
 }
-
-// The saving process, stopped at every step it tells until the test kills it.
-class SavingProcess {
-public:
-    SavingProcess(const std::string& folder, const std::string& login) {
-        int report[2], goAhead[2];
-        // Close-on-exec: the process gets only its own two ends, as 3 and 4.
-        if (pipe2(report, O_CLOEXEC) != 0 || pipe2(goAhead, O_CLOEXEC) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, report[1], 3);
-        posix_spawn_file_actions_adddup2(&actions, goAhead[0], 4);
-        char* argv[] = {const_cast<char*>(ZELK_SAVE_LOOP), const_cast<char*>(folder.c_str()),
-                        const_cast<char*>(login.c_str()), nullptr};
-        if (posix_spawn(&pid, ZELK_SAVE_LOOP, &actions, nullptr, argv, environ) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(report[1]);
-        close(goAhead[0]);
-        fromChild = report[0];
-        toChild = goAhead[1];
-    }
-    ~SavingProcess() {
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        close(fromChild);
-        close(toChild);
-    }
-    bool Started() const { return pid > 0; }
-    pid_t Pid() const { return pid; }
-    // The next step the process reached (it waits there); -1 if it died.
-    int NextStep() {
-        unsigned char step = 0;
-        return read(fromChild, &step, 1) == 1 ? step : -1;
-    }
-    void GoOn() {
-        const unsigned char go = 1;
-        ASSERT_EQ(write(toChild, &go, 1), 1);
-    }
-    // Kills it where it waits; true when the kill is what ended it.
-    bool KillHere() {
-        kill(pid, SIGKILL);
-        int status = 0;
-        const bool killed = waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-        pid = -1;
-        return killed;
-    }
-
-private:
-    pid_t pid = -1;
-    int fromChild = -1;
-    int toChild = -1;
-};
 
 std::vector<std::string> TemporariesIn(const std::string& folder, const std::string& fileName) {
     std::vector<std::string> found;
@@ -115,12 +54,12 @@ TEST(SaveKilled, AtEveryStepOfASaveTheProfileIsTheOldOrTheNewTextAndNoTemporaryS
             for (int target = 0; target < CProfile::SAVE_STEP_COUNT; ++target) {
                 const std::string context = std::string(save == 0 ? "B over " : "A over ") +
                                             (onDisk == a ? "A" : "B") + ", killed at '" + kStepNames[target] + "'";
-                SavingProcess saving(profiles, login);
+                SteppedProcess saving(ZELK_SAVE_LOOP, {profiles, login});
                 ASSERT_TRUE(saving.Started()) << context;
                 // Through every step of the saves before the chosen one.
                 for (int passed = 0; passed < save * CProfile::SAVE_STEP_COUNT + target; ++passed) {
                     ASSERT_EQ(saving.NextStep(), passed % CProfile::SAVE_STEP_COUNT) << context;
-                    saving.GoOn();
+                    ASSERT_TRUE(saving.GoOn()) << context;
                 }
                 ASSERT_EQ(saving.NextStep(), target) << context;
                 const pid_t pid = saving.Pid();

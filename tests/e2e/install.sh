@@ -108,23 +108,73 @@ PROFILES="$XDG_DATA_HOME/zelk/Profiles"
 printf '3 4 oops' >"$PROFILES/Zoé.txt"
 before="$(cd "$PROFILES" && ls -A | sort && cat -- *)"
 "$ZELK" --report >"$ARTEFACTS/report.txt" || fail "--report failed"
-cat >"$ARTEFACTS/report-expected.txt" <<'TEXT'
-Ana : 7 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 7/7, Prendre un message en français 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone en français 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/10, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
-Bob : 0 points gagnés, 0 dépensés, 0 trophées sur 38 | Bureau du dentiste : Le répondeur 0/7, Prendre un message en français 0/8, Prendre un message en anglais 0/8, La page de couverture d'une télécopie 0/9, Envoyer une télécopie 0/4, Saluer au téléphone en français 0/3, Répondre aux appels 1 0/8, Transférer les appels 0/6, Saluer au téléphone en anglais 0/3, Répondre aux appels 2 0/8 | Pizzeria : Le bon de commande en français 0/7, Le GPS en anglais 0/7, Les panneaux routiers 0/10, L'ascenseur de l'immeuble 0/5, Le paiement par carte 0/10, Le bon de commande en anglais 0/7, Les panneaux d'information 0/10, Le GPS en français 0/7, Le calcul du prix 0/5 | Épicerie : Les dates « meilleur avant » 0/8, Trier selon la date 0/8, Ranger l'épicerie 0/8, Les codes des fruits et légumes 0/8, Lire un reçu 0/5
-Zoé : profil endommagé, rien n'est compté ; le fichier Zoé.txt est à vérifier
-TEXT
+# The lesson's day, as its history line tells it (the game's clock, not this script's).
+PLAYED="$(cut -c1-10 "$PROFILES/Ana.txt.history")"
+[ "$(wc -l <"$PROFILES/Ana.txt.history")" -eq 1 ] && [[ "$PLAYED" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] ||
+  fail "the history does not hold the one lesson: $(cat "$PROFILES/Ana.txt.history")"
+[ "$(cut -f2- "$PROFILES/Ana.txt.history")" = "$(printf '1_1\t7\t7')" ] ||
+  fail "the history's line is not the lesson's 7 of 7"
+FRENCH="${PLAYED:8:2}/${PLAYED:5:2}/${PLAYED:0:4}"
+# A minigame's row when never played: its name in a 37-character column
+# (characters, whatever the locale: UTF-8 continuation bytes do not count).
+never() {
+  local bytes extra
+  bytes="$(printf '%s' "$1" | LC_ALL=C wc -c)"
+  extra="$(printf '%s' "$1" | LC_ALL=C tr -cd '\200-\277' | LC_ALL=C wc -c)"
+  printf '  %s%*s jamais joué\n' "$1" "$(( 37 - bytes + extra ))" ""
+}
+dentist() { never "Prendre un message en français"; never "Prendre un message en anglais"
+  never "La page de couverture d'une télécopie"; never "Envoyer une télécopie"
+  never "Saluer au téléphone en français"; never "Répondre aux appels 1"; never "Transférer les appels"
+  never "Saluer au téléphone en anglais"; never "Répondre aux appels 2"; }
+others() {
+  echo
+  echo "Pizzeria                                Score Meilleur Parties Dernière partie"
+  for game in "Le bon de commande en français" "Le GPS en anglais" "Les panneaux routiers" \
+              "L'ascenseur de l'immeuble" "Le paiement par carte" "Le bon de commande en anglais" \
+              "Les panneaux d'information" "Le GPS en français" "Le calcul du prix"; do never "$game"; done
+  echo
+  echo "Épicerie                                Score Meilleur Parties Dernière partie"
+  for game in "Les dates « meilleur avant »" "Trier selon la date" "Ranger l'épicerie" \
+              "Les codes des fruits et légumes" "Lire un reçu"; do never "$game"; done
+}
+{
+  echo "Ana"; echo "==="
+  echo "  7 points gagnés, 0 dépensés, 0 trophées sur 38"
+  echo "  1 partie jouée, le $FRENCH"
+  echo
+  echo "Bureau du dentiste                      Score Meilleur Parties Dernière partie"
+  echo "  Le répondeur                            7/7      7/7       1 $FRENCH"
+  dentist; others; echo
+  echo "Bob"; echo "==="
+  echo "  0 points gagnés, 0 dépensés, 0 trophées sur 38"
+  echo "  Aucune partie dans l'historique"
+  echo
+  echo "Bureau du dentiste                      Score Meilleur Parties Dernière partie"
+  never "Le répondeur"; dentist; others; echo
+  echo "Zoé"; echo "==="
+  echo "  Profil endommagé, rien n'est compté. Le fichier à vérifier :"
+  echo "  Zoé.txt"
+} >"$ARTEFACTS/report-expected.txt"
 diff "$ARTEFACTS/report-expected.txt" "$ARTEFACTS/report.txt" >&2 || fail "the report is not as expected"
 "$ZELK" --report --csv >"$ARTEFACTS/report.csv" || fail "--report --csv failed"
 [ "$(head -c 3 "$ARTEFACTS/report.csv" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the CSV has no UTF-8 mark"
 [ "$(wc -l <"$ARTEFACTS/report.csv")" -eq 50 ] || fail "the CSV has $(wc -l <"$ARTEFACTS/report.csv") rows, not 1 + 24 + 24 + 1"
-for row in "Ana,Bureau du dentiste,Le répondeur,7,7" "Ana,Épicerie,Lire un reçu,0,5" \
-           "Bob,Pizzeria,Le paiement par carte,0,10" "Zoé,,profil endommagé,,"; do
+for row in "Ana,Bureau du dentiste,Le répondeur,7,7,7,1,$PLAYED" "Ana,Épicerie,Lire un reçu,,5,,0," \
+           "Bob,Pizzeria,Le paiement par carte,,10,,0," "Zoé,,profil endommagé,,,,,"; do
   grep -qxF "$row"$'\r' "$ARTEFACTS/report.csv" || fail "the CSV lacks the row $row"
 done
+"$ZELK" --report --learner ana >"$ARTEFACTS/report-ana.txt" || fail "--report --learner failed"
+awk '/^Bob$/ { exit } { print }' "$ARTEFACTS/report-expected.txt" | sed '$d' | diff - "$ARTEFACTS/report-ana.txt" >&2 ||
+  fail "--learner ana is not Ana's table"
+"$ZELK" --report --html >"$ARTEFACTS/report.html" || fail "--report --html failed"
+[ "$(grep -c '<svg' "$ARTEFACTS/report.html")" -eq 1 ] || fail "the page has not Ana's chart alone"
+! grep -qE 'https?:|<script|src=|href=' "$ARTEFACTS/report.html" || fail "the page refers to something outside it"
 [ "$(cd "$PROFILES" && ls -A | sort && cat -- *)" = "$before" ] || fail "the report changed the profiles folder"
 # A shared folder named by the environment wins over the user's own.
 mkdir -p "$HOME_DIR/shared"
 cp "$PROFILES/Bob.txt" "$HOME_DIR/shared/Centre.txt"
-ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | grep -q '^Centre : 0 points' || fail "ZELK_PROFILES was not read"
-[ "$(ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | wc -l)" -eq 1 ] || fail "ZELK_PROFILES mixed the folders"
-echo "report and CSV as expected, profiles untouched, ZELK_PROFILES honoured"
+ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | grep -qx 'Centre' || fail "ZELK_PROFILES was not read"
+[ "$(ZELK_PROFILES="$HOME_DIR/shared" "$ZELK" --report | grep -c ' points gagnés')" -eq 1 ] ||
+  fail "ZELK_PROFILES mixed the folders"
+echo "report, CSV, one learner and the page as expected, profiles untouched, ZELK_PROFILES honoured"

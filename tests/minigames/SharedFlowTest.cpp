@@ -122,13 +122,12 @@ protected:
         model->Save();
         CProgressReport report;
         EXPECT_TRUE(report.Read(folder.File("Profiles")));
-        const std::string text = report.Text();
-        const std::string name = FullName(*TitleOf(type)) + " 0/";
-        for (const char* before : {": ", ", "}) {
-            const size_t at = text.find(before + name);
-            if (at != std::string::npos) return std::stoi(text.substr(at + std::string(before).size() + name.size()));
-        }
-        ADD_FAILURE() << name << " is not in the report: " << text;
+        const std::string csv = report.Csv();
+        // Never played yet: no score, then the maximum.
+        const std::string cells = "," + FullName(*TitleOf(type)) + ",,";
+        const size_t at = csv.find(cells);
+        if (at != std::string::npos) return std::stoi(csv.substr(at + cells.size()));
+        ADD_FAILURE() << cells << " is not in the report: " << csv;
         return -1;
     }
 

@@ -2,24 +2,14 @@
 // is killed. Before each step of a save goes on it tells the step on fd 3
 // and waits for a byte on fd 4: the save-killed test stops it at the step
 // it chose.
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 
 #include "savekill/SaveProfiles.h"
+#include "savekill/StepPipe.h"
 
 namespace {
 
-constexpr int kReportFd = 3;
-constexpr int kGoAheadFd = 4;
-
-void ReportAndWait(CProfile::SaveStep step) {
-    const unsigned char told = static_cast<unsigned char>(step);
-    if (write(kReportFd, &told, 1) != 1) std::_Exit(3);
-    unsigned char go = 0;
-    if (read(kGoAheadFd, &go, 1) != 1) std::_Exit(4);
-}
+void ReportAndWait(CProfile::SaveStep step) { TellStepAndWait(step); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/CGameHistory.h"
 #include "core/CModel.h"
 #include "core/CProfile.h"
 #include "core/GameTypes.h"
@@ -83,6 +84,26 @@ void CheckProfileText(const std::string& name, const std::string& text, const Ma
     }
 }
 
+// Every line a whole game (no kill tore one here), its score within the
+// most its minigame's panel showed.
+void CheckHistoryText(const std::string& name, const std::string& text, const Maxima& maxima,
+                      std::vector<std::string>& problems) {
+    if (!text.empty() && text.back() != '\n') problems.push_back(name + ": a torn last line");
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        CGameHistory::Game game;
+        if (!CGameHistory::ParseLine(line, game)) {
+            problems.push_back(name + ": \"" + line + "\" is not a game");
+            continue;
+        }
+        const auto most = maxima.find(game.type);
+        if (most == maxima.end() || game.maximum != most->second) {
+            problems.push_back(name + ": \"" + line + "\" has not its panel's maximum");
+        }
+    }
+}
+
 }  // namespace
 
 bool CheckModel(const CModel& model, const Maxima& maxima, std::vector<std::string>& problems) {
@@ -107,8 +128,15 @@ void CheckProfiles(const std::string& folder, const Maxima& maxima, std::vector<
         CString login;
         const bool backup = EndsWith(name, ".bak");
         if (!backup && !CProfile::LoginFromFileName(name, login)) {
-            // The settings beside a profile are the only other file it may have.
-            if (!EndsWith(name, ".settings")) problems.push_back("left in the profiles folder: " + name);
+            // Beside a profile there may be only its settings, its history and its lock.
+            if (EndsWith(name, ".history")) {
+                std::ifstream in(entry.path(), std::ios::binary);
+                std::stringstream text;
+                text << in.rdbuf();
+                CheckHistoryText(name, text.str(), maxima, problems);
+            } else if (!EndsWith(name, ".settings") && !EndsWith(name, ".lock")) {
+                problems.push_back("left in the profiles folder: " + name);
+            }
             continue;
         }
         ++profiles;

@@ -16,5 +16,7 @@ bool CheckModel(const CModel& model, const Maxima& maxima, std::vector<std::stri
 
 // The same of every profile file in the folder, read back as stored: 161
 // decimal values separated by CR LF, trophies "0" or "1"; backups (".bak")
-// too; and nothing else beside them but settings (no temporary, no damaged copy).
+// too; their histories, every line a game within its panel's maximum; and
+// nothing else beside them but settings and locks (no temporary, no
+// damaged copy).
 void CheckProfiles(const std::string& folder, const Maxima& maxima, std::vector<std::string>& problems);
