@@ -8,6 +8,7 @@
 
 #include "Art.h"
 #include "Lesson.h"
+#include "core/Formats.h"
 #include "minigames/pizzeria/PizzaOrderForm.h"
 #include "minigames/pizzeria/PricingForms.h"
 
@@ -97,10 +98,7 @@ void Copy(cairo_t* cr, int p) {
         const Offset at = At(base + kFirstSize + s);
         const double x0 = at.dx + kSizeRingFrom.dx + 6, x1 = at.dx + kSizeRingTo.dx - 6;
         TextMiddle(cr, kSizes[s].label, x0, at.dy, Small(9.5, true), kPrint, Align::Left);
-        char price[16];
-        std::snprintf(price, sizeof price, "%.2f $", kSizes[s].price);
-        std::string text(price);
-        text.replace(text.find('.'), 1, ",");
+        const std::string text = Formats::FrenchMoney(std::lround(kSizes[s].price * 100));
         TextMiddle(cr, text, x1, at.dy, Small(9.5), kPrint, Align::Right);
         cairo_set_dash(cr, (const double[]){1.5, 2.5}, 2, 0);
         Underline(cr, x0 + 62, x1 - 34, at.dy + 2);
