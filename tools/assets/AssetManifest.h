@@ -114,7 +114,7 @@ inline std::vector<std::string> Pictures() {
         // the trophy house
         "RewardHouse.png", "victory.png", "count_glyphs.png",
         // widgets and category pictures
-        "crosshair.png", "error.png", "review_missed.png", "strip_missed.png", "review_legend.png", "review_legend_en.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
+        "crosshair.png", "error.png", "review_missed.png", "strip_missed.png", "review_legend.png", "review_legend_en.png", "review_legend_two_lines.png", "dropdownbox.png", "dropdownbox_long.png", "CategoryDentistIcon.png",
         "CategoryPizzaIcon.png", "CategoryGroceryIcon.png",
         // the answering-machine lesson
         "phone_background.png", "phone_overlay.png", "consigne1_1.png", "instruction1_1a.png",
