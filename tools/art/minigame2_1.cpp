@@ -278,7 +278,8 @@ void Steel(cairo_t* cr, int w, int h) {
     }
 }
 
-// The shop's answering machine, its light on: a new order waits.
+// An answering machine, its light on: a new message waits. The pizzeria's
+// orders and the dentist's messages both show it.
 void AnsweringMachine(cairo_t* cr, int w, int h) {
     WithShadow(
         cr, w, h,
@@ -316,7 +317,7 @@ void AnsweringMachine(cairo_t* cr, int w, int h) {
         },
         0, 4, 6, 0.35);
     Font f = Small(22, true);
-    Text(cr, "Nouvelle\ncommande", 420, 36, f, kCoralDark);
+    Text(cr, "Nouveau\nmessage", 420, 36, f, kCoralDark);
 }
 
 }  // namespace
