@@ -85,6 +85,12 @@ std::string EnglishTime(int hour, int minute) {
     return std::to_string(onDial) + ":" + TwoDigits(minute) + (hour < 12 ? " a.m." : " p.m.");
 }
 
+std::string NumericDate(int year, int month, int day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
 std::string FrenchNumberWords(long n) {
     if (n < 0) return "moins " + FrenchNumberWords(-n);
     if (n < 1000) return BelowThousand(static_cast<int>(n), true);

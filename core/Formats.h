@@ -18,6 +18,10 @@ std::string EnglishMoney(long cents);
 std::string FrenchTime(int hour, int minute);
 std::string EnglishTime(int hour, int minute);
 
+// A date in figures as Canada's standard writes it, in both languages:
+// year, month, day ("2012-01-23"), which no reader takes for another date.
+std::string NumericDate(int year, int month, int day);
+
 // Words as the narration speaks them: 1299 -> "douze dollars
 // quatre-vingt-dix-neuf", (8, 30) -> "huit heures trente".
 std::string FrenchNumberWords(long n);

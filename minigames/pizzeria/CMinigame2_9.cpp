@@ -73,7 +73,7 @@ void CMinigame2_9::Start() {
     lists.Make(model);
     const std::time_t now = std::time(nullptr);
     const std::tm* today = std::localtime(&now);
-    dateText = CString::Format("%02d/%02d/%04d", today->tm_mday, today->tm_mon + 1, today->tm_year + 1900);
+    dateText = CString(Formats::NumericDate(today->tm_year + 1900, today->tm_mon + 1, today->tm_mday).c_str());
     for (int i = 0; i < kPriceLineCount; ++i) {
         filled[i] = false;
         amountCents[i] = 0;

@@ -30,6 +30,11 @@ TEST(Formats, EnglishTimesUseTheTwelveHourClock) {
     EXPECT_EQ(EnglishTime(0, 15), "12:15 a.m.");
 }
 
+TEST(Formats, NumericDatesGoYearMonthDay) {
+    EXPECT_EQ(NumericDate(2012, 1, 23), "2012-01-23");
+    EXPECT_EQ(NumericDate(2026, 12, 5), "2026-12-05");
+}
+
 TEST(Formats, FrenchNumbersInWords) {
     EXPECT_EQ(FrenchNumberWords(0), "zéro");
     EXPECT_EQ(FrenchNumberWords(21), "vingt et un");

@@ -329,7 +329,7 @@ int main(int argc, char** argv) {
         {"pizzaOverlay.png", 1024, 1024, HelpSheet},
         {"message_de_la_repondeuse.png", 512, 256, AnsweringMachine},
         TaskCard("consigne2_1.png", "Le bon de commande", "Écoutez, puis remplissez le bon", kCoral),
-        TaskCard("consigne2_6.png", "La commande en anglais", "La commande est en anglais", kCoral),
+        TaskCard("consigne2_6.png", "La commande en anglais", "Écoutez en anglais, écrivez sur le bon", kCoral),
     };
     for (const Picture& p : ProgressStrip("minijeu2_1progress%d.png", 2, kCoral)) pictures.push_back(p);
     // The pricing game (2_9).
