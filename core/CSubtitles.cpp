@@ -24,12 +24,26 @@ int TextWidth(const std::string& latin1) {
     return BitmapText::Width(kFont, latin1);
 }
 
+// French keeps a space before : ; ? ! » and after «: a line never breaks
+// there, so no line starts with "?" or ends with "«" (Latin-1 0xAB, 0xBB).
+bool CanBreakAt(const std::string& latin1, size_t space) {
+    const char after = space + 1 < latin1.size() ? latin1[space + 1] : ' ';
+    const char before = space > 0 ? latin1[space - 1] : ' ';
+    return std::string(":;?!\xBB").find(after) == std::string::npos && before != '\xAB';
+}
+
+size_t NextBreak(const std::string& latin1, size_t from) {
+    size_t space = latin1.find(' ', from);
+    while (space != std::string::npos && !CanBreakAt(latin1, space)) space = latin1.find(' ', space + 1);
+    return space;
+}
+
 // The words of a part wrapped to lines of the view's width.
 std::vector<std::string> Wrap(const std::string& part, int width) {
     std::vector<std::string> lines(1);
     size_t at = 0;
     while (at < part.size()) {
-        size_t end = part.find(' ', at);
+        size_t end = NextBreak(part, at);
         if (end == std::string::npos) end = part.size();
         const std::string word = part.substr(at, end - at);
         const std::string longer = lines.back().empty() ? word : lines.back() + " " + word;
@@ -84,6 +98,7 @@ std::vector<std::string> CSubtitles::Parts(const std::string& latin1, size_t lin
         std::string rest = sentence;
         while (rest.size() > most) {
             size_t cut = rest.rfind(' ', most);
+            while (cut != std::string::npos && cut > 0 && !CanBreakAt(rest, cut)) cut = rest.rfind(' ', cut - 1);
             if (cut == std::string::npos || cut == 0) cut = most;
             pieces.push_back(rest.substr(0, cut));
             rest = rest.substr(rest[cut] == ' ' ? cut + 1 : cut);

@@ -189,6 +189,6 @@ void CAnsweringCalls::DrawPlay(int, int) {
     references[(callIndex <= kCallCount ? callIndex : kCallCount) - 1]->Draw();
     phoneImage->Draw();
     receiverButton->Draw();
-    bubble.Draw(greetingChosen ? CurrentCall().asked : "Driiing! Driiing!");
+    bubble.Draw(greetingChosen ? CurrentCall().asked : "Dring ! Dring !");
     lists.Draw();
 }

@@ -1,5 +1,6 @@
 #include "minigames/dentist/CMessageForm.h"
 
+#include "app/Latin1.h"
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 
@@ -56,9 +57,9 @@ void CMessageForm::BuildLists() {
         const Item* items = ListItems(static_cast<List>(l), language);
         for (int i = 0; i < kItemsPerList; ++i) {
             if (items) {
-                lists[l]->AddItem(items[i].text);
+                lists[l]->AddItem(Latin1FromUtf8(items[i].text).c_str());
             } else {
-                lists[l]->AddItem(i == kLoginItem ? model->GetLogin() : CString(kYourNames[i]));
+                lists[l]->AddItem(i == kLoginItem ? model->GetLogin() : CString(Latin1FromUtf8(kYourNames[i]).c_str()));
             }
         }
     }
@@ -122,7 +123,7 @@ bool CMessageForm::IsRight(List list) const {
     const CString chosen = lists[list]->GetSelectedItem();
     // "Aucun" and a list left alone both say that nothing was given.
     if (right == kNone) return chosen.IsEmpty() || chosen == CString(kNothing);
-    return chosen == CString(ListItems(list, language)[right].text);
+    return chosen == CString(Latin1FromUtf8(ListItems(list, language)[right].text).c_str());
 }
 
 bool CMessageForm::IsAsked(int box) const {

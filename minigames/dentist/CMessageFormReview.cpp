@@ -5,6 +5,7 @@
 // message did not ask for (its cross in red).
 #include <GL/freeglut.h>
 
+#include "app/Latin1.h"
 #include "core/CModel.h"
 #include "minigames/dentist/CMessageForm.h"
 
@@ -37,7 +38,7 @@ CPoint CMessageForm::MarkOfBox(int box) const {
 CString CMessageForm::EntryShown(List list, bool corrected) const {
     if (!corrected || list == LIST_YOUR_NAME || IsRight(list)) return lists[list]->GetSelectedItem();
     const int right = GetRecording().right[list];
-    return right == kNone ? CString(kNothing) : CString(ListItems(list, language)[right].text);
+    return right == kNone ? CString(kNothing) : CString(Latin1FromUtf8(ListItems(list, language)[right].text).c_str());
 }
 
 bool CMessageForm::IsBoxCorrected(int box) const { return !boxTicked[box] && IsAsked(box); }

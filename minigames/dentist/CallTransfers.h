@@ -1,4 +1,5 @@
 #pragma once
+#include "minigames/dentist/DentistOffice.h"
 
 // The office's staff with their extensions, and the six calls to put
 // through. The game judges the dialled digits from these tables, the
@@ -7,40 +8,8 @@
 // never send the learner to another extension than the one judged right.
 namespace CallTransfers {
 
-enum Person {
-    PERSON_MARCHESSAULT = 0,
-    PERSON_BRISEBOIS,
-    PERSON_FERLAND,
-    PERSON_VACHON,
-    PERSON_ON_CALL,
-    PERSON_PAQUETTE,
-    PERSON_SAUVE,
-    PERSON_LEMIRE,
-    kPersonCount
-};
-
-// Who sits where on the chart.
-enum Department { DEPT_CARE = 0, DEPT_OFFICE, DEPT_EMERGENCY, kDepartmentCount };
-
-struct StaffMember {
-    Department department;
-    const char* name;       // as printed on the chart (UTF-8)
-    const char* role;
-    const char* extension;  // what must be dialled
-};
-
-constexpr StaffMember kStaff[kPersonCount] = {
-    {DEPT_CARE, "Dre Hélène Marchessault", "Dentiste", "11"},
-    {DEPT_CARE, "Dr Olivier Brisebois", "Dentiste", "12"},
-    {DEPT_CARE, "Nadia Ferland", "Hygiéniste dentaire", "13"},
-    {DEPT_CARE, "Élodie Vachon", "Assistante dentaire", "14"},
-    {DEPT_EMERGENCY, "Dentiste de garde", "Urgences dentaires", "0"},
-    {DEPT_OFFICE, "Julien Paquette", "Facturation et assurances", "41"},
-    {DEPT_OFFICE, "Colette Sauvé", "Directrice du bureau", "431"},
-    {DEPT_OFFICE, "Marc-André Lemire", "Ressources humaines", "432"},
-};
-
-constexpr const char* kDepartmentNames[kDepartmentCount] = {"Soins", "Administration", "Urgences"};
+// The staff, their departments and extensions are the office's own.
+using namespace DentistOffice;
 
 // One call: the caller's card, its recording and who the caller must be put
 // through to. Call k shows strip picture k + 1; picture 7 shows all done.

@@ -1,4 +1,5 @@
 #pragma once
+#include "minigames/dentist/DentistOffice.h"
 
 // The fax cover sheet: its nine fields and the nine paper snippets that
 // fill them. The game places the fields and the snippets and judges the
@@ -37,11 +38,11 @@ struct Field {
 
 constexpr Field kFields[kFieldCount] = {
     {"À :", 545, 232, "entreprise.mp3",
-     "À : le nom de l'entreprise qui reçoit la télécopie.", "CompanyName.png", "Laboratoire dentaire Nord", 1010,
+     "À : le nom de l'entreprise qui reçoit la télécopie.", "CompanyName.png", DentistOffice::kLabName, 1010,
      526, false},
     {"Adresse :", 545, 287, "address.mp3",
      "Adresse : l'adresse de l'entreprise qui reçoit la télécopie : le numéro, la rue et la ville.", "address.png",
-     "85, rue Elm, Sudbury (Ontario) P3C 1T4", 1100, 130, true},
+     DentistOffice::kLabAddress, 1100, 130, true},
     {"Télécopieur :", 545, 342, "telecopie.mp3",
      "Télécopieur : le numéro du télécopieur qui va recevoir la télécopie.", "faxNumber.png",
      "Téléc. : (705) 232-2332", 1000, 394, false},
@@ -51,7 +52,7 @@ constexpr Field kFields[kFieldCount] = {
      "phoneNumber.png", "Tél. : (705) 232-2300", 1100, 658, false},
     {"De :", 545, 452, "delapartdetelecopie.mp3",
      "De : le nom de la personne qui envoie la télécopie. C'est vous, la réceptionniste du cabinet.",
-     "tornPaper.png", "Julie Tremblay, Cabinet dentaire Gagnon", 1090, 262, true},
+     "tornPaper.png", "Julie Tremblay, Cabinet dentaire des Érables", 1090, 262, true},
     {"Date :", 545, 507, "date.mp3", "Date : le jour où vous remplissez ce papier.", "le17novembre.png",
      "le 17 novembre", 1010, 196, false},
     {"Nombre de pages :", 545, 562, "numberOfPages.mp3",
@@ -60,7 +61,7 @@ constexpr Field kFields[kFieldCount] = {
      "RencontreDeDemain.png", "Rencontre de demain", 1000, 592, false},
     {"Commentaires :", 545, 672, "commentaires.mp3",
      "Commentaires : un court message pour la personne qui reçoit la télécopie.", "messageBonjour.png",
-     "Bonjour! Voici l'ordre du jour de la rencontre.", 1100, 328, true},
+     "Bonjour ! Voici l'ordre du jour de la rencontre.", 1100, 328, true},
 };
 
 }  // namespace FaxCoverSheet

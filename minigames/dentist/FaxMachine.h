@@ -1,4 +1,5 @@
 #pragma once
+#include "minigames/dentist/DentistOffice.h"
 
 // The office's fax machine: where its parts are, its keypad, and the
 // number the fax goes to. The game hit-tests from these tables and the
@@ -24,7 +25,7 @@ constexpr Offset kDisplay = {170, -112};
 constexpr Offset kDocumentStart = {-470, 150};
 
 // The number of the dental laboratory's fax, as it is dialled.
-constexpr const char* kNumber = "7052322332";
+constexpr const char* kNumber = DentistOffice::kLabFaxDigits;
 constexpr int kDigitCount = 10;
 
 struct Key {

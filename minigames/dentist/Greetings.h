@@ -57,16 +57,16 @@ constexpr Greeting kEnglishCards[kCardCount] = {
 // to bottom, then the right one). The first two French ones are the
 // receptionist answering with her own name.
 constexpr Example kFrenchExamples[kExampleCount] = {
-    {"sophiealappareil.mp3", "Cabinet dentaire des Érables, Sophie à l'appareil. Bonjour !", true},
-    {"icisophie.mp3", "Bonjour, ici Sophie, à la réception. Que puis-je faire pour vous ?", true},
+    {"juliealappareil.mp3", "Cabinet dentaire des Érables, Julie à l'appareil. Bonjour !", true},
+    {"icijulie.mp3", "Bonjour, ici Julie, à la réception. Que puis-je faire pour vous ?", true},
     {"prendreunmessage.mp3", "Elle est absente. Voulez-vous laisser un message ?", true},
     {"bonjour1.mp3", "Bonjour, cabinet dentaire, je vous écoute.", true},
     {"veuxtudelaide.mp3", "Salut ! Tu veux de l'aide ?", false},
     {"pasici.mp3", "Pas ici. Bye.", false},
 };
 constexpr Example kEnglishExamples[kExampleCount] = {
-    {"helloyouvereached.mp3", "Hello, you've reached Maple Dental Clinic. This is Sophie speaking.", true},
-    {"goodmorning.mp3", "Good morning, Maple Dental. How can I help you?", true},
+    {"helloyouvereached.mp3", "Hello, you've reached Maple Dental Clinic. This is Julie speaking.", true},
+    {"goodmorning.mp3", "Good morning, Maple Dental Clinic. How can I help you?", true},
     {"imsorry.mp3", "I'm sorry, the doctor is busy. Can I take a message?", true},
     {"hello.mp3", "Hello?", false},
     {"hicanihelpyou.mp3", "Hi. What do you need?", false},

@@ -27,8 +27,8 @@ constexpr const char* kNothing = "Aucun";
 // The your-name list offers the learner's own login at this place.
 constexpr int kLoginItem = 2;
 
-// One entry of a list: as written on the form (Latin-1 safe ASCII) and as
-// each voice says it (numbers and times in words).
+// One entry of a list: as written on the form and as each voice says it
+// (numbers and times in words), all UTF-8.
 struct Item {
     const char* text;
     const char* french;
@@ -39,14 +39,14 @@ constexpr Item kDates[kItemsPerList] = {
     {"le 8 mars", "le huit mars", "March eighth"},
     {"le 4 octobre", "le quatre octobre", "October fourth"},
     {"le 8 octobre", "le huit octobre", "October eighth"},
-    {"le 2 fevrier", "le deux février", "February second"},
+    {"le 2 février", "le deux février", "February second"},
     {"Aucun", "", ""},
 };
 constexpr Item kTimes[kItemsPerList] = {
-    {"9h00", "neuf heures", "nine o'clock"},
-    {"11h00", "onze heures", "eleven o'clock"},
-    {"13h00", "treize heures", "one o'clock in the afternoon"},
-    {"15h00", "quinze heures", "three o'clock in the afternoon"},
+    {"9\u00A0h", "neuf heures", "nine o'clock"},
+    {"11\u00A0h", "onze heures", "eleven o'clock"},
+    {"13\u00A0h", "treize heures", "one o'clock in the afternoon"},
+    {"15\u00A0h", "quinze heures", "three o'clock in the afternoon"},
     {"Aucun", "", ""},
 };
 // The office's staff.
@@ -76,7 +76,7 @@ constexpr Item kPhones[kItemsPerList] = {
     {"Aucun", "", ""},
 };
 // Made-up receptionists around the learner's own name.
-constexpr const char* kYourNames[kItemsPerList] = {"Sophie Lavallee", "Marc Beaulieu", "", "Lina Haddad",
+constexpr const char* kYourNames[kItemsPerList] = {"Sophie Lavallée", "Marc Beaulieu", "", "Lina Haddad",
                                                    "Aucun"};
 
 // The messages' entries of the two forms (they differ in their last one).

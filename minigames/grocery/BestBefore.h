@@ -4,7 +4,10 @@
 
 // Best-before dates of the grocery's eight dated products: the calendar of
 // the dates the games use, how each product's label is printed, and the
-// four label forms found on Canadian packaging. The games compare dates
+// four date forms found on Canadian packaging. Canada writes a date year
+// first, then the month (in figures, or in the two bilingual letters), then
+// the day. An expiry date ("EXP") is another thing than a best-before date,
+// so it is taught on its own card and no product of the games carries one. The games compare dates
 // by their place in the calendar; the labels, the day cards and the
 // voices are made from the same table, so a printed date always sorts
 // where the game expects it.
@@ -23,30 +26,26 @@ constexpr Date kCalendar[kCalendarSize] = {
 };
 constexpr const Date& OnCalendar(int value) { return kCalendar[value - 1]; }
 
-// The four forms a best-before label takes.
+// The four forms of a date on a package.
 enum Form {
-    FORM_EXP = 0,      // "EXP JAN 23 2012": the month in letters, the day, then the year
-    FORM_BILINGUAL,    // "JA 23 12": the two-letter month, the day, the year's last two digits
-    FORM_NUMERIC,      // "23/01/12": day, month, year in figures
+    FORM_EXP = 0,      // "EXP 2012 JA 23": an expiry date (date limite d'utilisation), not a best-before one
+    FORM_BILINGUAL,    // "12 JA 23": the year's last two digits, the two-letter month, the day
+    FORM_NUMERIC,      // "2012-01-23": year, month, day in figures
     FORM_BBMA,         // "BB/MA 2012 JA 23": year, two-letter month, day
     kFormCount
 };
 
-// The months on the chart: the two letters on the labels, the three of
-// the EXP form, and their names.
+// The months on the chart: the two letters on the labels, and their names.
 struct Month {
     const char* twoLetters;
-    const char* threeLetters;
     const char* french;
     const char* english;
 };
 constexpr Month kMonths[12] = {
-    {"JA", "JAN", "janvier", "January"},   {"FE", "FEB", "février", "February"},
-    {"MR", "MAR", "mars", "March"},        {"AL", "APR", "avril", "April"},
-    {"MA", "MAY", "mai", "May"},           {"JN", "JUN", "juin", "June"},
-    {"JL", "JUL", "juillet", "July"},      {"AU", "AUG", "août", "August"},
-    {"SE", "SEP", "septembre", "September"}, {"OC", "OCT", "octobre", "October"},
-    {"NO", "NOV", "novembre", "November"}, {"DE", "DEC", "décembre", "December"},
+    {"JA", "janvier", "January"},   {"FE", "février", "February"}, {"MR", "mars", "March"},
+    {"AL", "avril", "April"},       {"MA", "mai", "May"},          {"JN", "juin", "June"},
+    {"JL", "juillet", "July"},      {"AU", "août", "August"},      {"SE", "septembre", "September"},
+    {"OC", "octobre", "October"},   {"NO", "novembre", "November"}, {"DE", "décembre", "December"},
 };
 
 // The format cards: one date, the 23rd of January 2012, in the four forms,
@@ -58,13 +57,18 @@ struct FormatCard {
 };
 constexpr FormatCard kFormatCards[kFormCount] = {
     {"format1.png", "expjan23.mp3",
-     "E X P, J A N, vingt-trois, deux mille douze. Cela veut dire : meilleur avant le vingt-trois janvier "
-     "deux mille douze."},
+     "E X P, deux mille douze, J A, vingt-trois. Attention : E X P n'est pas une date « meilleur avant ». "
+     "C'est la date limite d'utilisation, en anglais expiry date : le vingt-trois janvier deux mille douze. "
+     "On la trouve par exemple sur les préparations pour nourrissons. Après cette date, le produit ne se vend "
+     "plus."},
     {"format2.png", "ja2312bna.mp3",
-     "J A, vingt-trois, douze. J A veut dire janvier, et douze, l'année deux mille douze. "
-     "Meilleur avant le vingt-trois janvier deux mille douze."},
+     "Douze, J A, vingt-trois. D'abord l'année : douze, pour deux mille douze. Puis le mois : J A veut dire "
+     "janvier. Puis le jour. Meilleur avant le vingt-trois janvier deux mille douze."},
     {"format3.png", "230112.mp3",
-     "Vingt-trois, zéro un, douze. Le jour, le mois, puis l'année : le vingt-trois janvier deux mille douze."},
+     "Deux mille douze, zéro un, vingt-trois. En chiffres, l'année, le mois, puis le jour : le vingt-trois "
+     "janvier deux mille douze. Attention : une date en chiffres écrite autrement, comme vingt-trois, zéro un, "
+     "douze, peut se lire de plusieurs façons. Le vingt-trois janvier deux mille douze, ou le douze janvier "
+     "deux mille vingt-trois ? Dans le doute, demandez à un collègue."},
     {"format4.png", "BBMA2012JA23.mp3",
      "B B, M A, deux mille douze, J A, vingt-trois. B B et M A veulent dire meilleur avant, "
      "en anglais et en français : le vingt-trois janvier deux mille douze."},
@@ -83,9 +87,9 @@ struct Product {
 };
 constexpr int kProductCount = 8;
 constexpr Product kProducts[kProductCount] = {
-    {"Pain", 3, FORM_EXP},           {"Céréales", 1, FORM_BILINGUAL}, {"Biscuits", 6, FORM_NUMERIC},
+    {"Pain", 3, FORM_BILINGUAL},     {"Céréales", 1, FORM_BILINGUAL}, {"Biscuits", 6, FORM_NUMERIC},
     {"Pâtes", 5, FORM_BBMA},         {"Soupe", 13, FORM_BBMA},        {"Lait", 8, FORM_BILINGUAL},
-    {"Yogourt", 11, FORM_NUMERIC},   {"Fromage", 10, FORM_EXP},
+    {"Yogourt", 11, FORM_NUMERIC},   {"Fromage", 10, FORM_BBMA},
 };
 
 // The five day cards "Today1.png" to "Today5.png": today's date on the calendar.
@@ -101,9 +105,9 @@ inline std::string LabelText(const Date& d, Form form) {
     char text[48];
     const Month& m = kMonths[d.month - 1];
     switch (form) {
-        case FORM_EXP: std::snprintf(text, sizeof text, "EXP %s %02d %d", m.threeLetters, d.day, d.year); break;
-        case FORM_BILINGUAL: std::snprintf(text, sizeof text, "%s %02d %02d", m.twoLetters, d.day, d.year % 100); break;
-        case FORM_NUMERIC: std::snprintf(text, sizeof text, "%02d/%02d/%02d", d.day, d.month, d.year % 100); break;
+        case FORM_EXP: std::snprintf(text, sizeof text, "EXP %d %s %02d", d.year, m.twoLetters, d.day); break;
+        case FORM_BILINGUAL: std::snprintf(text, sizeof text, "%02d %s %02d", d.year % 100, m.twoLetters, d.day); break;
+        case FORM_NUMERIC: std::snprintf(text, sizeof text, "%d-%02d-%02d", d.year, d.month, d.day); break;
         case FORM_BBMA: std::snprintf(text, sizeof text, "BB/MA %d %s %02d", d.year, m.twoLetters, d.day); break;
         default: text[0] = '\0'; break;
     }

@@ -22,11 +22,13 @@ struct Produce {
     const char* name;    // printed on the chart (UTF-8)
 };
 
-// Item n (1 to 12) is the picture "FruitVeg<n>.png"; index n - 1 here.
+// Item n (1 to 12) is the picture "FruitVeg<n>.png"; index n - 1 here. The
+// codes are the ones shops use (PLU codes), so a learner meets the same at
+// a real till: 4011 is a banana at any checkout.
 constexpr Produce kProduce[kItemCount] = {
-    {4649, "Pomme rouge"}, {4210, "Banane"},   {4411, "Orange"},   {4650, "Citron"},
-    {4751, "Poire"},       {4752, "Carotte"},  {4181, "Tomate"},   {4126, "Brocoli"},
-    {4648, "Raisins"},     {4753, "Aubergine"}, {4651, "Ananas"},  {4444, "Pastèque"},
+    {4016, "Pomme rouge"}, {4011, "Banane"},    {4012, "Orange"}, {4053, "Citron"},
+    {4409, "Poire"},       {4562, "Carotte"},   {4664, "Tomate"}, {4060, "Brocoli"},
+    {4023, "Raisins"},     {4081, "Aubergine"}, {4430, "Ananas"}, {4032, "Pastèque"},
 };
 
 // The item the demonstration types as its example (item 2, the banana).

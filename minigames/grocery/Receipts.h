@@ -44,7 +44,7 @@ struct Receipt {
 
 constexpr Receipt kReceipts[kReceiptCount] = {
     {"Épicerie du Marché", "2012-03-14",
-     {{"LAIT 2 % 4 L", 649}, {"PAIN BLANC TRANCHÉ", 329}, {"OEUFS GROS X12", 419}, {"POMMES SAC 3 LB", 349},
+     {{"LAIT 2 % 4 L", 649}, {"PAIN BLANC TRANCHÉ", 329}, {"ŒUFS GROS X12", 419}, {"POMMES SAC 3 LB", 349},
       {"YOGOURT NATURE 650 G", 414}, {nullptr, 0}},
      -1, 0, ASK_TOTAL, SLIP_SWAP_CENTS, "2160.png", "2160-1.png", true},
     {"Épicerie du Marché", "2012-03-15",

@@ -26,7 +26,7 @@ constexpr Good kGoods[kGoodCount] = {
     {"Item1.png", "Pain", PLACE_SHELF},          {"Item2.png", "Céréales", PLACE_SHELF},
     {"Item3.png", "Biscuits", PLACE_SHELF},      {"Item4.png", "Pâtes", PLACE_SHELF},
     {"Item5.png", "Soupe", PLACE_SHELF},         {"cold1.png", "Beurre", PLACE_FRIDGE},
-    {"cold2.png", "Oeufs", PLACE_FRIDGE},        {"cold3.png", "Jus d'orange", PLACE_FRIDGE},
+    {"cold2.png", "Œufs", PLACE_FRIDGE},        {"cold3.png", "Jus d'orange", PLACE_FRIDGE},
     {"cold4.png", "Jambon", PLACE_FRIDGE},       {"cold5.png", "Crème", PLACE_FRIDGE},
     {"frozen1.png", "Pois surgelés", PLACE_FREEZER}, {"frozen2.png", "Pizza surgelée", PLACE_FREEZER},
     {"frozen3.png", "Frites surgelées", PLACE_FREEZER}, {"frozen4.png", "Glaçons", PLACE_FREEZER},

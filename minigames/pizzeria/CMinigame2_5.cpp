@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
+#include "app/Latin1.h"
 #include "core/CModel.h"
+#include "core/Formats.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
 
@@ -95,7 +97,8 @@ void CMinigame2_5::GenerateRandomGame() {
 
 CString CMinigame2_5::Instruction() const {
     if (payment < 0 || payment >= kPaymentCount) return CString();
-    return CString::Format(kPayments[payment].instruction, amountCents / 100.0);
+    const CString utf8 = CString::Format(kPayments[payment].instruction, Formats::FrenchMoney(amountCents).c_str());
+    return CString(Latin1FromUtf8(utf8.str()).c_str());
 }
 
 // A slip goes on to the payment's next step once its cross and sound end.

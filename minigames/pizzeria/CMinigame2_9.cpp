@@ -6,6 +6,8 @@
 #include <ctime>
 
 #include "app/CCalculatorDlg.h"
+#include "app/Latin1.h"
+#include "core/Formats.h"
 #include "core/CModel.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
@@ -71,7 +73,7 @@ void CMinigame2_9::Start() {
     lists.Make(model);
     const std::time_t now = std::time(nullptr);
     const std::tm* today = std::localtime(&now);
-    dateText = CString::Format("%02d/%02d/%04d", today->tm_mday, today->tm_mon + 1, today->tm_year + 1900);
+    dateText = CString(Formats::NumericDate(today->tm_year + 1900, today->tm_mon + 1, today->tm_mday).c_str());
     for (int i = 0; i < kPriceLineCount; ++i) {
         filled[i] = false;
         amountCents[i] = 0;
@@ -208,13 +210,13 @@ void CMinigame2_9::DrawPrices(bool review) {
     for (int line = 0; line < kPriceLineCount; ++line) {
         const int left = linePos[line].x - kLineMiddleDx, baseline = linePos[line].y - kLineMiddleDy;
         glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-        model->DrawText(float(left), float(baseline), kFont, kPriceLines[line].label);
+        model->DrawText(float(left), float(baseline), kFont, Latin1FromUtf8(kPriceLines[line].label).c_str());
         if (review && !lines.Right(line)) {
             glColor4f(0.85f, 0.1f, 0.1f, 1.0f);
         } else {
             glColor4f(0.1f, 0.2f, 0.6f, 1.0f);
         }
-        const CString amount = filled[line] ? CString(PricingReview::Amount(amountCents[line]).c_str())
+        const CString amount = filled[line] ? CString(Latin1FromUtf8(Formats::FrenchMoney(amountCents[line])).c_str())
                                             : CString(kPriceLines[line].typed ? "... (cliquez)" : "... (choisir)");
         model->DrawText(float(left + kAmountDx), float(baseline), kFont, amount);
     }

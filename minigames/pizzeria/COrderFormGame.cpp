@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "core/CModel.h"
+#include "core/Formats.h"
 #include "core/GameRandom.h"
 #include "minigames/MinigameParts.h"
 #include "minigames/pizzeria/OrderPadInk.h"
@@ -44,7 +45,7 @@ void COrderFormGame::Start() {
 
     const std::time_t now = std::time(nullptr);
     const std::tm* today = std::localtime(&now);
-    dateText = CString::Format("%02d/%02d/%04d", today->tm_mday, today->tm_mon + 1, today->tm_year + 1900);
+    dateText = CString(Formats::NumericDate(today->tm_year + 1900, today->tm_mon + 1, today->tm_mday).c_str());
 
     orderIndex = (orderIndex + 1) % kOrderCount;
     orderSound = version.recordings[orderIndex];

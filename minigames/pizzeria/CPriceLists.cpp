@@ -1,17 +1,20 @@
 #include "minigames/pizzeria/CPriceLists.h"
 
 #include "app/CString.h"
+#include "app/Latin1.h"
+#include "core/Formats.h"
 #include "minigames/MinigameParts.h"
 #include "minigames/pizzeria/PizzaPrice.h"
 #include "minigames/pizzeria/PricingForms.h"
-#include "minigames/pizzeria/PricingReview.h"
 
 using namespace PizzaOrderForm;
 using namespace PricingForms;
 
 namespace {
 const CPoint kParked(-800, -800);
-CString Offered(double dollars) { return CString(PricingReview::Amount(PizzaPrice::Cents(dollars)).c_str()); }
+CString Offered(double dollars) {
+    return CString(Latin1FromUtf8(Formats::FrenchMoney(PizzaPrice::Cents(dollars))).c_str());
+}
 }  // namespace
 
 void CPriceLists::Make(CModel* model) {

@@ -71,11 +71,11 @@ struct Suggestions {
 };
 
 inline constexpr Suggestions kCitiesS = {
-    "s", {"Saint Catharines, ON", "Sarnia, ON", "Sauble Beach, ON", "Smooth Rock Falls, ON", "South River, ON"}};
+    "s", {"Sarnia, ON", "Sauble Beach, ON", "Smooth Rock Falls, ON", "South River, ON", "St. Catharines, ON"}};
 inline constexpr Suggestions kCitiesSu = {
-    "su", {"Sudbury, ON", "Sunderland, ON", "Sundridge, ON", "Sutton, ON", "Sweedapitae, ON"}};
+    "su", {"Sudbury, ON", "Summerstown, ON", "Sunderland, ON", "Sundridge, ON", "Sutton, ON"}};
 inline constexpr Suggestions kStreetsW = {
-    "w", {"Winters St.", "Woodland Ave.", "Woodlawn St.", "Wood Duck Lane.", "WuTang Blvd."}};
+    "w", {"Winters St.", "Wood Duck Lane", "Woodland Ave.", "Woodlawn St.", "Wright St."}};
 inline constexpr Suggestions kStreetsWe = {
     "we", {"Westmount Ave.", "Westmount Crt.", "Westmount St.", "West Ferris St.", "West Heights Ave."}};
 
@@ -185,8 +185,8 @@ inline constexpr Language kFrench = {
     "consigne2_8.png",
     "Intro2_8.mp3",
     "minijeu2_8progress%d.png",
-    "Ville: ",
-    "Rue: ",
+    "Ville : ",
+    "Rue : ",
     "Numéro : ",
     "224",
     "deux cent vingt-quatre",

@@ -2,9 +2,12 @@
 
 #include <GL/freeglut.h>
 
+#include "app/Latin1.h"
 #include "core/CModel.h"
+#include "core/Formats.h"
 #include "minigames/pizzeria/PizzaOrderForm.h"
 #include "minigames/pizzeria/PizzaPrice.h"
+#include "minigames/pizzeria/PricingForms.h"
 
 using namespace PizzaOrderForm;
 
@@ -83,12 +86,13 @@ void DrawPrices(CModel* model, const CPoint* linePos, const bool* marked) {
         const PizzaPrice price = PizzaPrice::OfPad(marked, pizza);
         const CPoint last = linePos[pizza * kPizzaStride + kLastTopping];
         const float x = float(last.x + kPriceDx);
-        const CString lines[] = {
-            CString::Format("Prix de base: $%.02f", price.base), CString::Format("Toppings: $%.02f", price.toppings),
-            CString::Format("Subtotal: $%.02f", price.subtotal), CString::Format("HST: $%.02f", price.hst),
-            CString::Format("Total: $%.02f", price.total),
-        };
-        for (int i = 0; i < 5; ++i) model->DrawText(x, float(last.y + kPriceFirstDy + kPriceStep * i), kFont, lines[i]);
+        const double amounts[PricingForms::kPriceLineCount] = {price.base, price.toppings, price.subtotal, price.hst,
+                                                               price.total};
+        for (int i = 0; i < PricingForms::kPriceLineCount; ++i) {
+            const std::string line = std::string(PricingForms::kPriceLines[i].label) + " " +
+                                     Formats::FrenchMoney(PizzaPrice::Cents(amounts[i]));
+            model->DrawText(x, float(last.y + kPriceFirstDy + kPriceStep * i), kFont, Latin1FromUtf8(line).c_str());
+        }
     }
     EndInk();
 }

@@ -63,17 +63,17 @@ struct Payment {
     int menuLine;           // the screen line of its menu key
     const char* menuText;   // on the menu
     const char* chargeTitle;  // the screen's third line while the amount is keyed
-    const char* instruction;  // printf pattern of the customer's request, with the amount
+    const char* instruction;  // printf pattern of the request, %s the amount in French (UTF-8)
     const char* announce;     // the recording that brings the customer
     const char* announced;    // what it says (UTF-8)
     const char* cardName;     // printed on the card
 };
 constexpr Payment kPayments[kPaymentCount] = {
-    {0, "Debit", "Debit Charge:", "Chargez le client $%.02f sur sa carte debit", "debit.mp3",
+    {0, "Debit", "Debit Charge:", "Faites payer %s au client avec sa carte de débit.", "debit.mp3",
      "Premier client. Il paie avec sa carte de débit.", "INTERAC débit"},
-    {1, "Credit", "Credit Charge:", "Chargez le client $%.02f sur sa carte de credit", "credit.mp3",
+    {1, "Credit", "Credit Charge:", "Faites payer %s à la cliente avec sa carte de crédit.", "credit.mp3",
      "Deuxième client. Elle paie avec sa carte de crédit.", "CRÉDIT"},
-    {3, "Gift Card", "Gift Card Charge:", "Chargez le client $%.02f sur sa carte cadeaux", "cadeau.mp3",
+    {3, "Gift Card", "Gift Card Charge:", "Faites payer %s au client avec sa carte cadeau.", "cadeau.mp3",
      "Troisième client. Il paie avec une carte cadeau de la pizzeria.", "CARTE CADEAU"},
 };
 

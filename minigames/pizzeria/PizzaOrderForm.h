@@ -185,25 +185,25 @@ constexpr Order kOrders[kOrderCount] = {
     {"Julie",
      {{3, -1}, {7, -1}, {14, -1}, {10, -1}, {21, -1}, {15, -1}},
      "Bonjour, ici Julie. Je voudrais une pizza moyenne avec mozzarella, pepperoni, poulet, poivrons verts "
-     "et oignons. Merci, à tout à l'heure!",
+     "et oignons. Merci, à tout à l'heure !",
      "Hi, this is Julie. I would like one medium pizza with mozzarella, pepperoni, chicken, green peppers "
      "and onions. Thank you, see you soon!"},
     {"Marc",
      {{2, -1}, {30, -1}, {7, 10}, {11, 23}, {35, 38}, {39, 51}},
      "Bonjour, c'est Marc. J'aimerais deux petites pizzas, s'il vous plaît. Chacune avec mozzarella, "
-     "pepperoni, jambon et olives vertes. Merci beaucoup!",
+     "pepperoni, jambon et olives vertes. Merci beaucoup !",
      "Hello, it's Marc. I'd like two small pizzas, please. Each one with mozzarella, pepperoni, ham "
      "and green olives. Thanks a lot!"},
     {"Sophie",
      {{4, -1}, {7, -1}, {10, -1}, {13, -1}, {18, -1}, {25, -1}},
      "Allô, ici Sophie. Une grande pizza, s'il vous plaît, avec mozzarella, pepperoni, saucisse, "
-     "piments forts et brocoli. Merci!",
+     "piments forts et brocoli. Merci !",
      "Hi, Sophie here. One large pizza, please, with mozzarella, pepperoni, sausage, hot peppers "
      "and broccoli. Thanks!"},
     {"Karim",
      {{3, -1}, {7, -1}, {12, 19}, {30, -1}, {35, -1}, {38, -1}},
      "Bonjour, c'est Karim. Je voudrais deux pizzas. La première, une moyenne avec mozzarella, bacon "
-     "et champignons. La deuxième, une petite avec mozzarella et pepperoni. Merci!",
+     "et champignons. La deuxième, une petite avec mozzarella et pepperoni. Merci !",
      "Hello, this is Karim. I would like two pizzas. The first one, a medium with mozzarella, bacon "
      "and mushrooms. The second one, a small with mozzarella and pepperoni. Thank you!"},
 };

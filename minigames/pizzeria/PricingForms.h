@@ -25,22 +25,22 @@ constexpr Form kForms[kFormCount] = {
 
 enum PriceLine { LINE_BASE = 0, LINE_TOPPINGS, LINE_SUBTOTAL, LINE_HST, LINE_TOTAL, kPriceLineCount };
 struct PriceLineInfo {
-    const char* label;   // written before the amount
+    const char* label;   // written before the amount (UTF-8)
     bool typed;          // typed in the value dialog rather than chosen
     const char* help;    // the rule, spoken
     const char* spoken;  // UTF-8
 };
 constexpr PriceLineInfo kPriceLines[kPriceLineCount] = {
-    {"Prix de base:", false, "prixdelapizzasansgarnitures.mp3",
+    {"Prix de base\u00A0:", false, "prixdelapizzasansgarnitures.mp3",
      "Le prix de base : le prix de la pizza sans garnitures. Il dépend de la taille encerclée."},
-    {"Toppings:", false, "lenombredegarnituresmoins3foisundollar.mp3",
+    {"Garnitures\u00A0:", false, "lenombredegarnituresmoins3foisundollar.mp3",
      "Les garnitures : trois sont incluses. Comptez les garnitures cochées, enlevez trois, et multipliez par "
      "un dollar."},
-    {"Subtotal:", true, "prixdebaseplusprixdesgarnitures.mp3",
+    {"Sous-total\u00A0:", true, "prixdebaseplusprixdesgarnitures.mp3",
      "Le sous-total : le prix de base plus le prix des garnitures."},
-    {"HST:", true, "soustotalfois0point13.mp3",
+    {"TVH\u00A0:", true, "soustotalfois0point13.mp3",
      "La TVH : le sous-total fois zéro virgule treize. Arrondissez au cent près."},
-    {"Total:", true, "soustotalplustaxtvh.mp3", "Le total : le sous-total plus la TVH."},
+    {"Total\u00A0:", true, "soustotalplustaxtvh.mp3", "Le total : le sous-total plus la TVH."},
 };
 // The toppings' own help: what a topping is.
 constexpr const char* kToppingHelp = "garniture.mp3";
@@ -50,7 +50,7 @@ constexpr const char* kToppingHelpSpoken =
 
 // The amounts offered for the chosen lines.
 constexpr int kBaseChoices = PizzaOrderForm::kSizeCount;  // the three sizes' prices
-constexpr int kToppingChoices = 5;                          // $1.00 to $5.00
+constexpr int kToppingChoices = 5;                          // 1,00 $ to 5,00 $
 
 // A price line lies on the first copy's price block; it answers a click
 // within 100 pixels across and 9 down of its middle.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/CString.h"
+#include "core/Formats.h"
 #include "minigames/CMinigameShell.h"
 #include "minigames/pizzeria/ReviewCard.h"
 
@@ -30,24 +31,17 @@ long Lines::FromLinesAbove(int line) const {
     }
 }
 
-std::string Amount(long cents) {
-    const long dollars = cents / 100;
-    const std::string unit = CString::Format(",%02ld $", cents % 100).str();
-    if (dollars < 1000) return CString::Format("%ld", dollars).str() + unit;
-    return CString::Format("%ld %03ld", dollars / 1000, dollars % 1000).str() + unit;
-}
-
 CPoint MarkAt(int width, int height, int line) {
     return CPoint(width / 2 + kLeft + kMarkDx, height / 2 + kTop + kFirstRow + kRowStep * line + kRowStep / 2);
 }
 
 std::string Written(const Lines& lines, int line) {
-    return std::string(kPriceLines[line].label) + " " + (lines.filled[line] ? Amount(lines.writtenCents[line]) : "rien");
+    return std::string(kPriceLines[line].label) + " " + (lines.filled[line] ? Formats::FrenchMoney(lines.writtenCents[line]) : "rien");
 }
 
 std::string Answer(const Lines& lines, int line) {
     if (lines.Carried(line)) return "juste d'après vos lignes";
-    return lines.Right(line) ? std::string() : "bonne réponse : " + Amount(lines.rightCents[line]);
+    return lines.Right(line) ? std::string() : "bonne réponse : " + Formats::FrenchMoney(lines.rightCents[line]);
 }
 
 void Draw(CMinigameShell& shell, int width, int height, const Lines& lines) {

@@ -33,8 +33,6 @@ private:
     long Own(int line) const { return filled[line] ? writtenCents[line] : rightCents[line]; }
 };
 
-// An amount as the pad prints it: "3,38 $", "1 234,50 $".
-std::string Amount(long cents);
 // The centre of a line's mark, on a view of that size.
 CPoint MarkAt(int width, int height, int line);
 // What a line's row says: its label and what was written; then, for a

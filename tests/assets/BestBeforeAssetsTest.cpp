@@ -17,8 +17,7 @@ namespace {
 
 int MonthOf(const char* letters) {
     for (int m = 0; m < 12; ++m)
-        if (!std::strcmp(kMonths[m].twoLetters, letters) || !std::strcmp(kMonths[m].threeLetters, letters))
-            return m + 1;
+        if (!std::strcmp(kMonths[m].twoLetters, letters)) return m + 1;
     return 0;
 }
 
@@ -28,13 +27,12 @@ Date ReadLabel(const std::string& text) {
     Date d{0, 0, 0};
     char month[8] = {};
     int y = 0;
-    if (std::sscanf(text.c_str(), "EXP %3s %d %d", month, &d.day, &d.year) == 3) {
+    if (std::sscanf(text.c_str(), "EXP %d %2s %d", &d.year, month, &d.day) == 3) {
         d.month = MonthOf(month);
     } else if (std::sscanf(text.c_str(), "BB/MA %d %2s %d", &d.year, month, &d.day) == 3) {
         d.month = MonthOf(month);
-    } else if (std::sscanf(text.c_str(), "%d/%d/%d", &d.day, &d.month, &y) == 3) {
-        d.year = 2000 + y;
-    } else if (std::sscanf(text.c_str(), "%2s %d %d", month, &d.day, &y) == 3) {
+    } else if (std::sscanf(text.c_str(), "%4d-%2d-%2d", &d.year, &d.month, &d.day) == 3) {
+    } else if (std::sscanf(text.c_str(), "%2d %2s %2d", &y, month, &d.day) == 3) {
         d.month = MonthOf(month);
         d.year = 2000 + y;
     }
@@ -65,13 +63,24 @@ TEST(BestBeforeAssets, EveryLabelReadsBackAsItsProductsDate) {
 }
 
 TEST(BestBeforeAssets, TheFormatCardsShowOneDateInEveryForm) {
-    EXPECT_EQ(LabelText(kCardDate, FORM_EXP), "EXP JAN 23 2012");
-    EXPECT_EQ(LabelText(kCardDate, FORM_BILINGUAL), "JA 23 12");
-    EXPECT_EQ(LabelText(kCardDate, FORM_NUMERIC), "23/01/12");
+    EXPECT_EQ(LabelText(kCardDate, FORM_EXP), "EXP 2012 JA 23");
+    EXPECT_EQ(LabelText(kCardDate, FORM_BILINGUAL), "12 JA 23");
+    EXPECT_EQ(LabelText(kCardDate, FORM_NUMERIC), "2012-01-23");
     EXPECT_EQ(LabelText(kCardDate, FORM_BBMA), "BB/MA 2012 JA 23");
+    // Every best-before form is practised; the expiry date is only taught,
+    // apart, since the games sort best-before dates.
     std::set<Form> used;
     for (const Product& p : kProducts) used.insert(p.form);
-    EXPECT_EQ(used.size(), size_t(kFormCount));  // every form is practised
+    EXPECT_EQ(used, (std::set<Form>{FORM_BILINGUAL, FORM_NUMERIC, FORM_BBMA}));
+}
+
+TEST(BestBeforeAssets, TheExpiryCardTellsItApartFromBestBefore) {
+    const std::string exp = kFormatCards[FORM_EXP].spoken;
+    EXPECT_NE(exp.find("n'est pas une date « meilleur avant »"), std::string::npos) << exp;
+    EXPECT_NE(exp.find("date limite d'utilisation"), std::string::npos) << exp;
+    EXPECT_NE(exp.find("expiry date"), std::string::npos) << exp;
+    const std::string numeric = kFormatCards[FORM_NUMERIC].spoken;
+    EXPECT_NE(numeric.find("peut se lire de plusieurs façons"), std::string::npos) << numeric;
 }
 
 TEST(BestBeforeAssets, TheMonthsAreTheBilingualTwoLetterOnes) {
@@ -89,12 +98,12 @@ TEST(BestBeforeAssets, EveryCardIsReadAsTheTableSays) {
     EXPECT_TRUE(lines.count("Intro3_2.mp3"));
 }
 
-// The learner never guesses the year: the two "EXP" labels print it, and
+// The learner never guesses the year: every label prints it first, and
 // every product's label reads as written here.
 TEST(BestBeforeAssets, EveryLabelPrintsItsYear) {
-    const char* const expected[kProductCount] = {"EXP MAR 15 2012",  "JA 23 12",        "11/06/12",
-                                                 "BB/MA 2012 MA 19", "BB/MA 2013 JA 14", "AU 27 12",
-                                                 "21/11/12",         "EXP OCT 16 2012"};
+    const char* const expected[kProductCount] = {"12 MR 15",         "12 JA 23",         "2012-06-11",
+                                                 "BB/MA 2012 MA 19", "BB/MA 2013 JA 14", "12 AU 27",
+                                                 "2012-11-21",       "BB/MA 2012 OC 16"};
     for (int p = 0; p < kProductCount; ++p) {
         EXPECT_EQ(LabelText(OnCalendar(kProducts[p].value), kProducts[p].form), expected[p]) << kProducts[p].name;
     }

@@ -217,3 +217,13 @@ TEST_F(Subtitles, InANarrowBoxTheBandStaysInsideItAndStillShowsEveryWord) {
     ASSERT_NE(words, nullptr);
     EXPECT_EQ(AllShown(200000, column), Latin1FromUtf8(*words));
 }
+
+// French keeps "?" and "»" with the word before them and "«" with the word
+// after: a long sentence is never cut at those spaces.
+TEST(SubtitleParts, APartNeverStartsWithAQuestionMarkNorEndsWithAnOpeningQuote) {
+    EXPECT_EQ(CSubtitles::Parts("Pouvez-vous patienter un instant ?", 33, 1),
+              (std::vector<std::string>{"Pouvez-vous patienter un", "instant ?"}));
+    const std::vector<std::string> expected = {"Une date", Latin1FromUtf8("« meilleur"), Latin1FromUtf8("avant »"),
+                                               "ici."};
+    EXPECT_EQ(CSubtitles::Parts(Latin1FromUtf8("Une date « meilleur avant » ici."), 11, 1), expected);
+}

@@ -11,7 +11,7 @@ LEARNER=Paul
 PROFILE="$GAME_DIR/Profiles/$LEARNER.txt"
 W=0; H=0
 # The chart: item n's code (as the chart prints it).
-CODES=(0 4649 4210 4411 4650 4751 4752 4181 4126 4648 4753 4651 4444)
+CODES=(0 4016 4011 4012 4053 4409 4562 4664 4060 4023 4081 4430 4032)
 
 # A point of the 1362 x 726 layout the scale is drawn on.
 lx() { echo $(( $1 * W / 1362 )); }

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Latin1.h"
 #include "core/CSubtitles.h"
 #include "minigames/pizzeria/CMinigame2_5.h"
 #include "support/MinigameFixture.h"
@@ -123,7 +124,7 @@ TEST_F(CardTerminal, AnAmountBelowADollarIsKeyedWithTwoDigits) {
     Menu(PAY_DEBIT);
     KeyAmount(57);
     EXPECT_EQ(game->GetScreenLine(3), "$0.57");
-    EXPECT_NE(game->Instruction().str().find("$0.57"), std::string::npos);
+    EXPECT_EQ(game->Instruction().str(), Latin1FromUtf8("Faites payer 0,57\u00A0$ au client avec sa carte de débit."));
     Key(KEY_ENTER);
     EXPECT_EQ(game->GetTerminalScreen(), CMinigame2_5::SCREEN_CARD);
     EXPECT_TRUE(game->IsStepRight(PAY_DEBIT, 1));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Latin1.h"
 #include "minigames/dentist/CMinigame1_2.h"
 #include "minigames/dentist/CMinigame1_3.h"
 #include "support/MinigameFixture.h"
@@ -130,7 +131,9 @@ TEST_F(MessagePad, AFlawedEnglishFormIsReviewedWithTicksBesideRightEntriesAndCro
         // Beside the entry, before or after the longest it can be, not over it.
         const int start = FieldTarget(list).x + kTextShift[list];
         int widest = 0;
-        for (int i = 0; i < kItemsPerList; ++i) widest = std::max(widest, TextWidth(ListItems(list, kEnglishForm)[i].text));
+        for (int i = 0; i < kItemsPerList; ++i) {
+            widest = std::max(widest, TextWidth(Latin1FromUtf8(ListItems(list, kEnglishForm)[i].text).c_str()));
+        }
         const int x = form->MarkOf(list).x, half = static_cast<int>(32 * kMarkShare) + 1;
         EXPECT_TRUE(x + half <= start || x - half >= start + widest) << "list " << list;
     }
@@ -276,7 +279,7 @@ TEST_F(MessagePad, TheFormsOfferTheirOwnListsAndTheLogin) {
     Choose(LIST_YOUR_NAME, kLoginItem);
     EXPECT_EQ(form->GetList(LIST_YOUR_NAME)->GetSelectedItem(), CString("Ana"));
     Choose(LIST_DATE, 3);
-    EXPECT_EQ(form->GetList(LIST_DATE)->GetSelectedItem(), CString("le 2 fevrier"));
+    EXPECT_EQ(form->GetList(LIST_DATE)->GetSelectedItem(), CString("le 2 f\xE9vrier"));
 }
 
 // --- the lists as a learner slides over them, and the boxes judged ---
@@ -289,12 +292,12 @@ struct PadAnswers {
     int rows[kListCount];  // date, time, recipient, caller, your name, message, number
     int boxes[2];
 };
-// 1_2: "le 4 octobre", "13h00", "Dr Brisebois", "Gabriel Fortier", "Le forfait d'avril.",
-// "(819) 221-2567", Rappellera and A téléphoné; then "le 8 mars", "11h00", "Dre Marchessault",
+// 1_2: "le 4 octobre", "13 h", "Dr Brisebois", "Gabriel Fortier", "Le forfait d'avril.",
+// "(819) 221-2567", Rappellera and A téléphoné; then "le 8 mars", "11 h", "Dre Marchessault",
 // "Annie Desrochers", "La rencontre vendredi", no number, Rappellera and A rappelé.
 constexpr PadAnswers kFrenchAnswers[2] = {{{1, 2, 1, 0, -1, 0, 0}, {3, 0}}, {{0, 1, 0, 1, -1, 2, -1}, {3, 5}}};
 // 1_3: "le 8 octobre", no time, "Nadia Ferland", "Simon Thibodeau", "Signer les papiers.",
-// "(613) 222-3333", Telephoned and Please call; then "le 2 fevrier", "9h00", "Julien Paquette",
+// "(613) 222-3333", Telephoned and Please call; then "le 2 février", "9 h", "Julien Paquette",
 // "Karine Lapointe", "Discuter du projet.", "(705) 222-1100", Telephoned and Wants to see you.
 constexpr PadAnswers kEnglishAnswers[2] = {{{2, -1, 2, 3, -1, 1, 1}, {0, 2}}, {{3, 0, 3, 2, -1, 3, 3}, {0, 4}}};
 

@@ -191,8 +191,8 @@ TEST_F(PricingForm, ExploringTheLinesBeforePlayingFillsNothing) {
 // line right to the cent, the cross beside each one missed with its right
 // amount. The amounts a learner must find, form by form.
 TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne) {
-    const char* const bases[kFormCount] = {"12,99 $", "6,99 $", "21,99 $", "12,99 $"};
-    const char* const totals[kFormCount] = {"16,94 $", "9,03 $", "29,37 $", "20,33 $"};
+    const char* const bases[kFormCount] = {"12,99\u00A0$", "6,99\u00A0$", "21,99\u00A0$", "12,99\u00A0$"};
+    const char* const totals[kFormCount] = {"16,94\u00A0$", "9,03\u00A0$", "29,37\u00A0$", "20,33\u00A0$"};
     PressPlay();
     Choose(LINE_BASE, (BaseRow() + 1) % kSizeCount);
     Choose(LINE_TOPPINGS, ToppingsRow());
@@ -219,7 +219,7 @@ TEST_F(PricingForm, TheReviewTicksTheRightLinesAndGivesTheAmountOfEachMissedOne)
     }
     const int form = game->GetFormIndex();
     EXPECT_EQ(game->ReviewAnswer(LINE_BASE), std::string("bonne réponse : ") + bases[form]);
-    EXPECT_EQ(game->ReviewWritten(LINE_TOTAL), "Total: rien");
+    EXPECT_EQ(game->ReviewWritten(LINE_TOTAL), "Total\u00A0: rien");
     EXPECT_EQ(game->ReviewAnswer(LINE_TOTAL), std::string("bonne réponse : ") + totals[form]);
 }
 

@@ -137,7 +137,7 @@ TEST_F(PricingJudging, ASumIsJudgedFromTheLearnersOwnLines) {
     Price(kWrongBaseCarried[Form()]);
     EXPECT_EQ(HandIn(), 4);
     ASSERT_EQ(game->Shell().phase, PhaseReview);
-    const char* const bases[4] = {"12,99 $", "6,99 $", "21,99 $", "12,99 $"};
+    const char* const bases[4] = {"12,99\u00A0$", "6,99\u00A0$", "21,99\u00A0$", "12,99\u00A0$"};
     EXPECT_EQ(Answer(LINE_BASE), std::string("bonne réponse : ") + bases[Form()]);
     EXPECT_EQ(Answer(LINE_TOPPINGS), "");
 }
@@ -148,7 +148,7 @@ TEST_F(PricingJudging, AnErrorCarriedForwardIsMarkedOnce) {
     Start();
     Price(kWrongSubtotalCarried[Form()]);
     EXPECT_EQ(HandIn(), 4);
-    const char* const subtotals[4] = {"14,99 $", "7,99 $", "25,99 $", "17,99 $"};
+    const char* const subtotals[4] = {"14,99\u00A0$", "7,99\u00A0$", "25,99\u00A0$", "17,99\u00A0$"};
     EXPECT_EQ(Answer(LINE_SUBTOTAL), std::string("bonne réponse : ") + subtotals[Form()]);
     for (int line : {LINE_BASE, LINE_TOPPINGS}) EXPECT_EQ(Answer(line), "") << line;
     EXPECT_NE(Answer(LINE_HST).find("d'après vos lignes"), std::string::npos) << Answer(LINE_HST);
@@ -214,5 +214,5 @@ TEST_F(PricingJudging, AnAmountTypedAsThePadPrintsItIsTaken) {
     }
     Type(LINE_TOTAL, "9 999,99 $");
     EXPECT_EQ(game->GetAmountCents(LINE_TOTAL), 999999);
-    EXPECT_EQ(game->ReviewWritten(LINE_HST), "HST: 3,38 $");
+    EXPECT_EQ(game->ReviewWritten(LINE_HST), "TVH\u00A0: 3,38\u00A0$");
 }

@@ -3,8 +3,11 @@
 // Each icon is a tile in its workplace's colour with a white pictogram; the
 // French and English versions of one exercise carry a "FR" / "EN" tab.
 #include <cmath>
+#include <string>
 
 #include "Art.h"
+#include "minigames/grocery/BestBefore.h"
+#include "minigames/grocery/ProduceCodes.h"
 
 using namespace art;
 using namespace art::ink;
@@ -282,14 +285,15 @@ void Carton(cairo_t* c, double x, double y) {
     cairo_line_to(c, x + 20, y + 8);
     FillPath(c, kW.Mix(kGreen, 0.15));
 }
-void BestBefore(cairo_t* c) {
+void BestBeforeLabel(cairo_t* c) {
     Carton(c, 12, 14);
     RoundedRect(c, 26, 24, 28, 20, 3);
     FillPath(c, kGoldLight);
     Font f;
-    f.px = 9;
-    TextMiddle(c, "12", 40, 30, f, kInk);
-    TextMiddle(c, "MAR", 40, 39, f, kInk);
+    f.px = 7;
+    // A best-before label as packages print it: the bilingual month, then the day.
+    TextMiddle(c, "BB/MA", 40, 30, f, kInk);
+    TextMiddle(c, std::string(::BestBefore::kMonths[2].twoLetters) + " 15", 40, 39, f, kInk);
 }
 void Calendar(cairo_t* c) {
     RoundedRect(c, 12, 12, 40, 38, 4);
@@ -327,7 +331,7 @@ void Scale(cairo_t* c) {
     FillPath(c, Hex(0xCFE3C8));
     Font f;
     f.px = 7.5;
-    TextMiddle(c, "4011", 26, 47.5, f, kInk);
+    TextMiddle(c, std::to_string(ProduceCodes::kProduce[0].code), 26, 47.5, f, kInk);  // the apple's code
     Circle(c, 32, 20, 9);
     FillPath(c, Hex(0xE24B3B));
     Line(c, 32, 11, 34, 7, kGreenDark, 2);
@@ -382,7 +386,7 @@ int main(int argc, char** argv) {
         {"Icon_Minigame2_7.png", kCoral, InfoSign, ""},
         {"Icon_Minigame2_8.png", kCoral, Gps, "FR"},
         {"Icon_Minigame2_9.png", kCoral, Prices, ""},
-        {"Icon_Minigame3_1.png", kGreen, BestBefore, ""},
+        {"Icon_Minigame3_1.png", kGreen, BestBeforeLabel, ""},
         {"Icon_Minigame3_2.png", kGreen, Calendar, ""},
         {"Icon_Minigame3_3.png", kGreen, Fridge, ""},
         {"Icon_Minigame3_4.png", kGreen, Scale, ""},

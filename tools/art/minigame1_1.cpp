@@ -6,10 +6,12 @@
 // key is drawn where the game hit-tests it and a caption says what its step
 // asks for.
 #include <cmath>
+#include <string>
 
 #include "Art.h"
 #include "Lesson.h"
 #include "minigames/dentist/AnsweringMachine.h"
+#include "minigames/dentist/DentistOffice.h"
 #include "minigames/dentist/TelephoneKeypad.h"
 
 using namespace art;
@@ -378,7 +380,7 @@ void Poster(cairo_t* cr) {
     Font small;
     small.px = 15;
     small.bold = false;
-    Text(cr, "Lundi – vendredi\n8 h 30 – 17 h", 1140, 186, small, kInk);
+    Text(cr, std::string(DentistOffice::kOpenDays) + "\n" + DentistOffice::kHours, 1140, 186, small, kInk);
     cairo_rectangle(cr, 1070, 244, 140, 6);
     FillPath(cr, kTealLight);
 }

@@ -3,9 +3,11 @@
 // nine paper snippets, each printing the words of its field; the empty
 // slots; the task card and the progress strip.
 #include <cmath>
+#include <string>
 
 #include "Art.h"
 #include "Lesson.h"
+#include "minigames/dentist/DentistOffice.h"
 #include "minigames/dentist/FaxCoverSheet.h"
 
 using namespace art;
@@ -49,11 +51,13 @@ void CoverSheet(cairo_t* cr) {
     Text(cr, "Télécopie", kLabelX, kSheetTop + 18, title, kInk, Align::Left);
     Font head;
     head.px = 14;
-    Text(cr, "Cabinet dentaire Gagnon", kSheetRight - 24, kSheetTop + 20, head, kTeal, Align::Right);
+    Text(cr, DentistOffice::kName, kSheetRight - 24, kSheetTop + 20, head, kTeal, Align::Right);
     Font small;
     small.px = 12;
     small.bold = false;
-    Text(cr, "1200, rue Notre-Dame, Sudbury (Ontario) P3A 2T7\nTél. : (705) 555-0142   Téléc. : (705) 555-0143",
+    Text(cr,
+         std::string(DentistOffice::kAddress) + "\nTél. : " + DentistOffice::kPhone + "   Téléc. : " +
+             DentistOffice::kFax,
          kSheetRight - 24, kSheetTop + 40, small, kInk, Align::Right);
     cairo_rectangle(cr, kSheetLeft + 20, kSheetTop + 96, kSheetRight - kSheetLeft - 40, 4);
     FillPath(cr, kInk);

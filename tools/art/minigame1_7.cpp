@@ -4,9 +4,11 @@
 // from the game's call table so that the right reply is always the one the
 // sheet supports. Also their task cards and progress strips.
 #include <cmath>
+#include <string>
 
 #include "Art.h"
 #include "Lesson.h"
+#include "minigames/dentist/DentistOffice.h"
 #include "minigames/dentist/PhoneCalls.h"
 
 using namespace art;
@@ -226,7 +228,7 @@ void HoursSign(cairo_t* cr, int w, int h, const Sheet& sheet) {
     StrokePath(cr, kWhite.Alpha(0.7), 2);
     Font brand;
     brand.px = 22;
-    TextMiddle(cr, "Cabinet dentaire Gagnon", w / 2.0, 128, brand, kTealLight);
+    TextMiddle(cr, DentistOffice::kName, w / 2.0, 128, brand, kTealLight);
     Font title;
     title.px = 34;
     TextMiddle(cr, sheet.title, w / 2.0, 176, title, kWhite);
@@ -392,7 +394,7 @@ void PaySheet(cairo_t* cr, int w, int h, const Sheet& sheet) {
     });
     Font brand;
     brand.px = 18;
-    Text(cr, "Cabinet dentaire Gagnon", 60, 56, brand, kTeal, Align::Left);
+    Text(cr, DentistOffice::kName, 60, 56, brand, kTeal, Align::Left);
     Font title;
     title.px = 30;
     Text(cr, sheet.title, 60, 86, title, kInk, Align::Left);

@@ -89,7 +89,7 @@ const Column kColumns[kDepartmentCount] = {
 constexpr double kRootY = 118, kHeaderY = 178, kFirstRowY = 232, kRowGap = 66;
 
 void Chart(cairo_t* cr, int w, int h) {
-    Header(cr, w, h, "Cabinet dentaire des Érables : organigramme", 678, kRootY, 470, kWoodDark);
+    Header(cr, w, h, std::string(DentistOffice::kName) + " : organigramme", 678, kRootY, 470, kWoodDark);
     for (int d = 0; d < kDepartmentCount; ++d) {
         Link(cr, 678, kRootY + 17, kColumns[d].x, kHeaderY - 17);
         Header(cr, w, h, kDepartmentNames[d], kColumns[d].x, kHeaderY, 200, kColumns[d].colour);

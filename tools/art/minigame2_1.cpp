@@ -8,6 +8,7 @@
 
 #include "Art.h"
 #include "Lesson.h"
+#include "core/Formats.h"
 #include "minigames/pizzeria/PizzaOrderForm.h"
 #include "minigames/pizzeria/PricingForms.h"
 
@@ -97,10 +98,7 @@ void Copy(cairo_t* cr, int p) {
         const Offset at = At(base + kFirstSize + s);
         const double x0 = at.dx + kSizeRingFrom.dx + 6, x1 = at.dx + kSizeRingTo.dx - 6;
         TextMiddle(cr, kSizes[s].label, x0, at.dy, Small(9.5, true), kPrint, Align::Left);
-        char price[16];
-        std::snprintf(price, sizeof price, "%.2f $", kSizes[s].price);
-        std::string text(price);
-        text.replace(text.find('.'), 1, ",");
+        const std::string text = Formats::FrenchMoney(std::lround(kSizes[s].price * 100));
         TextMiddle(cr, text, x1, at.dy, Small(9.5), kPrint, Align::Right);
         cairo_set_dash(cr, (const double[]){1.5, 2.5}, 2, 0);
         Underline(cr, x0 + 62, x1 - 34, at.dy + 2);
@@ -280,7 +278,8 @@ void Steel(cairo_t* cr, int w, int h) {
     }
 }
 
-// The shop's answering machine, its light on: a new order waits.
+// An answering machine, its light on: a new message waits. The pizzeria's
+// orders and the dentist's messages both show it.
 void AnsweringMachine(cairo_t* cr, int w, int h) {
     WithShadow(
         cr, w, h,
@@ -318,7 +317,7 @@ void AnsweringMachine(cairo_t* cr, int w, int h) {
         },
         0, 4, 6, 0.35);
     Font f = Small(22, true);
-    Text(cr, "Nouvelle\ncommande", 420, 36, f, kCoralDark);
+    Text(cr, "Nouveau\nmessage", 420, 36, f, kCoralDark);
 }
 
 }  // namespace
@@ -330,7 +329,7 @@ int main(int argc, char** argv) {
         {"pizzaOverlay.png", 1024, 1024, HelpSheet},
         {"message_de_la_repondeuse.png", 512, 256, AnsweringMachine},
         TaskCard("consigne2_1.png", "Le bon de commande", "Écoutez, puis remplissez le bon", kCoral),
-        TaskCard("consigne2_6.png", "La commande en anglais", "La commande est en anglais", kCoral),
+        TaskCard("consigne2_6.png", "La commande en anglais", "Écoutez en anglais, écrivez sur le bon", kCoral),
     };
     for (const Picture& p : ProgressStrip("minijeu2_1progress%d.png", 2, kCoral)) pictures.push_back(p);
     // The pricing game (2_9).

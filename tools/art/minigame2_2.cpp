@@ -275,7 +275,7 @@ void AddLanguage(std::vector<Picture>& pictures, const Language& language, const
         {language.overlay, 2048, 1024, [&language](cairo_t* cr, int w, int h) { Sheet(cr, w, h, language); }});
     pictures.push_back(
         {language.sticky, 512, 512, [&language](cairo_t* cr, int w, int h) { Sticky(cr, w, h, language); }});
-    pictures.push_back(TaskCard(language.taskCard, title, "Lisez le papillon, tapez", kCoral));
+    pictures.push_back(TaskCard(language.taskCard, title, "Lisez le papillon, tapez l'adresse", kCoral));
     for (const Picture& p : ProgressStrip(language.progressStrip, kProgressSteps, kCoral)) pictures.push_back(p);
 }
 

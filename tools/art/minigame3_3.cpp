@@ -51,7 +51,7 @@ void Eggs(cairo_t* cr) {
     }
     cairo_rectangle(cr, 50, 250, 412, 70);
     FillPath(cr, Hex(0xD9C8A8));
-    Name(cr, "Oeufs", 256, 285, 50, kCoralDark);
+    Name(cr, "Œufs", 256, 285, 50, kCoralDark);
 }
 
 void Juice(cairo_t* cr) {

@@ -8,6 +8,7 @@
 
 #include "Art.h"
 #include "Lesson.h"
+#include "core/Formats.h"
 #include "minigames/grocery/ReceiptLayout.h"
 #include "minigames/grocery/Receipts.h"
 
@@ -138,7 +139,7 @@ void AmountPicture(cairo_t* cr, int w, int h, int cents) {
     StrokePath(cr, kGreen.Alpha(0.5), 3);
     Font f;
     f.px = 86;
-    TextMiddle(cr, Money(cents) + " $", w / 2.0 + 10, h / 2.0 - 8, f, kInk);
+    TextMiddle(cr, Formats::FrenchMoney(cents), w / 2.0 + 10, h / 2.0 - 8, f, kInk);
 }
 
 // The till over the receipt: the printer's mouth and the two card holders.

@@ -212,7 +212,7 @@ inline std::vector<std::string> Sounds() {
         "hold.mp3", "enattente.mp3", "uninstant.mp3", "vousaider.mp3", "daide.mp3", "calendrier.mp3",
         "audio_english_1.mp3", "audio_english_2.mp3", "audio_english_3.mp3", "audio_english_4.mp3",
         "audio_english_5.mp3", "audio_english_6.mp3", "audio_english_7.mp3", "audio_english_8.mp3",
-        "sophiealappareil.mp3", "icisophie.mp3", "prendreunmessage.mp3", "bonjour1.mp3", "veuxtudelaide.mp3",
+        "juliealappareil.mp3", "icijulie.mp3", "prendreunmessage.mp3", "bonjour1.mp3", "veuxtudelaide.mp3",
         "pasici.mp3", "helloyouvereached.mp3", "goodmorning.mp3", "imsorry.mp3", "hello.mp3",
         "hicanihelpyou.mp3", "sorryshesnothere.mp3",
         // the sign hunts (2_3, 2_7)
