@@ -10,7 +10,7 @@ namespace {
 CCommandLine Fault(const std::string& message) {
     CCommandLine line;
     line.action = CCommandLine::ACTION_FAULT;
-    line.fault = "zelk: " + message + " (see zelk --help)";
+    line.fault = "zelk : " + message + " (voir zelk --help)";
     return line;
 }
 
@@ -49,13 +49,13 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
         } else if (word == "--html") {
             line.html = true;
         } else if (word == "--profiles" || word.rfind("--profiles=", 0) == 0) {
-            if (!TakeValue(argc, argv, i, "--profiles", line.profilesFolder)) return Fault("--profiles needs a folder");
+            if (!TakeValue(argc, argv, i, "--profiles", line.profilesFolder)) return Fault("--profiles demande un dossier");
         } else if (word == "--learner" || word.rfind("--learner=", 0) == 0) {
-            if (!TakeValue(argc, argv, i, "--learner", line.learner)) return Fault("--learner needs a name");
+            if (!TakeValue(argc, argv, i, "--learner", line.learner)) return Fault("--learner demande un nom");
         } else if (word.size() > 1 && word[0] == '-') {
-            return Fault("unknown option '" + word + "'");
+            return Fault("option inconnue « " + word + " »");
         } else {
-            return Fault("unexpected argument '" + word + "'");
+            return Fault("argument inattendu « " + word + " »");
         }
     }
     // Asking for help or the version always works, whatever else was typed.
@@ -64,39 +64,38 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
     } else if (version) {
         line.action = ACTION_VERSION;
     } else if (!report && (line.csv || line.html || !line.learner.empty())) {
-        return Fault(std::string(line.csv ? "--csv" : line.html ? "--html" : "--learner") + " goes with --report");
+        return Fault(std::string(line.csv ? "--csv" : line.html ? "--html" : "--learner") + " va avec --report");
     } else if (line.csv && line.html) {
-        return Fault("--csv and --html do not go together");
+        return Fault("--csv et --html ne vont pas ensemble");
     } else if (report) {
-        if (line.windowed) return Fault("--windowed does not go with --report");
+        if (line.windowed) return Fault("--windowed ne va pas avec --report");
         line.action = ACTION_REPORT;
     }
     return line;
 }
 
 std::string CCommandLine::HelpText() {
-    return "Usage: zelk [OPTION]...\n"
-           "A French-language game for adult learners: the tasks of a dentist's office,\n"
-           "a pizzeria and a grocery.\n"
+    return "Utilisation : zelk [OPTION]...\n"
+           "Un jeu en français pour adultes : les tâches d'un cabinet dentaire, d'une\n"
+           "pizzeria et d'une épicerie.\n"
            "\n"
-           "  --windowed        start in a window instead of full screen (F11 toggles)\n"
-           "  --report          print every learner's progress, a table each, and quit:\n"
-           "                    per minigame the last score, the best, the games played\n"
-           "                    and the date of the last\n"
-           "  --report --csv    the same as CSV (UTF-8): learner, workplace, minigame,\n"
-           "                    score, maximum, best, games, date of the last game\n"
-           "  --report --html   the same as a page to print, one sheet a learner, with a\n"
-           "                    chart of the scores over time\n"
-           "  --learner NAME    with --report: that learner only\n"
-           "  --profiles DIR    keep the learners' profiles in DIR\n"
-           "  --help            show this help and quit\n"
-           "  --version         show the version and quit\n"
+           "  --windowed        jouer dans une fenêtre plutôt qu'en plein écran (F11)\n"
+           "  --report          afficher les progrès de chaque apprenant, un tableau\n"
+           "                    chacun : par activité le dernier score, le meilleur,\n"
+           "                    le nombre de parties et la date de la dernière\n"
+           "  --report --csv    la même chose en CSV (UTF-8) pour un tableur\n"
+           "  --report --html   la même chose en page à imprimer, une feuille par\n"
+           "                    apprenant, avec un graphique des scores dans le temps\n"
+           "  --learner NOM     avec --report : cet apprenant seulement\n"
+           "  --profiles DOSSIER  garder les profils des apprenants dans DOSSIER\n"
+           "  --help            afficher cette aide\n"
+           "  --version         afficher la version\n"
            "\n"
-           "Profiles are kept in $XDG_DATA_HOME/zelk/Profiles (by default\n"
-           "~/.local/share/zelk/Profiles) when the game is installed, and in Profiles\n"
-           "under the working directory when it runs from its build folder. The\n"
-           "ZELK_PROFILES environment variable, or --profiles, names another folder,\n"
-           "for instance one shared by every learner of a computer.\n";
+           "Une fois le jeu installé, les profils sont dans $XDG_DATA_HOME/zelk/Profiles\n"
+           "(par défaut ~/.local/share/zelk/Profiles) ; lancé depuis son dossier de\n"
+           "compilation, dans Profiles sous le dossier courant. La variable\n"
+           "d'environnement ZELK_PROFILES, ou --profiles, en nomme un autre, par\n"
+           "exemple un dossier partagé par tous les apprenants d'un ordinateur.\n";
 }
 
 std::string CCommandLine::VersionText() { return std::string("zelk ") + ZELK_VERSION + "\n"; }

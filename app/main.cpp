@@ -29,7 +29,7 @@ int Play(const CCommandLine& line, const char* program) {
     const char* name = std::getenv("DISPLAY");
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
-        std::printf("zelk: no graphical display (DISPLAY is %s); start it from a desktop session.\n",
+        std::printf("zelk : aucun écran graphique (DISPLAY vaut %s) ; lancez le jeu depuis une session de bureau.\n",
                     name && *name ? "unreachable" : "not set");
         return 1;
     }
@@ -43,7 +43,7 @@ int Play(const CCommandLine& line, const char* program) {
     int glutArgc = 1;
     char* glutArgv[] = {const_cast<char*>(program), nullptr};
     if (!theApp.InitInstance(&glutArgc, glutArgv)) {
-        std::printf("zelk: could not open an OpenGL window on this display.\n");
+        std::printf("zelk : impossible d'ouvrir une fenêtre OpenGL sur cet écran.\n");
         return 1;
     }
     if (line.windowed) theApp.GetView()->StartWindowed();

@@ -45,9 +45,7 @@ std::string OutOf(int score, int maximum) { return std::to_string(score) + "/" +
 std::string Totals(const CProgressReport::Learner& learner) {
     const CProfile& p = learner.profile;
     const int trophies = static_cast<int>(std::count(p.trophyAwarded.begin(), p.trophyAwarded.end(), true));
-    std::string text = std::to_string(p.totalScore) + " points gagnés, " + std::to_string(p.pointsSpent) +
-                       " dépensés, " + std::to_string(trophies) + " trophées sur " +
-                       std::to_string(CProfile::kTrophies) + ". ";
+    std::string text = CProgressReport::TotalsLine(p, trophies) + ". ";
     if (learner.games.empty()) return text + "Aucune partie dans l'historique.";
     const std::string last = CProgressReport::FrenchDate(learner.games.back().Date());
     if (learner.games.size() == 1) return text + "1 partie jouée, le " + last + ".";

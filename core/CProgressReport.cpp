@@ -101,8 +101,7 @@ std::string GamesLine(const CProgressReport::Learner& learner) {
 
 void AddLearnerTable(std::string& out, const CProgressReport::Learner& learner) {
     const CProfile& p = learner.profile;
-    out += "  " + std::to_string(p.totalScore) + " points gagnés, " + std::to_string(p.pointsSpent) + " dépensés, " +
-           std::to_string(TrophyCount(p)) + " trophées sur " + std::to_string(CProfile::kTrophies) + "\n";
+    out += "  " + CProgressReport::TotalsLine(p, TrophyCount(p)) + "\n";
     out += "  " + GamesLine(learner) + "\n";
     int category = -1;
     for (const MinigameTitle& title : kMinigameTitles) {
@@ -270,4 +269,14 @@ int CProgressReport::Print(const std::string& folder, Format format, const std::
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
+}
+
+std::string CProgressReport::Counted(int n, const std::string& singular) {
+    return std::to_string(n) + " " + singular + (n > 1 ? "s" : "");
+}
+
+std::string CProgressReport::TotalsLine(const CProfile& p, int trophies) {
+    return Counted(p.totalScore, "point") + (p.totalScore > 1 ? " gagnés, " : " gagné, ") +
+           std::to_string(p.pointsSpent) + (p.pointsSpent > 1 ? " dépensés, " : " dépensé, ") +
+           Counted(trophies, "trophée") + " sur " + std::to_string(CProfile::kTrophies);
 }

@@ -189,17 +189,17 @@ void CMinigameShell::DrawPracticeMarks() {
     if (!model->IsPractising() || phase == PhaseResults) return;
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.94f, 0.73f, 0.23f, 1.0f);
-    glLineWidth(3.0f);
     for (int step : model->PracticeSteps()) {
         const CPoint at = strip.StepAt(step, model->PracticeStripSteps());
-        glBegin(GL_LINE_LOOP);
-        for (int i = 0; i < 32; ++i) {
-            const float a = static_cast<float>(i) * 6.2831853f / 32.0f;
-            glVertex2f(static_cast<float>(at.x) + 21.0f * std::cos(a), static_cast<float>(at.y) + 21.0f * std::sin(a));
+        // A ring three pixels wide, as a strip of triangles between two circles.
+        glBegin(GL_TRIANGLE_STRIP);
+        for (int i = 0; i <= 32; ++i) {
+            const float a = static_cast<float>(i) * 6.2831853f / 32.0f, c = std::cos(a), s = std::sin(a);
+            glVertex2f(static_cast<float>(at.x) + 19.5f * c, static_cast<float>(at.y) + 19.5f * s);
+            glVertex2f(static_cast<float>(at.x) + 22.5f * c, static_cast<float>(at.y) + 22.5f * s);
         }
         glEnd();
     }
-    glLineWidth(1.0f);
     const std::string words = Latin1FromUtf8("Entraînement : sans points");
     const CPoint middle = strip.StepAt(0, 1);
     const int x = strip.Middle() - BitmapText::Width(GLUT_BITMAP_HELVETICA_18, words) / 2;

@@ -44,18 +44,18 @@ TEST(CommandLine, AnythingElseIsAOneLineFault) {
         std::vector<const char*> words;
         const char* says;
     } cases[] = {
-        {{"--fullscreen"}, "unknown option '--fullscreen'"},
-        {{"-w"}, "unknown option '-w'"},
-        {{"--windowed", "--Help"}, "unknown option '--Help'"},
-        {{"--help", "--bogus"}, "unknown option '--bogus'"},  // a typo is never hidden by --help
-        {{"level1"}, "unexpected argument 'level1'"},
-        {{"--profiles"}, "--profiles needs a folder"},
-        {{"--profiles="}, "--profiles needs a folder"},
-        {{"--report", "--learner"}, "--learner needs a name"},
-        {{"--report", "--learner="}, "--learner needs a name"},
-        {{"--html"}, "--html goes with --report"},
-        {{"--learner", "Ana"}, "--learner goes with --report"},
-        {{"--report", "--csv", "--html"}, "--csv and --html do not go together"},
+        {{"--fullscreen"}, "option inconnue « --fullscreen »"},
+        {{"-w"}, "option inconnue « -w »"},
+        {{"--windowed", "--Help"}, "option inconnue « --Help »"},
+        {{"--help", "--bogus"}, "option inconnue « --bogus »"},  // a typo is never hidden by --help
+        {{"level1"}, "argument inattendu « level1 »"},
+        {{"--profiles"}, "--profiles demande un dossier"},
+        {{"--profiles="}, "--profiles demande un dossier"},
+        {{"--report", "--learner"}, "--learner demande un nom"},
+        {{"--report", "--learner="}, "--learner demande un nom"},
+        {{"--html"}, "--html va avec --report"},
+        {{"--learner", "Ana"}, "--learner va avec --report"},
+        {{"--report", "--csv", "--html"}, "--csv et --html ne vont pas ensemble"},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv = {"zelk"};
@@ -64,7 +64,7 @@ TEST(CommandLine, AnythingElseIsAOneLineFault) {
         SCOPED_TRACE(c.says);
         EXPECT_EQ(line.action, CCommandLine::ACTION_FAULT);
         EXPECT_NE(line.fault.find(c.says), std::string::npos) << line.fault;
-        EXPECT_EQ(line.fault.rfind("zelk: ", 0), 0u) << line.fault;
+        EXPECT_EQ(line.fault.rfind("zelk : ", 0), 0u) << line.fault;
         EXPECT_EQ(line.fault.find('\n'), std::string::npos) << line.fault;
     }
 }
@@ -92,7 +92,7 @@ TEST(CommandLine, TheReportAndItsCsv) {
     EXPECT_EQ(csv.profilesFolder, "/srv/centre");
     const CCommandLine alone = ParseWords({"--csv"});
     EXPECT_EQ(alone.action, CCommandLine::ACTION_FAULT);
-    EXPECT_NE(alone.fault.find("--csv goes with --report"), std::string::npos);
+    EXPECT_NE(alone.fault.find("--csv va avec --report"), std::string::npos);
     EXPECT_EQ(ParseWords({"--report", "--windowed"}).action, CCommandLine::ACTION_FAULT);
 }
 

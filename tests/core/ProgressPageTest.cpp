@@ -51,7 +51,7 @@ TEST_F(ProgressPage, EachLearnerIsASectionOnAnA4SheetOfTheirOwn) {
     EXPECT_NE(page.find("@page{size:A4;"), std::string::npos);
     EXPECT_NE(page.find("section{max-width:182mm;margin:0 auto 10mm;break-after:page;"), std::string::npos);
     EXPECT_EQ(Count(page, "<section>"), 3u);
-    EXPECT_NE(page.find("<h1>Hélène</h1>\n<p>13 points gagnés, 0 dépensés, 0 trophées sur 38. "
+    EXPECT_NE(page.find("<h1>Hélène</h1>\n<p>13 points gagnés, 0 dépensé, 0 trophée sur 38. "
                         "2 parties jouées, la dernière le 21/03/2026.</p>\n<svg"),
               std::string::npos);
     EXPECT_NE(page.find("<h1>Zorro</h1>\n<p class=\"damaged\">Profil endommagé, rien n'est compté. "

@@ -14,7 +14,7 @@ namespace {
 const char* const kAnaTable =
     "Ana\n"
     "===\n"
-    "  0 points gagnés, 0 dépensés, 0 trophées sur 38\n"
+    "  0 point gagné, 0 dépensé, 0 trophée sur 38\n"
     "  Aucune partie dans l'historique\n"
     "\n"
     "Bureau du dentiste                      Score Meilleur Parties Dernière partie\n"
@@ -236,7 +236,7 @@ TEST_F(ProgressReport, NamesThatASpreadsheetWouldMisreadAreQuoted) {
     EXPECT_NE(csv.find("\r\n\"Dupont, Jean\",Pizzeria,Le GPS en français,,7,,0,\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\n\"Le \"\"chef\"\"\",Pizzeria,Le GPS en français,,7,,0,\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\n'=1+1,Pizzeria,Le GPS en français,,7,,0,\r\n"), std::string::npos);
-    EXPECT_NE(report.Text().find("\nDupont, Jean\n============\n  0 points"), std::string::npos);
+    EXPECT_NE(report.Text().find("\nDupont, Jean\n============\n  0 point"), std::string::npos);
 }
 
 TEST_F(ProgressReport, ReadingLeavesEveryFileAsItWasByteForByteAndTime) {
@@ -269,4 +269,15 @@ TEST(ProgressReportNames, FileNamesGoBackToTheNamesTyped) {
     EXPECT_EQ(CProgressReport::NameFromFileName("50%.txt"), "50%");
     EXPECT_EQ(CProgressReport::NameFromFileName("%4.txt"), "%4");
     EXPECT_EQ(CProgressReport::FrenchDate("2026-04-02"), "02/04/2026");
+}
+
+// French keeps 0 and 1 in the singular: "1 trophée", never "1 trophées".
+TEST(ProgressReportWords, OneTrophyIsSingular) {
+    EXPECT_EQ(CProgressReport::Counted(0, "trophée"), "0 trophée");
+    EXPECT_EQ(CProgressReport::Counted(1, "trophée"), "1 trophée");
+    EXPECT_EQ(CProgressReport::Counted(2, "trophée"), "2 trophées");
+    CProfile one;
+    one.totalScore = 1;
+    one.pointsSpent = 1;
+    EXPECT_EQ(CProgressReport::TotalsLine(one, 1), "1 point gagné, 1 dépensé, 1 trophée sur 38");
 }

@@ -140,14 +140,14 @@ others() {
 }
 {
   echo "Ana"; echo "==="
-  echo "  7 points gagnés, 0 dépensés, 0 trophées sur 38"
+  echo "  7 points gagnés, 0 dépensé, 0 trophée sur 38"
   echo "  1 partie jouée, le $FRENCH"
   echo
   echo "Bureau du dentiste                      Score Meilleur Parties Dernière partie"
   echo "  Le répondeur                            7/7      7/7       1 $FRENCH"
   dentist; others; echo
   echo "Bob"; echo "==="
-  echo "  0 points gagnés, 0 dépensés, 0 trophées sur 38"
+  echo "  0 point gagné, 0 dépensé, 0 trophée sur 38"
   echo "  Aucune partie dans l'historique"
   echo
   echo "Bureau du dentiste                      Score Meilleur Parties Dernière partie"
