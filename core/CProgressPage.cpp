@@ -47,7 +47,7 @@ std::string Totals(const CProgressReport::Learner& learner) {
     const int trophies = static_cast<int>(std::count(p.trophyAwarded.begin(), p.trophyAwarded.end(), true));
     std::string text = CProgressReport::TotalsLine(p, trophies) + ". ";
     if (learner.games.empty()) return text + "Aucune partie dans l'historique.";
-    const std::string last = CProgressReport::FrenchDate(learner.games.back().Date());
+    const std::string last = learner.games.back().Date();
     if (learner.games.size() == 1) return text + "1 partie jouée, le " + last + ".";
     return text + std::to_string(learner.games.size()) + " parties jouées, la dernière le " + last + ".";
 }
@@ -57,7 +57,7 @@ std::string Row(const MinigameTitle& title, const CProgressReport::Standing& sta
     std::string row = "<tr><td>" + CProgressPage::Escaped(FullName(title)) + "</td>";
     if (standing.games > 0) {
         row += "<td>" + OutOf(standing.last, maximum) + "</td><td>" + OutOf(standing.best, maximum) + "</td><td>" +
-               std::to_string(standing.games) + "</td><td>" + CProgressReport::FrenchDate(standing.lastDate) +
+               std::to_string(standing.games) + "</td><td>" + standing.lastDate +
                "</td>";
     } else if (standing.beforeHistory) {
         row += "<td>" + OutOf(standing.last, maximum) + "</td><td class=\"before\" colspan=\"3\">joué avant "
@@ -168,7 +168,7 @@ std::string CProgressPage::Chart(const CProgressReport::Learner& learner) {
         lastLabel = x(i);
         out += "<text x=\"" + Number(x(i)) + "\" y=\"" + std::to_string(kPlotBottom + 18) +
                "\" font-size=\"11\" text-anchor=\"middle\" fill=\"#555555\">" +
-               CProgressReport::FrenchDate(date) + "</text>\n";
+               date + "</text>\n";
     }
     // Which colour is which workplace.
     int legendX = kPlotLeft;

@@ -94,7 +94,7 @@ std::string OutOf(int score, int maximum) { return std::to_string(score) + "/" +
 
 std::string GamesLine(const CProgressReport::Learner& learner) {
     if (learner.games.empty()) return "Aucune partie dans l'historique";
-    const std::string last = CProgressReport::FrenchDate(learner.games.back().Date());
+    const std::string last = learner.games.back().Date();
     if (learner.games.size() == 1) return "1 partie jouée, le " + last;
     return std::to_string(learner.games.size()) + " parties jouées, la dernière le " + last;
 }
@@ -117,7 +117,7 @@ void AddLearnerTable(std::string& out, const CProgressReport::Learner& learner) 
             row += PadLeft(OutOf(standing.last, maximum), kScoreWidth) + " " +
                    PadLeft(OutOf(standing.best, maximum), kBestWidth) + " " +
                    PadLeft(std::to_string(standing.games), kGamesWidth) + " " +
-                   CProgressReport::FrenchDate(standing.lastDate);
+                   standing.lastDate;
         } else if (standing.beforeHistory) {
             row += PadLeft(OutOf(standing.last, maximum), kScoreWidth) + " joué avant l'historique";
         } else {
@@ -144,11 +144,6 @@ CProgressReport::Standing CProgressReport::Learner::StandingIn(int type) const {
         standing.last = recorded;
     }
     return standing;
-}
-
-std::string CProgressReport::FrenchDate(const std::string& isoDate) {
-    if (isoDate.size() != 10) return isoDate;
-    return isoDate.substr(8, 2) + "/" + isoDate.substr(5, 2) + "/" + isoDate.substr(0, 4);
 }
 
 std::string CProgressReport::NameFromFileName(const std::string& fileName) {

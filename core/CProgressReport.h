@@ -62,8 +62,6 @@ public:
     // The learner's name (UTF-8) that a profile's file name stands for:
     // the reverse of CProfile::FileNameFor.
     static std::string NameFromFileName(const std::string& fileName);
-    // "14/03/2026" for "2026-03-14", as a French reader writes a date.
-    static std::string FrenchDate(const std::string& isoDate);
     // "0 trophée", "1 trophée", "2 trophées": French keeps 0 and 1 singular.
     static std::string Counted(int n, const std::string& singular);
     // The learner's totals: "7 points gagnés, 0 dépensé, 2 trophées sur 38".

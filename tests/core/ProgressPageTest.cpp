@@ -52,7 +52,7 @@ TEST_F(ProgressPage, EachLearnerIsASectionOnAnA4SheetOfTheirOwn) {
     EXPECT_NE(page.find("section{max-width:182mm;margin:0 auto 10mm;break-after:page;"), std::string::npos);
     EXPECT_EQ(Count(page, "<section>"), 3u);
     EXPECT_NE(page.find("<h1>Hélène</h1>\n<p>13 points gagnés, 0 dépensé, 0 trophée sur 38. "
-                        "2 parties jouées, la dernière le 21/03/2026.</p>\n<svg"),
+                        "2 parties jouées, la dernière le 2026-03-21.</p>\n<svg"),
               std::string::npos);
     EXPECT_NE(page.find("<h1>Zorro</h1>\n<p class=\"damaged\">Profil endommagé, rien n'est compté. "
                         "Le fichier à vérifier : Zorro.txt</p>"),
@@ -66,7 +66,7 @@ TEST_F(ProgressPage, NamesAreWrittenAsTextNeverAsMarkup) {
 }
 
 TEST_F(ProgressPage, TheTablesTellAGameNeverPlayedFromAFailedOne) {
-    EXPECT_NE(page.find("<tr><td>Le répondeur</td><td>6/7</td><td>7/7</td><td>2</td><td>21/03/2026</td></tr>"),
+    EXPECT_NE(page.find("<tr><td>Le répondeur</td><td>6/7</td><td>7/7</td><td>2</td><td>2026-03-21</td></tr>"),
               std::string::npos);
     EXPECT_NE(page.find("<tr><td>Lire un reçu</td><td class=\"never\" colspan=\"4\">jamais joué</td></tr>"),
               std::string::npos);
@@ -84,8 +84,8 @@ TEST_F(ProgressPage, TheChartHasADotAGameAtItsShareOfTheMaximum) {
     EXPECT_NE(chart.find("<circle cx=\"624.0\" cy=\"34.9\" r=\"5\" fill=\"#1565c0\"/>"), std::string::npos) << chart;
     EXPECT_NE(chart.find("<polyline fill=\"none\" stroke=\"#1565c0\" stroke-width=\"2\" points=\"48.0,12.0 624.0,34.9\"/>"),
               std::string::npos);
-    EXPECT_NE(chart.find(">14/03/2026</text>"), std::string::npos);
-    EXPECT_NE(chart.find(">21/03/2026</text>"), std::string::npos);
+    EXPECT_NE(chart.find(">2026-03-14</text>"), std::string::npos);
+    EXPECT_NE(chart.find(">2026-03-21</text>"), std::string::npos);
     EXPECT_EQ(Count(chart, "<circle"), 2u);
     EXPECT_EQ(CProgressPage::Chart(zoe), "") << "no game, no chart";
 }

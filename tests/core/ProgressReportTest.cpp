@@ -51,15 +51,15 @@ const char* const kHeleneTable =
     "Hélène\n"
     "======\n"
     "  25 points gagnés, 4 dépensés, 2 trophées sur 38\n"
-    "  4 parties jouées, la dernière le 02/04/2026\n"
+    "  4 parties jouées, la dernière le 2026-04-02\n"
     "\n"
     "Bureau du dentiste                      Score Meilleur Parties Dernière partie\n"
-    "  Le répondeur                            6/7      7/7       2 21/03/2026\n"
+    "  Le répondeur                            6/7      7/7       2 2026-03-21\n"
     "  Prendre un message en français        jamais joué\n"
     "  Prendre un message en anglais         jamais joué\n"
     "  La page de couverture d'une télécopie jamais joué\n"
     "  Envoyer une télécopie                 jamais joué\n"
-    "  Saluer au téléphone en français         0/3      0/3       1 14/03/2026\n"
+    "  Saluer au téléphone en français         0/3      0/3       1 2026-03-14\n"
     "  Répondre aux appels 1                 jamais joué\n"
     "  Transférer les appels                 jamais joué\n"
     "  Saluer au téléphone en anglais        jamais joué\n"
@@ -70,7 +70,7 @@ const char* const kHeleneTable =
     "  Le GPS en anglais                     jamais joué\n"
     "  Les panneaux routiers                 jamais joué\n"
     "  L'ascenseur de l'immeuble             jamais joué\n"
-    "  Le paiement par carte                  9/10     9/10       1 02/04/2026\n"
+    "  Le paiement par carte                  9/10     9/10       1 2026-04-02\n"
     "  Le bon de commande en anglais         jamais joué\n"
     "  Les panneaux d'information            jamais joué\n"
     "  Le GPS en français                    jamais joué\n"
@@ -268,7 +268,6 @@ TEST(ProgressReportNames, FileNamesGoBackToTheNamesTyped) {
     EXPECT_EQ(CProgressReport::NameFromFileName("%G1.txt"), "%G1");
     EXPECT_EQ(CProgressReport::NameFromFileName("50%.txt"), "50%");
     EXPECT_EQ(CProgressReport::NameFromFileName("%4.txt"), "%4");
-    EXPECT_EQ(CProgressReport::FrenchDate("2026-04-02"), "02/04/2026");
 }
 
 // French keeps 0 and 1 in the singular: "1 trophée", never "1 trophées".

@@ -114,7 +114,6 @@ PLAYED="$(cut -c1-10 "$PROFILES/Ana.txt.history")"
   fail "the history does not hold the one lesson: $(cat "$PROFILES/Ana.txt.history")"
 [ "$(cut -f2- "$PROFILES/Ana.txt.history")" = "$(printf '1_1\t7\t7')" ] ||
   fail "the history's line is not the lesson's 7 of 7"
-FRENCH="${PLAYED:8:2}/${PLAYED:5:2}/${PLAYED:0:4}"
 # A minigame's row when never played: its name in a 37-character column
 # (characters, whatever the locale: UTF-8 continuation bytes do not count).
 never() {
@@ -141,10 +140,10 @@ others() {
 {
   echo "Ana"; echo "==="
   echo "  7 points gagnés, 0 dépensé, 0 trophée sur 38"
-  echo "  1 partie jouée, le $FRENCH"
+  echo "  1 partie jouée, le $PLAYED"
   echo
   echo "Bureau du dentiste                      Score Meilleur Parties Dernière partie"
-  echo "  Le répondeur                            7/7      7/7       1 $FRENCH"
+  echo "  Le répondeur                            7/7      7/7       1 $PLAYED"
   dentist; others; echo
   echo "Bob"; echo "==="
   echo "  0 point gagné, 0 dépensé, 0 trophée sur 38"
