@@ -172,6 +172,8 @@ TEST_F(CardTerminal, PracticeAfterAMissKeepsTheScoreAndTheTotalAsTheyWere) {
     ASSERT_TRUE(FinishPanel());
     EXPECT_TRUE(game->Shell().resultsPanel->PracticeOffered());
     const std::string profile = folder.Read("Profiles/Ana.txt");
+    const std::string history = folder.Read("Profiles/Ana.txt.history");
+    EXPECT_NE(history.find("\t2_5\t8\t10\n"), std::string::npos) << history;
     EXPECT_EQ(Saved().compte[1][4], 8);
     EXPECT_EQ(Saved().totalScore, 8);
 
@@ -193,6 +195,7 @@ TEST_F(CardTerminal, PracticeAfterAMissKeepsTheScoreAndTheTotalAsTheyWere) {
     EXPECT_EQ(model->GetCompte(1, 4), 8);
     EXPECT_EQ(model->GetTotalScore(), 8);
     EXPECT_EQ(folder.Read("Profiles/Ana.txt"), profile);
+    EXPECT_EQ(folder.Read("Profiles/Ana.txt.history"), history) << "practice is no game of the history";
 
     const CPoint restart = game->Shell().resultsPanel->GetRestartButton()->GetPosition();
     Click(restart.x, restart.y);
